@@ -1,0 +1,15 @@
+#!/bin/bash
+# Installs what the build and the tests need on a Debian machine, when missing.
+set -e
+packages="g++-mingw-w64-i686-posix mingw-w64-tools wine wine32 wine64 xvfb xauth googletest cmake make imagemagick"
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
+  dpkg --print-foreign-architectures | grep -q i386 || $SUDO dpkg --add-architecture i386
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q $missing
+fi
