@@ -3,7 +3,8 @@
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
-if [ ! -f "$root/build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$root/build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release
+build="${KORVAST_BUILD:-$root/build}"
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release
 fi
-cmake --build "$root/build" -j "$(nproc)"
+cmake --build "$build" -j "$(nproc)"

@@ -5,7 +5,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/build.sh"
 source "$root/scripts/wine-env.sh"
 status=0
-(cd "$root/build" && ctest --output-on-failure -j "$(nproc)" --timeout 600) || status=$?
+(cd "${KORVAST_BUILD:-$root/build}" && ctest --output-on-failure -j "$(nproc)" --timeout 600) || status=$?
 wineserver -k 2>/dev/null || true
 [ -n "$KORVAST_XVFB" ] && kill "$KORVAST_XVFB" 2>/dev/null
 exit $status

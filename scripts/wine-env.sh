@@ -1,6 +1,6 @@
 # Sourced: a virtual display and the project's Wine prefix under build/.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export KORVAST_BUILD="$root/build"
+export KORVAST_BUILD="${KORVAST_BUILD:-$root/build}"
 export WINEPREFIX="$KORVAST_BUILD/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
