@@ -1,0 +1,52 @@
+// Device contexts: CDC wraps one it is given (never releases it); CPaintDC and
+// CClientDC acquire one for a window and release it when they go.
+#pragma once
+#include "afx/CWnd.h"
+
+class CDC {
+public:
+    CDC() = default;
+    virtual ~CDC() = default;
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    HDC m_hDC = nullptr;
+    operator HDC() const { return m_hDC; }
+    BOOL Attach(HDC dc) { m_hDC = dc; return dc != nullptr; }
+    HDC Detach() { HDC dc = m_hDC; m_hDC = nullptr; return dc; }
+
+    HGDIOBJ SelectObject(HGDIOBJ object) { return ::SelectObject(m_hDC, object); }
+    HGDIOBJ SelectStockObject(int index) { return ::SelectObject(m_hDC, ::GetStockObject(index)); }
+    COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
+    COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
+    int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
+
+    void FillSolidRect(const RECT& rect, COLORREF color);
+    void Draw3dRect(const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
+    int DrawText(const char* text, RECT* rect, UINT format) { return ::DrawTextA(m_hDC, text, -1, rect, format); }
+    SIZE GetTextExtent(const char* text) const;
+    void MoveTo(int x, int y) { ::MoveToEx(m_hDC, x, y, nullptr); }
+    void LineTo(int x, int y) { ::LineTo(m_hDC, x, y); }
+    BOOL DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
+    BOOL DrawFrameControl(RECT* rect, UINT type, UINT state) { return ::DrawFrameControl(m_hDC, rect, type, state); }
+};
+
+class CPaintDC : public CDC {
+public:
+    explicit CPaintDC(CWnd* window);
+    ~CPaintDC() override;
+
+    PAINTSTRUCT m_ps = {};
+
+private:
+    HWND m_window;
+};
+
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(CWnd* window);
+    ~CClientDC() override;
+
+private:
+    HWND m_window;
+};

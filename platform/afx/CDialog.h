@@ -1,0 +1,34 @@
+// Dialog boxes from a template of the resource module. The dialog's window
+// belongs to the object from its first message on, so WM_CREATE and the
+// creation size reach the message map too.
+#pragma once
+#include "afx/CWnd.h"
+
+#ifndef ID_HELP
+#define ID_HELP 0xE146
+#endif
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+
+    virtual INT_PTR DoModal();
+    void EndDialog(int result) { ::EndDialog(m_hWnd, result); }
+    UINT GetTemplateId() const { return m_templateId; }
+
+    virtual BOOL OnInitDialog();
+
+protected:
+    virtual void OnOK();
+    virtual void OnCancel();
+    void OnHelp() { WinHelp(0); }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    LRESULT HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
+    static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
+
+    UINT m_templateId;
+    CWnd* m_parent;
+};

@@ -1,0 +1,5 @@
+// Wrapper of an edit control.
+#pragma once
+#include "afx/CWnd.h"
+
+class CEdit : public CWnd {};

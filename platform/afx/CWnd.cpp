@@ -1,0 +1,236 @@
+#include "afx/CWnd.h"
+#include "afx/CDataExchange.h"
+
+namespace {
+// The window property that leads from a window to its object.
+const char kObjectProperty[] = "KorvastWindowObject";
+
+thread_local CWnd* t_windowToHook = nullptr;
+thread_local HHOOK t_creationHook = nullptr;
+
+UINT CommandId(WPARAM wParam) { return LOWORD(wParam); }
+UINT CommandCode(WPARAM wParam) { return HIWORD(wParam); }
+
+bool EntryMatches(const MessageMapEntry& entry, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (entry.message != message)
+        return false;
+    switch (message) {
+    case WM_COMMAND:
+        return entry.code == CommandCode(wParam) && entry.firstId <= CommandId(wParam) && CommandId(wParam) <= entry.lastId;
+    case WM_NOTIFY: {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        return entry.code == header->code && entry.firstId <= header->idFrom && header->idFrom <= entry.lastId;
+    }
+    case WM_REFLECT_BASE + WM_NOTIFY:
+        return entry.code == reinterpret_cast<const NMHDR*>(lParam)->code;
+    case WM_REFLECT_BASE + WM_COMMAND:
+        return entry.code == CommandCode(wParam);
+    default:
+        return true;
+    }
+}
+
+// The child control a WM_COMMAND, WM_NOTIFY or WM_DRAWITEM comes from, or null.
+HWND NotifyingChild(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        return reinterpret_cast<HWND>(lParam);
+    case WM_NOTIFY:
+        return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+    case WM_DRAWITEM:
+        return wParam != 0 ? reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr;
+    default:
+        return nullptr;
+    }
+}
+}
+
+CWnd::~CWnd()
+{
+    if (m_hWnd && FromHandlePermanent(m_hWnd) == this)
+        UnsubclassWindow();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND window)
+{
+    return window ? static_cast<CWnd*>(::GetPropA(window, kObjectProperty)) : nullptr;
+}
+
+BOOL CWnd::Attach(HWND window)
+{
+    if (!window)
+        return FALSE;
+    m_hWnd = window;
+    ::SetPropA(window, kObjectProperty, this);
+    return TRUE;
+}
+
+HWND CWnd::Detach()
+{
+    HWND window = m_hWnd;
+    if (window)
+        ::RemovePropA(window, kObjectProperty);
+    m_hWnd = nullptr;
+    return window;
+}
+
+BOOL CWnd::SubclassWindow(HWND window)
+{
+    if (!Attach(window))
+        return FALSE;
+    PreSubclassWindow();
+    m_previousProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc)));
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
+{
+    return SubclassWindow(::GetDlgItem(parent->m_hWnd, id));
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    if (m_previousProc)
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc));
+    m_previousProc = nullptr;
+    return Detach();
+}
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add)
+{
+    DWORD style = GetStyle();
+    DWORD changed = (style & ~remove) | add;
+    if (changed == style)
+        return FALSE;
+    ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(changed));
+    return TRUE;
+}
+
+void CWnd::GetWindowText(CString& text) const
+{
+    int length = ::GetWindowTextLengthA(m_hWnd);
+    ::GetWindowTextA(m_hWnd, text.GetBufferSetLength(length), length + 1);
+    text.ReleaseBuffer();
+}
+
+void CWnd::MoveWindow(const RECT& rect, BOOL repaint)
+{
+    ::MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint);
+}
+
+BOOL CWnd::UpdateData(BOOL save)
+{
+    CDataExchange exchange(this, save);
+    DoDataExchange(&exchange);
+    return TRUE;
+}
+
+void CWnd::WinHelp(DWORD_PTR, UINT) {}
+
+void CWnd::DoDataExchange(CDataExchange*) {}
+
+const CMessageMap* CWnd::GetThisMessageMap()
+{
+    static const MessageMapEntry entries[] = { { 0, 0, 0, 0, nullptr } };
+    static const CMessageMap map = { nullptr, entries };
+    return &map;
+}
+
+const CMessageMap* CWnd::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+LRESULT CWnd::Default()
+{
+    return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_previousProc)
+        return ::CallWindowProcA(m_previousProc, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CurrentMessage outer = m_current;
+    m_current = { message, wParam, lParam };
+    LRESULT result = 0;
+    if (!OnWndMsg(message, wParam, lParam, &result))
+        result = DefWindowProc(message, wParam, lParam);
+    m_current = outer;
+    return result;
+}
+
+bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    return ReflectToChild(message, wParam, lParam, result) || DispatchToMap(message, wParam, lParam, result);
+}
+
+// A control's own object gets the first chance at its notifications.
+bool CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    CWnd* child = FromHandlePermanent(NotifyingChild(message, wParam, lParam));
+    return child && child != this && child->OnChildNotify(message, wParam, lParam, result);
+}
+
+bool CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    return DispatchToMap(WM_REFLECT_BASE + message, wParam, lParam, result);
+}
+
+bool CWnd::DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    for (const CMessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
+        for (const MessageMapEntry* entry = map->entries; entry->message; ++entry) {
+            if (EntryMatches(*entry, message, wParam, lParam)) {
+                *result = entry->handler(this, wParam, lParam);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+LRESULT CALLBACK CWnd::StdWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* object = FromHandlePermanent(window);
+    if (!object)
+        return ::DefWindowProcA(window, message, wParam, lParam);
+    LRESULT result = object->WindowProc(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        object->UnsubclassWindow();
+        object->PostNcDestroy();
+    }
+    return result;
+}
+
+void CWnd::HookNextWindowCreation(CWnd* owner)
+{
+    t_windowToHook = owner;
+    if (!t_creationHook)
+        t_creationHook = ::SetWindowsHookExA(WH_CBT, &CreationHook, nullptr, ::GetCurrentThreadId());
+}
+
+void CWnd::UnhookWindowCreation()
+{
+    t_windowToHook = nullptr;
+    if (t_creationHook)
+        ::UnhookWindowsHookEx(t_creationHook);
+    t_creationHook = nullptr;
+}
+
+LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND && t_windowToHook) {
+        CWnd* owner = t_windowToHook;
+        UnhookWindowCreation();
+        owner->SubclassWindow(reinterpret_cast<HWND>(wParam));
+        return 0;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}

@@ -1,0 +1,111 @@
+// A window object over an HWND. Windows created or subclassed through it
+// dispatch their messages through the class's message map; whatever no entry
+// handles goes to the window's previous procedure. The object never destroys
+// the window on its own; it lets go of it when the window is destroyed.
+#pragma once
+#include "afx/CRect.h"
+#include "afx/CString.h"
+#include "afx/MessageMap.h"
+
+class CDataExchange;
+
+class CWnd {
+public:
+    CWnd() = default;
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    operator HWND() const { return m_hWnd; }
+
+    // The object that subclassed or created this window, or null.
+    static CWnd* FromHandlePermanent(HWND window);
+
+    BOOL Attach(HWND window);
+    HWND Detach();
+    BOOL SubclassWindow(HWND window);
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
+    HWND UnsubclassWindow();
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::PostMessageA(m_hWnd, message, wParam, lParam); }
+
+    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
+    BOOL ModifyStyle(DWORD remove, DWORD add);
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    CWnd* GetParent() const { return FromHandlePermanent(::GetParent(m_hWnd)); }
+    void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+    void GetWindowText(CString& text) const;
+    BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+    BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
+    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
+    HICON SetIcon(HICON icon, BOOL big) { return reinterpret_cast<HICON>(SendMessage(WM_SETICON, big, reinterpret_cast<LPARAM>(icon))); }
+    HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
+    void SetRedraw(BOOL redraw = TRUE) { SendMessage(WM_SETREDRAW, redraw); }
+
+    void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+    void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
+    void ScreenToClient(RECT* rect) const { ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(rect), 2); }
+    void ScreenToClient(POINT* point) const { ::ScreenToClient(m_hWnd, point); }
+    void MoveWindow(const RECT& rect, BOOL repaint = TRUE);
+    BOOL SetWindowPos(HWND after, int x, int y, int cx, int cy, UINT flags) { return ::SetWindowPos(m_hWnd, after, x, y, cx, cy, flags); }
+    void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+    void InvalidateRect(const RECT* rect, BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, rect, erase); }
+    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs) { return ::SetTimer(m_hWnd, id, elapseMs, nullptr); }
+    BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
+
+    // Moves data between the controls (save = FALSE) and the object's members (save = TRUE).
+    BOOL UpdateData(BOOL save = TRUE);
+    virtual void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
+
+    // Handles a notification the parent reflected back to this control; true when handled.
+    virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+protected:
+    static const CMessageMap* GetThisMessageMap();
+    virtual const CMessageMap* GetMessageMap() const;
+
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual void DoDataExchange(CDataExchange* exchange);
+    virtual void PreSubclassWindow() {}
+    virtual void PostNcDestroy() {}
+
+    // The previous procedure's handling of the message being dispatched.
+    LRESULT Default();
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Default handling for the handlers derived classes override.
+    int OnCreate(CREATESTRUCTA*) { return static_cast<int>(Default()); }
+    void OnDestroy() { Default(); }
+    void OnSize(UINT, int, int) { Default(); }
+    void OnPaint() { Default(); }
+    BOOL OnEraseBkgnd(HDC) { return static_cast<BOOL>(Default()); }
+    LRESULT OnNcHitTest(CPoint) { return Default(); }
+    void OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
+    void OnSysCommand(UINT, LPARAM) { Default(); }
+    void OnClose() { Default(); }
+    void OnLButtonDblClk(UINT, CPoint) { Default(); }
+    void OnTimer(UINT_PTR) { Default(); }
+
+    static LRESULT CALLBACK StdWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Makes the next window this thread creates belong to `owner` from its first message on.
+    static void HookNextWindowCreation(CWnd* owner);
+    static void UnhookWindowCreation();
+
+private:
+    struct CurrentMessage { UINT message; WPARAM wParam; LPARAM lParam; };
+
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
+
+    WNDPROC m_previousProc = nullptr;
+    CurrentMessage m_current = {};
+};

@@ -1,0 +1,89 @@
+// Message maps: each window class lists the messages it handles in a static
+// table of entries, chained to its base class's table. An entry's handler is a
+// small function (written by the ON_... macros) that casts the window object to
+// the class that declared the table and calls the member with cracked arguments.
+#pragma once
+#include <windows.h>
+
+class CWnd;
+
+// A parent hands WM_COMMAND, WM_NOTIFY and WM_DRAWITEM of a child control back
+// to the control's own object under this offset, so a control class can handle
+// its own notifications.
+const UINT WM_REFLECT_BASE = 0xBC00;
+
+typedef LRESULT (*MessageHandler)(CWnd* target, WPARAM wParam, LPARAM lParam);
+
+struct MessageMapEntry {
+    UINT message;  // 0 ends the table
+    UINT code;     // notification code of WM_COMMAND and WM_NOTIFY entries
+    UINT firstId;  // control id range of WM_COMMAND and WM_NOTIFY entries
+    UINT lastId;
+    MessageHandler handler;
+};
+
+struct CMessageMap {
+    const CMessageMap* (*base)();
+    const MessageMapEntry* entries;
+};
+
+#define DECLARE_MESSAGE_MAP()                       \
+protected:                                          \
+    static const CMessageMap* GetThisMessageMap();  \
+    const CMessageMap* GetMessageMap() const override;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                              \
+    const CMessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); }     \
+    const CMessageMap* theClass::GetThisMessageMap()                                        \
+    {                                                                                       \
+        typedef theClass ThisClass;                                                         \
+        typedef baseClass TheBaseClass;                                                     \
+        static_assert(sizeof(ThisClass*) != 0, "");                                         \
+        static const MessageMapEntry entries[] = {
+
+#define END_MESSAGE_MAP()                                                                   \
+            { 0, 0, 0, 0, nullptr } };                                                      \
+        static const CMessageMap map = { &TheBaseClass::GetThisMessageMap, entries };       \
+        return &map;                                                                        \
+    }
+
+#define AFX_HANDLER(body) [](CWnd* wnd, WPARAM wParam, LPARAM lParam) -> LRESULT { \
+        ThisClass* self = static_cast<ThisClass*>(wnd); (void)self; (void)wParam; (void)lParam; body }
+
+#define ON_MESSAGE(message, memberFn) \
+    { message, 0, 0, 0, AFX_HANDLER(return self->memberFn(wParam, lParam);) },
+#define ON_CONTROL(code, id, memberFn) \
+    { WM_COMMAND, (UINT)(code), id, id, AFX_HANDLER(self->memberFn(); return 0;) },
+#define ON_COMMAND(id, memberFn) ON_CONTROL(0, id, memberFn)
+#define ON_BN_CLICKED(id, memberFn) ON_CONTROL(BN_CLICKED, id, memberFn)
+#define ON_EN_CHANGE(id, memberFn) ON_CONTROL(EN_CHANGE, id, memberFn)
+#define ON_NOTIFY(code, id, memberFn)                                              \
+    { WM_NOTIFY, (UINT)(code), id, id, AFX_HANDLER(LRESULT result = 0;             \
+        self->memberFn(reinterpret_cast<NMHDR*>(lParam), &result); return result;) },
+#define ON_NOTIFY_REFLECT(code, memberFn)                                          \
+    { WM_REFLECT_BASE + WM_NOTIFY, (UINT)(code), 0, 0, AFX_HANDLER(LRESULT result = 0; \
+        self->memberFn(reinterpret_cast<NMHDR*>(lParam), &result); return result;) },
+#define ON_WM_DRAWITEM_REFLECT() \
+    { WM_REFLECT_BASE + WM_DRAWITEM, 0, 0, 0, AFX_HANDLER(                         \
+        self->DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); return TRUE;) },
+
+#define ON_WM_CREATE() \
+    { WM_CREATE, 0, 0, 0, AFX_HANDLER(return self->OnCreate(reinterpret_cast<CREATESTRUCTA*>(lParam));) },
+#define ON_WM_DESTROY() { WM_DESTROY, 0, 0, 0, AFX_HANDLER(self->OnDestroy(); return 0;) },
+#define ON_WM_SIZE() \
+    { WM_SIZE, 0, 0, 0, AFX_HANDLER(self->OnSize(UINT(wParam), LOWORD(lParam), HIWORD(lParam)); return 0;) },
+#define ON_WM_PAINT() { WM_PAINT, 0, 0, 0, AFX_HANDLER(self->OnPaint(); return 0;) },
+#define ON_WM_ERASEBKGND() \
+    { WM_ERASEBKGND, 0, 0, 0, AFX_HANDLER(return self->OnEraseBkgnd(reinterpret_cast<HDC>(wParam));) },
+#define ON_WM_NCHITTEST() \
+    { WM_NCHITTEST, 0, 0, 0, AFX_HANDLER(return self->OnNcHitTest(CPoint(lParam));) },
+#define ON_WM_GETMINMAXINFO() \
+    { WM_GETMINMAXINFO, 0, 0, 0, AFX_HANDLER(self->OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam)); return 0;) },
+#define ON_WM_SYSCOMMAND() \
+    { WM_SYSCOMMAND, 0, 0, 0, AFX_HANDLER(self->OnSysCommand(UINT(wParam), lParam); return 0;) },
+#define ON_WM_QUERYDRAGICON() \
+    { WM_QUERYDRAGICON, 0, 0, 0, AFX_HANDLER(return reinterpret_cast<LRESULT>(self->OnQueryDragIcon());) },
+#define ON_WM_CLOSE() { WM_CLOSE, 0, 0, 0, AFX_HANDLER(self->OnClose(); return 0;) },
+#define ON_WM_LBUTTONDBLCLK() \
+    { WM_LBUTTONDBLCLK, 0, 0, 0, AFX_HANDLER(self->OnLButtonDblClk(UINT(wParam), CPoint(lParam)); return 0;) },
+#define ON_WM_TIMER() { WM_TIMER, 0, 0, 0, AFX_HANDLER(self->OnTimer(UINT_PTR(wParam)); return 0;) },
