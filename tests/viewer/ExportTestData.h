@@ -1,0 +1,104 @@
+// A small report for the export tests: three visible fields (one of them
+// without a type) and a hidden one, and files to write it to.
+#pragma once
+#include "ExportedReport.h"
+#include "MessageBoxWatcher.h"
+#include <gtest/gtest.h>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+class ExportTestData {
+public:
+    ExportTestData()
+    {
+        MessageBoxWatcher watcher;
+        EXPECT_TRUE(
+            m_model.Parse("\"Name\"(string, rightclick) \"Size\"(Integer) \"Secret\"(string, hidden) \"Note\""));
+        EXPECT_TRUE(watcher.Boxes().empty());
+        m_report.title = "Sizes & <names>";
+        m_report.parameters = "-path%\"C:\\a&b\"";
+        m_report.startTime = StartTime();
+        m_report.endTime = EndTime();
+        m_report.fieldModel = &m_model;
+    }
+    ExportTestData(const ExportTestData&) = delete;
+    ExportTestData& operator=(const ExportTestData&) = delete;
+
+    void AddRow(const char* name, const char* size, const char* secret, const char* note)
+    {
+        auto row = std::make_unique<CFields>(m_model);
+        const char* values[] = { name, size, secret, note };
+        for (int i = 0; i < 4; ++i)
+            row->GetAt(i)->SetValue(_variant_t(values[i]));
+        m_report.rows.push_back(row.get());
+        m_rows.push_back(std::move(row));
+    }
+
+    const CExportedReport& Report() const { return m_report; }
+    CExportedReport& Report() { return m_report; }
+    CField& ModelField(int index) { return *m_model.GetAt(index); }
+
+    // 8 December 2026, 19:54:23 and 20:01:05.
+    static DATE StartTime() { return MakeDate(19, 54, 23); }
+    static DATE EndTime() { return MakeDate(20, 1, 5); }
+
+    // Long date and long time as the system formats them for the user.
+    static std::string ExpectedRunTime(DATE date)
+    {
+        SYSTEMTIME time = {};
+        VariantTimeToSystemTime(date, &time);
+        char day[128] = "";
+        char clock[128] = "";
+        GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &time, nullptr, day, sizeof day);
+        GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &time, nullptr, clock, sizeof clock);
+        return std::string(day) + " " + clock;
+    }
+
+private:
+    static DATE MakeDate(WORD hour, WORD minute, WORD second)
+    {
+        SYSTEMTIME time = {};
+        time.wYear = 2026;
+        time.wMonth = 12;
+        time.wDay = 8;
+        time.wHour = hour;
+        time.wMinute = minute;
+        time.wSecond = second;
+        DATE date = 0;
+        SystemTimeToVariantTime(&time, &date);
+        return date;
+    }
+
+    CFields m_model;
+    std::vector<std::unique_ptr<CFields>> m_rows;
+    CExportedReport m_report;
+};
+
+// A file in the temporary folder, deleted before and after the test.
+class TempFile {
+public:
+    explicit TempFile(const char* name)
+    {
+        char folder[MAX_PATH] = "";
+        GetTempPathA(sizeof folder, folder);
+        m_path = std::string(folder) + name;
+        DeleteFileA(m_path.c_str());
+    }
+    ~TempFile() { DeleteFileA(m_path.c_str()); }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    const char* Path() const { return m_path.c_str(); }
+    std::string Read() const
+    {
+        std::ifstream file(m_path, std::ios::binary);
+        std::ostringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
+private:
+    std::string m_path;
+};

@@ -1,0 +1,33 @@
+// Saves a report as an XML document, optionally naming an XSL stylesheet:
+//   <?xml version="1.0"?>
+//   <Report>  (after the stylesheet line, on the same line, when there is one)
+//   <ReportTitle>, <RunDate>, <Parameters>, <Header> with one <Column> per
+//   visible field, then one <Row> per row holding each visible value in an
+//   element named after its field's type.
+// Texts are escaped, so any value keeps the document readable.
+#pragma once
+#include "ExportedReport.h"
+
+class CXmlExport {
+public:
+    explicit CXmlExport(const CExportedReport& report) : m_report(report) {}
+
+    // Writes the document, replacing the file; `templatePath` may be empty.
+    // False when the file could not be created: nothing is written then.
+    bool Write(const char* path, const char* templatePath) const;
+
+    // The text as XML character data or attribute value: markup characters as
+    // entities, characters beyond ASCII as character references, and control
+    // characters XML cannot hold as U+FFFD.
+    static CString Escape(const char* text);
+    // The element name of a value: its field's type name, or "Value" for a
+    // type name that cannot name an element (an empty one, for instance).
+    static CString ElementName(const CString& type);
+
+private:
+    void WriteHeader(HANDLE file, const char* templatePath) const;
+    void WriteRow(HANDLE file, const CFields& row) const;
+    static void WritePiece(HANDLE file, const CString& piece);
+
+    const CExportedReport& m_report;
+};
