@@ -119,6 +119,7 @@ private:
     std::vector<CFields*> m_rows;
     size_t m_rowsShown = 0;
     bool m_canceledMark = false;
+    int m_status = kExecuting;
     bool m_initialized = false;
     volatile bool m_errorsReported = false;
     bool m_inserting = false;

@@ -175,7 +175,9 @@ LRESULT CReportViewerDlg::OnRowsArrived(WPARAM, LPARAM)
         m_results.InsertRow(m_rows[m_rowsShown++]);
     m_results.SetRedraw(TRUE);
     m_results.Invalidate();
-    SetStatus(kExecuting);
+    // The insertion dispatches messages, so the run may have ended meanwhile:
+    // refresh the row count under the status as it now stands.
+    SetStatus(m_status);
     m_inserting = false;
     return 1;
 }
@@ -219,6 +221,7 @@ void CReportViewerDlg::SetStatus(int status)
 {
     if (!m_initialized)
         return;
+    m_status = status;
     UINT textId = IDS_STATUS_EXECUTING;
     if (status == kCanceling) {
         textId = IDS_STATUS_CANCELING;

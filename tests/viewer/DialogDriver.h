@@ -9,6 +9,7 @@
 #pragma once
 #include "afx/CDialog.h"
 #include "afx/CWinApp.h"
+#include <gtest/gtest.h>
 #include <functional>
 #include <string>
 
@@ -57,7 +58,10 @@ struct Session {
     std::function<bool(HWND)> ready;
     std::function<void(HWND)> steps;
     bool ran = false;
+    DWORD startTick = GetTickCount();
 };
+
+const DWORD kReadyTimeoutMs = 20000;
 
 inline Session*& CurrentSession()
 {
@@ -68,8 +72,16 @@ inline Session*& CurrentSession()
 inline void CALLBACK OnStartTimer(HWND, UINT, UINT_PTR timer, DWORD)
 {
     Session* session = CurrentSession();
-    if (!session || session->ran || !session->dialog->m_hWnd || !IsWindowVisible(session->dialog->m_hWnd)
-        || !session->ready(session->dialog->m_hWnd))
+    if (!session || session->ran || !session->dialog->m_hWnd)
+        return;
+    if (GetTickCount() - session->startTick > kReadyTimeoutMs) {
+        KillTimer(nullptr, timer);
+        session->ran = true;
+        ADD_FAILURE() << "the dialog never became ready for the test's steps";
+        EndDialog(session->dialog->m_hWnd, IDABORT);
+        return;
+    }
+    if (!IsWindowVisible(session->dialog->m_hWnd) || !session->ready(session->dialog->m_hWnd))
         return;
     KillTimer(nullptr, timer);
     session->ran = true;

@@ -117,3 +117,164 @@ TEST_F(ReportViewerDlgTest, ShowsTheRowsSortedByTheReportsKeysAndEndsCompleted)
         EXPECT_STREQ("Size", dialog.GetSortOrderText());
     });
 }
+
+TEST_F(ReportViewerDlgTest, CollectsErrorOutputAndOffersShowErrors)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:a;1 err:first errlf:second");
+    RunToEnd(dialog, [&](HWND window) {
+        EXPECT_TRUE(IsEnabled(window, IDC_SHOW_ERRORS));
+        EXPECT_EQ("Errors:\r\n  first\r\n  second\r\n", ControlText(window, IDC_ERRORS));
+        RECT errors = ClientRectOf(window, IDC_ERRORS);
+        EXPECT_EQ(errors.top, errors.bottom) << "the error box has no height until Show Errors";
+        CheckDlgButton(window, IDC_SHOW_ERRORS, BST_CHECKED);
+        Click(window, IDC_SHOW_ERRORS);
+        UpdateWindow(window);
+        RECT list = ClientRectOf(window, IDC_RESULTS);
+        errors = ClientRectOf(window, IDC_ERRORS);
+        EXPECT_EQ(list.bottom, errors.top);
+        EXPECT_LE(list.bottom - list.top, errors.bottom - errors.top) << "the list gets the upper half, rounded down";
+        EXPECT_GE(list.bottom - list.top + 1, errors.bottom - errors.top);
+    });
+}
+
+TEST_F(ReportViewerDlgTest, ARunWithoutRowsLeavesSaveAsAndTheFilterDisabled)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "outlf: err:nothing");
+    RunToEnd(dialog, [&](HWND window) {
+        EXPECT_EQ("Completed", ControlText(window, IDC_STATUS));
+        EXPECT_EQ("Rows Processed: 0", ControlText(window, IDC_ROWS_PROCESSED));
+        EXPECT_FALSE(IsEnabled(window, IDC_SAVE_AS));
+        EXPECT_FALSE(IsEnabled(window, IDC_FILTER));
+        EXPECT_TRUE(IsEnabled(window, IDOK));
+    });
+}
+
+TEST_F(ReportViewerDlgTest, HeadingClicksSortAscendingThenDescendingAndNameTheSortOrder)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:b;10 out:a;9 out:c;11");
+    RunToEnd(dialog, [&](HWND window) {
+        ClickColumn(window, 0);
+        EXPECT_EQ(std::vector<std::string>({ "a", "b", "c" }), Names(window));
+        EXPECT_STREQ("Name", dialog.GetSortOrderText());
+        ClickColumn(window, 0);
+        EXPECT_EQ(std::vector<std::string>({ "c", "b", "a" }), Names(window));
+        ClickColumn(window, 1);
+        EXPECT_EQ(std::vector<std::string>({ "a", "b", "c" }), Names(window)) << "another heading sorts ascending";
+        EXPECT_STREQ("Size", dialog.GetSortOrderText());
+
+        HDITEMA heading = {};
+        heading.mask = HDI_FORMAT;
+        HWND header = ListView_GetHeader(GetDlgItem(window, IDC_RESULTS));
+        Header_GetItem(header, 1, &heading);
+        EXPECT_TRUE(heading.fmt & HDF_OWNERDRAW) << "the sort column is drawn with its arrow";
+    });
+}
+
+TEST_F(ReportViewerDlgTest, TheFilterRefillsTheListOnceTypingHasStopped)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:beta;10 out:alpha;9 out:gamma;11;Alpha%note");
+    RunToEnd(dialog, [&](HWND window) {
+        SetDlgItemTextA(window, IDC_FILTER, "ALP");
+        EXPECT_EQ(3u, Names(window).size()) << "nothing changes before the delay";
+        ASSERT_TRUE(PumpUntil([&] { return Names(window).size() == 2; }, 3000));
+        EXPECT_EQ(std::vector<std::string>({ "alpha", "gamma" }), Names(window)) << "hidden fields match too";
+
+        SetDlgItemTextA(window, IDC_FILTER, "zzz");
+        ASSERT_TRUE(PumpUntil([&] { return Names(window).empty(); }, 3000));
+
+        SetDlgItemTextA(window, IDC_FILTER, "");
+        ASSERT_TRUE(PumpUntil([&] { return Names(window).size() == 3; }, 3000));
+        EXPECT_EQ(std::vector<std::string>({ "alpha", "beta", "gamma" }), Names(window))
+            << "an empty filter shows every row, sorted by the current keys";
+    });
+}
+
+TEST_F(ReportViewerDlgTest, StopReportCancelsTheRunAndKeepsTheRowsParsedSoFar)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:a;1 sleep:20000 out:b;2");
+    auto firstRowListed = [](HWND window) { return ListView_GetItemCount(GetDlgItem(window, IDC_RESULTS)) == 1; };
+    RunModal(dialog, firstRowListed, [&](HWND window) {
+        EXPECT_TRUE(IsEnabled(window, IDCANCEL));
+        DWORD start = GetTickCount();
+        Click(window, IDCANCEL);
+        EXPECT_EQ("Canceling...", ControlText(window, IDC_STATUS));
+        ASSERT_TRUE(PumpUntil([&] { return HasFinalStatus(window); }));
+        EXPECT_LT(GetTickCount() - start, 10000u);
+        EXPECT_EQ("Canceled", ControlText(window, IDC_STATUS));
+        EXPECT_EQ(std::vector<std::string>({ "a" }), Names(window));
+        EXPECT_FALSE(IsEnabled(window, IDCANCEL));
+        EXPECT_TRUE(IsEnabled(window, IDOK));
+    });
+}
+
+TEST_F(ReportViewerDlgTest, EscapeAfterTheRunLeavesTheFinalStatus)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:a;1");
+    RunToEnd(dialog, [&](HWND window) {
+        SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        PumpFor(100);
+        EXPECT_EQ("Completed", ControlText(window, IDC_STATUS));
+        EXPECT_TRUE(IsWindow(window));
+    });
+}
+
+TEST_F(ReportViewerDlgTest, DoubleClickInTheDetailsAreaTogglesTheDetails)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:a;1");
+    RunToEnd(dialog, [&](HWND window) {
+        UpdateWindow(window);
+        RECT area = ClientRectOf(window, IDC_DETAILS_AREA);
+        RECT listBefore = ClientRectOf(window, IDC_RESULTS);
+        EXPECT_EQ(area.top + 5, listBefore.top) << "hidden details take 5 pixels";
+        SendMessageA(window, WM_LBUTTONDBLCLK, 0, MAKELPARAM(area.left + 10, area.top + 2));
+        UpdateWindow(window);
+        EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(window, IDC_SHOW_DETAILS));
+        EXPECT_EQ(area.top + 35, ClientRectOf(window, IDC_RESULTS).top) << "no parameters: the least height";
+        SendMessageA(window, WM_LBUTTONDBLCLK, 0, MAKELPARAM(area.left + 10, area.top + 2));
+        UpdateWindow(window);
+        EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(window, IDC_SHOW_DETAILS));
+    });
+}
+
+TEST_F(ReportViewerDlgTest, NarrowColumnsAreWidenedToTheirShareOfTheWindow)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:a;1");
+    RunToEnd(dialog, [&](HWND window) {
+        RECT frame = {};
+        GetWindowRect(window, &frame);
+        int windowWidth = frame.right - frame.left;
+        HWND list = GetDlgItem(window, IDC_RESULTS);
+        // Name: string, 20 characters; Size: Integer, 2 characters; Note is hidden.
+        EXPECT_EQ(140 * windowWidth / 154 * 9 / 10, ListView_GetColumnWidth(list, 0));
+        EXPECT_EQ(14 * windowWidth / 154 * 9 / 10, ListView_GetColumnWidth(list, 1));
+    });
+}
+
+TEST(ReportViewerDlgDetails, SplitsTheArgumentTextIntoNamedValuesAndContinuationLines)
+{
+    CReportViewerDlg dialog;
+    dialog.SetParameters("PROJECT=\\\"p1@\\repo\\\"; LABELS=\\\"A\\\" \\\"B\\\"; EMPTY=\\\"\\\"; ");
+    std::vector<DetailsLine> expected = { { "PROJECT=", "\"p1@\\repo\"" }, { "LABELS=", "\"A\"" }, { "", "\"B\"" } };
+    EXPECT_EQ(expected, dialog.GetDetailsLines());
+}
+
+TEST(ReportViewerDlgWindowless, RunsTheReportWithoutAWindowAndEndsWithIt)
+{
+    DWORD start = GetTickCount();
+    {
+        CReportViewerDlg dialog;
+        dialog.SetScriptCommand(ChildProgramCommand().c_str());
+        dialog.SetParameters("sleep:400");
+        dialog.StartReport();
+        EXPECT_EQ(nullptr, dialog.m_hWnd);
+    }
+    EXPECT_GE(GetTickCount() - start, 350u) << "the dialog waits for the script to end";
+}
