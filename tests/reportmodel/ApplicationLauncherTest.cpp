@@ -86,12 +86,6 @@ protected:
 };
 }
 
-TEST_F(ApplicationLauncherTest, CommandLineIsApplicationThenArguments)
-{
-    EXPECT_STREQ("app.exe", CApplicationLauncher("app.exe", nullptr, nullptr).GetCommandLine());
-    EXPECT_STREQ("app.exe -x y", CApplicationLauncher("app.exe", "-x y", "C:\\").GetCommandLine());
-}
-
 TEST_F(ApplicationLauncherTest, BothStreamsArriveInBlocksEndingAtLineEndsAndNothingIsLost)
 {
     CApplicationLauncher launcher;

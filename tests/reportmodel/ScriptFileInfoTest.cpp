@@ -36,12 +36,6 @@ TEST(ScriptFileInfo, KindsAndCommandPrefixesFollowTheExtension)
         EXPECT_FALSE(RecordOf("C:\\r\\", name).IsScript()) << name;
 }
 
-TEST(ScriptFileInfo, RecordFromAFileHasAnEmptySelfDescription)
-{
-    EXPECT_STREQ("Usage", CScriptFileInfo().GetInfo());
-    EXPECT_STREQ("", RecordOf("C:\\", "a.prl").GetInfo());
-}
-
 TEST(ScriptFileInfo, DescriptionLosesBlanksAndOneQuotePair)
 {
     EXPECT_STREQ("Disk usage", Parsed("description :   \"Disk usage\"  \r\n").GetDescription());
