@@ -48,6 +48,7 @@ TEST(Fields, ParsesNamesTypesAndAttributes)
     EXPECT_EQ(1, fields.GetColumn(2));
     EXPECT_EQ(2, fields.FindFieldOfColumn(1));
     EXPECT_EQ(-1, fields.FindFieldOfColumn(2));
+    EXPECT_EQ(-1, fields.FindFieldOfColumn(-1));
     EXPECT_EQ((std::map<int, int>{{1, 0}, {2, 1}}), fields.GetSortOrder());
 }
 
