@@ -28,6 +28,7 @@ bool CParameters::Parse(const char* parameters, const char* reportDescription)
 {
     m_position = 0;
     m_text = parameters;
+    m_listMaster = nullptr;
     m_bracketPending = m_insideList = m_attributeListAllowed = false;
     bool success = true;
     while (success && !AtEnd()) {
