@@ -39,8 +39,11 @@ HWND NotifyingChild(UINT message, WPARAM wParam, LPARAM lParam)
         return reinterpret_cast<HWND>(lParam);
     case WM_NOTIFY:
         return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
-    case WM_DRAWITEM:
-        return wParam != 0 ? reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr;
+    case WM_DRAWITEM: {
+        // Controls may have id 0 (a list view's header has): tell menus by their type.
+        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        return item->CtlType != ODT_MENU ? item->hwndItem : nullptr;
+    }
     default:
         return nullptr;
     }

@@ -1,0 +1,59 @@
+// The list of result rows. Each item stands for one row (a CFields the dialog
+// owns); cell texts are produced from the row when the list asks for them.
+// The list keeps itself sorted by its sort keys while rows arrive, sorts again
+// on a heading click, and explains itself in grey when it is empty.
+#pragma once
+#include "SortedHeaderCtrl.h"
+#include "Fields.h"
+#include "afx/CListCtrl.h"
+#include <map>
+
+// Sort position (1 = first key) to field index.
+typedef std::map<int, int> SortKeys;
+
+class CResultsListCtrl : public CListCtrl {
+public:
+    BOOL InsertRow(CFields* row);
+    int FindInsertPosition(const CFields* row);
+    BOOL SortRows(const SortKeys& keys, BOOL ascending);
+    BOOL ResortRows();
+    CString GetCellText(int item, int column) const;
+    // The row of an item; null when the item has none.
+    CFields* GetRow(int item) const { return reinterpret_cast<CFields*>(GetItemData(item)); }
+
+    struct SortInfo {
+        const SortKeys* keys;
+        BOOL ascending;
+    };
+    static int CALLBACK CompareRows(LPARAM rowA, LPARAM rowB, LPARAM sortInfo);
+
+    void SetSortKeys(const SortKeys& keys) { m_sortKeys = keys; }
+    const SortKeys& GetSortKeys() const { return m_sortKeys; }
+    void SetFinished(bool finished) { m_finished = finished; }
+    void SetErrorsReported(bool reported) { m_errorsReported = reported; }
+    void SetFiltered(bool filtered) { m_filtered = filtered; }
+    CSortedHeaderCtrl& GetSortedHeader() { return m_header; }
+
+protected:
+    void PreSubclassWindow() override;
+    void OnGetDispInfo(NMHDR* notify, LRESULT* result);
+    void OnColumnClick(NMHDR* notify, LRESULT* result);
+    LRESULT DrawEmptyListText(WPARAM dc, LPARAM);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Dispatches the thread's waiting messages when some milliseconds have passed
+    // since the last time; false when WM_QUIT came (it is posted again).
+    bool KeepResponsive();
+    CString EmptyListText() const;
+
+    CString m_displayTexts[3];
+    int m_displayPosition = 0;
+    bool m_finished = false;
+    bool m_errorsReported = false;
+    bool m_filtered = false;
+    CSortedHeaderCtrl m_header;
+    SortKeys m_sortKeys;
+    DWORD m_lastDispatchTick = 0;
+};
