@@ -1,67 +1,9 @@
 #include "ResultsExport.h"
+#include "DialogUser.h"
 #include "ExportTestData.h"
 #include <gtest/gtest.h>
-#include <functional>
-#include <thread>
 
 namespace {
-HWND WaitForDialog(const char* title)
-{
-    for (int attempt = 0; attempt < 500; ++attempt) {
-        HWND dialog = FindWindowA("#32770", title);
-        if (dialog && IsWindowVisible(dialog))
-            return dialog;
-        Sleep(20);
-    }
-    return nullptr;
-}
-
-// Plays the user of the dialogs with these titles, one after the other.
-class DialogUser {
-public:
-    void Then(const char* title, std::function<void(HWND)> action) { m_steps.push_back({ title, action }); }
-    void Start()
-    {
-        m_thread = std::thread([this] {
-            for (const Step& step : m_steps) {
-                HWND dialog = WaitForDialog(step.title);
-                if (!dialog)
-                    return;
-                m_seen.push_back(step.title);
-                step.action(dialog);
-                for (int attempt = 0; attempt < 250 && IsWindow(dialog); ++attempt)
-                    Sleep(20);
-            }
-        });
-    }
-    std::vector<std::string> Join()
-    {
-        m_thread.join();
-        return m_seen;
-    }
-
-private:
-    struct Step {
-        const char* title;
-        std::function<void(HWND)> action;
-    };
-    std::vector<Step> m_steps;
-    std::vector<std::string> m_seen;
-    std::thread m_thread;
-};
-
-void Press(HWND dialog, int button)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
-}
-
-std::string FileNameBox(HWND dialog)
-{
-    char text[MAX_PATH] = "";
-    GetDlgItemTextA(dialog, 1148, text, sizeof text);
-    return text;
-}
-
 // A reports folder in the temporary folder with "script_tools\table.xsl".
 class ReportsFolder {
 public:
@@ -100,8 +42,8 @@ TEST(ResultsExport, XmlAsksForATemplateOfferingTableInTheToolsFolder)
     std::string offered;
     DialogUser user;
     user.Then("Select HTML Template", [&](HWND dialog) {
-        offered = FileNameBox(dialog);
-        Press(dialog, IDOK);
+        offered = DialogUser::ItemText(dialog, DialogUser::kFileNameBox);
+        DialogUser::Press(dialog, IDOK);
     });
     user.Start();
     CResultsExport(data.Report(), reports.Path().c_str()).Save(file.Path(), CResultsExport::kXml);
@@ -122,14 +64,12 @@ TEST(ResultsExport, SaveAsXmlWithoutTemplateWritesThePlainDocument)
     std::string renamed;
     DialogUser user;
     user.Then("Save Report Data As", [&](HWND dialog) {
-        SetDlgItemTextA(dialog, 1148, path.substr(0, path.size() - 4).c_str());
-        HWND types = GetDlgItem(dialog, 1136);
-        SendMessageA(types, CB_SETCURSEL, CResultsExport::kXml - 1, 0);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(1136, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
-        renamed = FileNameBox(dialog);
-        Press(dialog, IDOK);
+        SetDlgItemTextA(dialog, DialogUser::kFileNameBox, path.substr(0, path.size() - 4).c_str());
+        DialogUser::PickFileType(dialog, CResultsExport::kXml - 1);
+        renamed = DialogUser::ItemText(dialog, DialogUser::kFileNameBox);
+        DialogUser::Press(dialog, IDOK);
     });
-    user.Then("Select HTML Template", [](HWND dialog) { Press(dialog, IDCANCEL); });
+    user.Then("Select HTML Template", [](HWND dialog) { DialogUser::Press(dialog, IDCANCEL); });
     user.Start();
     CResultsExport(data.Report(), reports.Path().c_str()).SaveAs();
     EXPECT_EQ((std::vector<std::string>{ "Save Report Data As", "Select HTML Template" }), user.Join());
@@ -144,8 +84,8 @@ TEST(ResultsExport, CancelSavesNothing)
     TempFile file("results_export_canceled.htm");
     DialogUser user;
     user.Then("Save Report Data As", [&](HWND dialog) {
-        SetDlgItemTextA(dialog, 1148, file.Path());
-        Press(dialog, IDCANCEL);
+        SetDlgItemTextA(dialog, DialogUser::kFileNameBox, file.Path());
+        DialogUser::Press(dialog, IDCANCEL);
     });
     user.Start();
     CResultsExport(data.Report(), reports.Path().c_str()).SaveAs();
