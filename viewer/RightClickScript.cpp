@@ -55,7 +55,11 @@ CString CRightClickScript::GetScriptPath(const _bstr_t& reportsFolder) const
 
 CString CRightClickScript::GetCommandLine(const _bstr_t& reportsFolder) const
 {
-    return m_interpreterPrefix + " \"" + GetScriptPath(reportsFolder) + "\"";
+    CString commandLine = m_interpreterPrefix + " \"" + GetScriptPath(reportsFolder) + "\"";
+    // A program without interpreter would otherwise follow a blank, and the
+    // system finds no program to start in a command line that opens with one.
+    commandLine.TrimLeft();
+    return commandLine;
 }
 
 CString CRightClickScript::BuildInputText(const std::vector<const CFields*>& selectedRows)

@@ -32,7 +32,8 @@ public:
 
     // The script's path: the reports folder's "scripts_rightclick\" and the file name.
     CString GetScriptPath(const _bstr_t& reportsFolder) const;
-    // The interpreter prefix, a blank and the quoted path.
+    // The interpreter prefix, a blank and the quoted path; a program without
+    // interpreter starts with its quoted path.
     CString GetCommandLine(const _bstr_t& reportsFolder) const;
     // What the script reads on its standard input: for each row, in the order
     // given, the value of its right-click field and "\n". A row without a

@@ -1,7 +1,10 @@
 #include "RightClickScript.h"
 #include "MessageBoxWatcher.h"
 #include <gtest/gtest.h>
+#include <fstream>
 #include <memory>
+#include <sstream>
+#include <string>
 
 namespace {
 // Rows of a report whose second field carries the right-click key.
@@ -64,7 +67,7 @@ TEST(RightClickScript, CommandLineQuotesThePathUnderTheReportsFolder)
                  ScriptNamed("show_it").GetCommandLine("C:\\reports\\"));
     EXPECT_STREQ("cscript \"/nologo\"  \"D:\\r\\scripts_rightclick\\my report.vbs\"",
                  ScriptNamed("my report.vbs").GetCommandLine("D:\\r"));
-    EXPECT_STREQ(" \"D:\\r\\scripts_rightclick\\tool.exe\"", ScriptNamed("tool.exe").GetCommandLine("D:\\r"));
+    EXPECT_STREQ("\"D:\\r\\scripts_rightclick\\tool.exe\"", ScriptNamed("tool.exe").GetCommandLine("D:\\r"));
 }
 
 TEST(RightClickScript, MissingScriptIsReportedAndNothingRuns)
@@ -77,4 +80,44 @@ TEST(RightClickScript, MissingScriptIsReportedAndNothingRuns)
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ("Script Error", boxes[0].caption);
     EXPECT_EQ("Unable to locate script C:\\no reports here\\scripts_rightclick\\not_there.prl  ", boxes[0].text);
+}
+
+// The command interpreter, copied in as a right-click program, runs the line
+// on its input as a command, so the key of the selected row says what it writes.
+// (Wine's interpreter reads a pipe in one piece and runs only its first line.)
+TEST(RightClickScript, ProgramStartsWithTheKeyOnItsInput)
+{
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    const std::string reports = std::string(temp) + "right click reports";
+    const std::string scripts = reports + "\\scripts_rightclick";
+    const std::string program = scripts + "\\run_key.exe";
+    const std::string output = reports + "\\key out.txt";
+    CreateDirectoryA(reports.c_str(), nullptr);
+    CreateDirectoryA(scripts.c_str(), nullptr);
+    char system[MAX_PATH] = "";
+    GetSystemDirectoryA(system, sizeof system);
+    ASSERT_TRUE(CopyFileA((std::string(system) + "\\cmd.exe").c_str(), program.c_str(), FALSE));
+    DeleteFileA(output.c_str());
+
+    SelectedRows rows("\"Name\"(string) \"Command\"(string, rightclick) ");
+    rows.Add("first", (">\"" + output + "\" echo started").c_str());
+    MessageBoxWatcher watcher;
+    ScriptNamed("run_key.exe").Run(reports.c_str(), rows.Rows());
+
+    std::string written;
+    for (int attempt = 0; attempt < 250 && written.empty(); ++attempt) {
+        Sleep(20);
+        std::ifstream file(output, std::ios::binary);
+        std::ostringstream text;
+        text << file.rdbuf();
+        written = text.str();
+    }
+    EXPECT_EQ("started\r\n", written);
+    EXPECT_TRUE(watcher.Boxes().empty());
+    for (int attempt = 0; attempt < 250 && !DeleteFileA(program.c_str()); ++attempt)
+        Sleep(20);
+    DeleteFileA(output.c_str());
+    RemoveDirectoryA(scripts.c_str());
+    RemoveDirectoryA(reports.c_str());
 }
