@@ -2,6 +2,7 @@
 // The program's entry point hands control to AfxWinMain.
 #pragma once
 #include "afx/CWnd.h"
+#include "afx/WaitCursor.h"
 
 class CWinApp {
 public:
@@ -12,6 +13,10 @@ public:
 
     virtual BOOL InitInstance() { return TRUE; }
     virtual int ExitInstance() { return 0; }
+
+    void BeginWaitCursor() { AfxBeginWaitCursor(); }
+    void RestoreWaitCursor() { AfxRestoreWaitCursor(); }
+    void EndWaitCursor() { AfxEndWaitCursor(); }
 
     // The private profile: "<program name>.INI" in the Windows folder unless set.
     UINT GetProfileInt(const char* section, const char* entry, int defaultValue);

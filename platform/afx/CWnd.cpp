@@ -32,7 +32,7 @@ bool EntryMatches(const MessageMapEntry& entry, UINT message, WPARAM wParam, LPA
 }
 
 // The child control a WM_COMMAND, WM_NOTIFY or WM_DRAWITEM comes from, or null.
-HWND NotifyingChild(UINT message, WPARAM wParam, LPARAM lParam)
+HWND NotifyingChild(UINT message, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
@@ -177,7 +177,7 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 // A control's own object gets the first chance at its notifications.
 bool CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    CWnd* child = FromHandlePermanent(NotifyingChild(message, wParam, lParam));
+    CWnd* child = FromHandlePermanent(NotifyingChild(message, lParam));
     return child && child != this && child->OnChildNotify(message, wParam, lParam, result);
 }
 

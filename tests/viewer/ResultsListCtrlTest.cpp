@@ -1,0 +1,82 @@
+// The results list over a real list-view window: key ordering, insertion in
+// key order, heading clicks and the cell texts.
+#include "MessageBoxWatcher.h"
+#include "ResultsListCtrl.h"
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace {
+class ResultsListCtrlTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_model.Parse("\"Name\"(string) \"Size\"(Integer) \"Hidden\"(string, hidden) \"When\"(kvtime)"));
+        m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr);
+        HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 600, 400, m_parent,
+                                    reinterpret_cast<HMENU>(1070), nullptr, nullptr);
+        ASSERT_TRUE(m_list.SubclassWindow(list));
+        for (int column = 0; column < 3; ++column)
+            m_list.InsertColumn(column, "c", LVCFMT_LEFT, 50);
+    }
+    void TearDown() override { DestroyWindow(m_parent); }
+
+    CFields* Row(const char* name, const char* size, const char* hidden = "", const char* when = "")
+    {
+        auto row = std::make_unique<CFields>(m_model);
+        const char* values[] = { name, size, hidden, when };
+        for (int index = 0; index < 4; ++index)
+            row->GetAt(index)->SetValue(_variant_t(values[index]));
+        m_rows.push_back(std::move(row));
+        return m_rows.back().get();
+    }
+
+    std::vector<std::string> Names()
+    {
+        std::vector<std::string> names;
+        for (int item = 0; item < m_list.GetItemCount(); ++item)
+            names.push_back(static_cast<const char*>(m_list.GetCellText(item, 0)));
+        return names;
+    }
+
+    CFields m_model;
+    std::vector<std::unique_ptr<CFields>> m_rows;
+    HWND m_parent = nullptr;
+    CResultsListCtrl m_list;
+};
+
+int Compare(const CFields* a, const CFields* b, const SortKeys& keys, BOOL ascending)
+{
+    CResultsListCtrl::SortInfo info = { &keys, ascending };
+    return CResultsListCtrl::CompareRows(reinterpret_cast<LPARAM>(a), reinterpret_cast<LPARAM>(b),
+                                         reinterpret_cast<LPARAM>(&info));
+}
+}
+
+TEST_F(ResultsListCtrlTest, ComparesByEachKeyInTurnAndByTheFieldsType)
+{
+    CFields* nine = Row("b", "9");
+    CFields* ten = Row("a", "10");
+    CFields* tenToo = Row("c", "10");
+    EXPECT_LT(Compare(nine, ten, { { 1, 1 } }, TRUE), 0) << "Integer fields compare as numbers";
+    EXPECT_GT(Compare(nine, ten, { { 1, 0 } }, TRUE), 0);
+    EXPECT_GT(Compare(nine, ten, { { 1, 1 } }, FALSE), 0) << "descending turns the result";
+    EXPECT_LT(Compare(ten, tenToo, { { 1, 1 }, { 2, 0 } }, TRUE), 0) << "the second key decides a tie";
+    EXPECT_EQ(0, Compare(ten, tenToo, { { 1, 1 }, { 3, 0 } }, TRUE)) << "a missing position is skipped";
+    EXPECT_EQ(0, Compare(ten, tenToo, { { 1, 1 }, { 2, 7 } }, TRUE)) << "a field index past the row is skipped";
+}
+
+TEST_F(ResultsListCtrlTest, InsertsRowsInKeyOrderKeepingArrivalOrderForEqualRows)
+{
+    m_list.SetSortKeys({ { 1, 1 } });
+    for (CFields* row : { Row("b", "10"), Row("a", "9"), Row("c", "9"), Row("d", "11"), Row("e", "9") })
+        ASSERT_TRUE(m_list.InsertRow(row));
+    EXPECT_EQ(std::vector<std::string>({ "a", "c", "e", "b", "d" }), Names());
+}
+
+TEST_F(ResultsListCtrlTest, AppendsRowsWithoutKeys)
+{
+    for (CFields* row : { Row("b", "10"), Row("a", "9") })
+        ASSERT_TRUE(m_list.InsertRow(row));
+    EXPECT_EQ(std::vector<std::string>({ "b", "a" }), Names());
+}

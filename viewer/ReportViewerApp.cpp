@@ -1,0 +1,144 @@
+#include "ReportViewerApp.h"
+#include "CommandLineMap.h"
+#include "Fields.h"
+#include "MakerLibraries.h"
+#include "ReportViewerDlg.h"
+#include "RightClickScripts.h"
+#include "ScriptFileInfo.h"
+#include "afx/AfxResources.h"
+#include "afx/ControlContainer.h"
+#include <clocale>
+
+namespace {
+int WindowsMajorVersion()
+{
+    return LOBYTE(LOWORD(::GetVersion()));
+}
+}
+
+CReportViewerApp::CReportViewerApp()
+    : m_stockFontId(WindowsMajorVersion() >= 4 ? DEFAULT_GUI_FONT : ANSI_VAR_FONT),
+      m_newShell(WindowsMajorVersion() >= 4),
+      m_oldSubsystem(WindowsMajorVersion() < 4 && (::GetVersion() & 0x80000000) != 0)
+{
+    m_screenDC.Attach(::GetDC(nullptr));
+}
+
+CReportViewerApp::~CReportViewerApp()
+{
+    delete m_fields;
+    delete m_rightClickScripts;
+    ::ReleaseDC(nullptr, m_screenDC.Detach());
+}
+
+BOOL CReportViewerApp::InitInstance()
+{
+    MakerLibraries::DisableLongPath();
+    setlocale(LC_ALL, "");
+    m_resourceLibrary = MakerLibraries::LoadResourceLibrary(m_hInstance);
+    if (m_resourceLibrary)
+        AfxSetResourceHandle(m_resourceLibrary);
+    AfxEnableControlContainer();
+    ParseCommandLineSwitches(CCommandLineMap(::GetCommandLineA()));
+    RunReport();
+    return FALSE;
+}
+
+int CReportViewerApp::ExitInstance()
+{
+    if (m_resourceLibrary)
+        ::FreeLibrary(m_resourceLibrary);
+    m_resourceLibrary = nullptr;
+    return CWinApp::ExitInstance();
+}
+
+// With fields the report runs in the dialog; without, it runs with no window.
+// Either way the dialog's destructor waits for the report to end.
+void CReportViewerApp::RunReport()
+{
+    CReportViewerDlg dialog;
+    dialog.SetScriptCommand(m_scriptCommand);
+    dialog.SetParameters(m_parameters);
+    dialog.SetFields(m_fields);
+    dialog.SetRightClickScripts(m_rightClickScripts);
+    dialog.SetWorkingFolder(m_workingFolder);
+    dialog.SetTitle(m_title);
+    if (m_fields) {
+        m_pMainWnd = &dialog;
+        dialog.DoModal();
+        m_pMainWnd = nullptr;
+    } else {
+        dialog.StartReport();
+    }
+}
+
+void CReportViewerApp::ParseCommandLineSwitches(const CCommandLineMap& switches)
+{
+    CString value;
+    if (switches.Lookup("E", value)) {
+        m_scriptCommand = value;
+        StripQuotes(m_scriptCommand);
+    }
+    if (switches.Lookup("D", value)) {
+        m_workingFolder = value;
+        StripQuotes(m_workingFolder);
+    }
+    if (switches.Lookup("P", value)) {
+        m_parameters = value;
+        StripQuotes(m_parameters);
+    }
+    if (switches.Lookup("T", value))
+        m_title = value;
+    if (switches.Lookup("F", value))
+        m_fields = ParseFields(value);
+    if (switches.Lookup("R", value))
+        m_rightClickScripts = ParseRightClickScripts(value);
+    if (switches.Lookup("I", value)) {
+        StripQuotes(value);
+        LoadScriptInfo(value);
+    }
+}
+
+void CReportViewerApp::StripQuotes(CString& text)
+{
+    text.TrimLeft();
+    text.TrimRight();
+    if (!text.IsEmpty() && text[0] == '"' && text[text.GetLength() - 1] == '"')
+        text = text.GetLength() > 1 ? text.Mid(1, text.GetLength() - 2) : CString();
+}
+
+void CReportViewerApp::LoadScriptInfo(const char* scriptPath)
+{
+    CScriptFileInfo script;
+    script.Create(scriptPath, 0);
+    if (m_scriptCommand.IsEmpty())
+        m_scriptCommand = script.GetCommandLine();
+    if (m_parameters.IsEmpty())
+        m_parameters = script.GetParameters();
+    if (m_workingFolder.IsEmpty())
+        m_workingFolder = script.GetFileDrive() + script.GetFileDir();
+    if (m_title.IsEmpty())
+        m_title = script.GetDescription();
+    if (!m_fields && !script.GetFields().IsEmpty())
+        m_fields = ParseFields(script.GetFields());
+    if (!m_rightClickScripts && !script.GetRightClick().IsEmpty())
+        m_rightClickScripts = ParseRightClickScripts(script.GetRightClick());
+}
+
+CFields* CReportViewerApp::ParseFields(const char* header)
+{
+    CFields* fields = new CFields;
+    if (fields->Parse(header))
+        return fields;
+    delete fields;
+    return nullptr;
+}
+
+CRightClickScripts* CReportViewerApp::ParseRightClickScripts(const char* text)
+{
+    CRightClickScripts* scripts = new CRightClickScripts;
+    if (scripts->Parse(text))
+        return scripts;
+    delete scripts;
+    return nullptr;
+}

@@ -1,0 +1,52 @@
+// The application object of Tovenar. Its InitInstance is the whole life of the
+// program: it reads the switches of the command line, completes them from the
+// report script's self-description when asked to, and then shows the viewer
+// dialog, or, for a report without fields, runs the report with no window.
+#pragma once
+#include "afx/CDC.h"
+#include "afx/CWinApp.h"
+
+class CCommandLineMap;
+class CFields;
+class CRightClickScripts;
+
+class CReportViewerApp : public CWinApp {
+public:
+    CReportViewerApp();
+    ~CReportViewerApp() override;
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    void ParseCommandLineSwitches(const CCommandLineMap& switches);
+    // Trims blanks, then removes one pair of double quotes around the whole text.
+    static void StripQuotes(CString& text);
+    // Fills what the switches left empty from the script's self-description.
+    void LoadScriptInfo(const char* scriptPath);
+
+    const CString& GetScriptCommand() const { return m_scriptCommand; }
+    const CString& GetWorkingFolder() const { return m_workingFolder; }
+    const CString& GetParameters() const { return m_parameters; }
+    const CString& GetTitle() const { return m_title; }
+    CFields* GetFields() const { return m_fields; }
+    CRightClickScripts* GetRightClickScripts() const { return m_rightClickScripts; }
+
+    // The font and screen facts the print component measures with.
+    CDC m_screenDC;
+    int m_stockFontId;
+    bool m_newShell;
+    bool m_oldSubsystem;
+
+private:
+    void RunReport();
+    static CFields* ParseFields(const char* header);
+    static CRightClickScripts* ParseRightClickScripts(const char* text);
+
+    CString m_scriptCommand;
+    CString m_workingFolder;
+    CString m_parameters;
+    CString m_title;
+    CFields* m_fields = nullptr;
+    CRightClickScripts* m_rightClickScripts = nullptr;
+    HINSTANCE m_resourceLibrary = nullptr;
+};

@@ -1,0 +1,9 @@
+// Entry point of Tovenar, the report viewer.
+#include "ReportViewerApp.h"
+
+CReportViewerApp theApp;
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    return AfxWinMain(instance);
+}
