@@ -1,0 +1,131 @@
+#include "OlpexObjects.h"
+#include "Collections.h"
+#include "QelErrors.h"
+#include "QelText.h"
+
+namespace {
+
+typedef CCollection<IKvTypes, IKvType, CTypeObject, SimType> CTypeCollection;
+typedef CCollection<IKvHyperlinks, IKvHyperlink, CHyperlink, SimHyperlink> CHyperlinkCollection;
+
+}
+
+STDMETHODIMP COlpex::get_Name(BSTR* name)
+{
+    if (name == nullptr)
+        return E_POINTER;
+    *name = nullptr;
+    HRESULT outcome = QelMarkedOutcome(m_record->marks, "Name", IID_IKvOlpex, Text());
+    if (FAILED(outcome))
+        return outcome;
+    *name = QelAllocString(Text());
+    return S_OK;
+}
+
+STDMETHODIMP COlpex::get_IsPrivate(VARIANT_BOOL* isPrivate)
+{
+    if (isPrivate == nullptr)
+        return E_POINTER;
+    *isPrivate = VARIANT_FALSE;
+    HRESULT outcome = QelMarkedOutcome(m_record->marks, "IsPrivate", IID_IKvOlpex, Text());
+    if (FAILED(outcome))
+        return outcome;
+    *isPrivate = m_record->isPrivate ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+}
+
+HRESULT COlpex::Types(const char* member, const char* kind, bool includeLocal, bool includeObsolete, IKvTypes** types)
+{
+    if (types == nullptr)
+        return E_POINTER;
+    *types = nullptr;
+    HRESULT outcome = QelMarkedOutcome(m_record->marks, member, IID_IKvOlpex, Text());
+    if (outcome != S_OK)
+        return outcome == S_FALSE ? S_OK : outcome;
+    std::vector<const SimType*> chosen;
+    for (const SimType& type : m_data->types) {
+        if (type.kind == kind && SimEqualNoCase(type.olpex, m_record->name) && (includeLocal || type.global) &&
+            (includeObsolete || !type.obsolete))
+            chosen.push_back(&type);
+    }
+    *types = new CTypeCollection(m_data, chosen, m_record->marks, member, Text());
+    return S_OK;
+}
+
+STDMETHODIMP COlpex::LabelTypes(VARIANT_BOOL includeLocal, VARIANT_BOOL includeObsolete, IKvTypes** types)
+{
+    return Types("LabelTypes", "label", includeLocal != VARIANT_FALSE, includeObsolete != VARIANT_FALSE, types);
+}
+
+STDMETHODIMP COlpex::BranchTypes(VARIANT_BOOL includeLocal, VARIANT_BOOL includeObsolete, IKvTypes** types)
+{
+    return Types("BranchTypes", "branch", includeLocal != VARIANT_FALSE, includeObsolete != VARIANT_FALSE, types);
+}
+
+STDMETHODIMP COlpex::AttributeTypes(VARIANT_BOOL includeLocal, VARIANT_BOOL includeObsolete, IKvTypes** types)
+{
+    return Types("AttributeTypes", "attribute", includeLocal != VARIANT_FALSE, includeObsolete != VARIANT_FALSE, types);
+}
+
+STDMETHODIMP COlpex::HyperlinkTypes(VARIANT_BOOL includeLocal, VARIANT_BOOL includeObsolete, IKvTypes** types)
+{
+    return Types("HyperlinkTypes", "hyperlink", includeLocal != VARIANT_FALSE, includeObsolete != VARIANT_FALSE, types);
+}
+
+STDMETHODIMP COlpex::TriggerTypes(VARIANT_BOOL includeObsolete, IKvTypes** types)
+{
+    return Types("TriggerTypes", "trigger", true, includeObsolete != VARIANT_FALSE, types);
+}
+
+STDMETHODIMP COlpex::Hyperlinks(BSTR typeName, IKvHyperlinks** links)
+{
+    if (links == nullptr)
+        return E_POINTER;
+    *links = nullptr;
+    HRESULT outcome = QelMarkedOutcome(m_record->marks, "Hyperlinks", IID_IKvLinkable, Text());
+    if (outcome != S_OK)
+        return outcome == S_FALSE ? S_OK : outcome;
+    std::string type = QelNarrow(typeName);
+    std::vector<const SimHyperlink*> chosen;
+    for (const SimHyperlink& link : m_data->hyperlinks) {
+        if (SimEqualNoCase(link.type, type) && SimEqualNoCase(link.from, m_record->name))
+            chosen.push_back(&link);
+    }
+    *links = new CHyperlinkCollection(m_data, chosen, m_record->marks, "Hyperlinks", Text());
+    return S_OK;
+}
+
+STDMETHODIMP CHyperlink::get_TypeName(BSTR* name)
+{
+    if (name == nullptr)
+        return E_POINTER;
+    *name = QelAllocString(m_record->type);
+    return S_OK;
+}
+
+STDMETHODIMP CHyperlink::get_Target(IKvOlpex** target)
+{
+    if (target == nullptr)
+        return E_POINTER;
+    *target = nullptr;
+    HRESULT outcome = QelMarkedOutcome(m_record->marks, "Target", IID_IKvHyperlink, Text());
+    if (outcome != S_OK)
+        return outcome == S_FALSE ? S_OK : outcome;
+    const SimOlpex* olpex = m_data->FindOlpex(m_record->to);
+    if (olpex == nullptr)
+        return QelError(QEL_E_NOTFOUND, IID_IKvHyperlink, "The " + Text() + " leads to \\" + m_record->to + ", which is no known repository.");
+    *target = new COlpex(m_data, olpex);
+    return S_OK;
+}
+
+STDMETHODIMP CTypeObject::get_Name(BSTR* name)
+{
+    if (name == nullptr)
+        return E_POINTER;
+    *name = nullptr;
+    HRESULT outcome = QelMarkedOutcome(m_record->marks, "Name", IID_IKvType, m_record->kind + " type " + m_record->name);
+    if (FAILED(outcome))
+        return outcome;
+    *name = QelAllocString(m_record->name);
+    return S_OK;
+}
