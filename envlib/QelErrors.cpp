@@ -1,5 +1,7 @@
 #include "QelErrors.h"
+#include "BstrHelpers.h"
 #include "EnvLibStrings.h"
+#include "MakerLibraries.h"
 #include "afx/CString.h"
 
 bool QueryFailed = false;
@@ -12,7 +14,18 @@ CString LoadText(UINT id)
     return text;
 }
 
-void ShowBox(const CString& text, const CString& caption)
+// The description, a line break and the code, each after its label.
+CString ErrorText(const char* description, const CString& code)
+{
+    CString text = LoadText(IDS_QEL_ERROR_DESCRIPTION);
+    text += description != nullptr ? description : "";
+    text += "\n";
+    text += LoadText(IDS_QEL_ERROR_CODE);
+    text += code;
+    return text;
+}
+
+void ShowBox(const char* text, const char* caption)
 {
     MessageBoxA(nullptr, text, caption, MB_OK);
 }
@@ -20,14 +33,19 @@ void ShowBox(const CString& text, const CString& caption)
 
 void ReportComError(_com_error error)
 {
+    CString code;
+    code.Format("%x", static_cast<unsigned>(error.Error()));
     _bstr_t description = error.Description();
-    const char* narrow = description;
-    CString text = LoadText(IDS_QEL_ERROR_DESCRIPTION);
-    text += narrow != nullptr ? narrow : "";
-    text += "\n";
-    text += LoadText(IDS_QEL_ERROR_CODE);
-    text.AppendFormat("%x", static_cast<unsigned>(error.Error()));
-    ShowBox(text, LoadText(IDS_QEL_ERROR_CAPTION));
+    ShowBox(ErrorText(description, code), LoadText(IDS_QEL_ERROR_CAPTION));
+}
+
+void ReportStatusError(int status)
+{
+    CString code;
+    code.Format("%d", status);
+    _bstr_t caption(LoadText(IDS_QEL_ERROR_CAPTION).GetString());
+    BstrReplace(caption, "QEL", "Korvast");
+    ShowBox(ErrorText(tbs_strerror(status), code), caption);
 }
 
 void ReportUnknownQelError()

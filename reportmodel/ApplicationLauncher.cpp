@@ -3,6 +3,7 @@
 #include "afx/FileException.h"
 #include "afx/WaitCursor.h"
 #include <process.h>
+#include <cstring>
 #include <vector>
 
 namespace {

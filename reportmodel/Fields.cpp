@@ -1,4 +1,5 @@
 #include "Fields.h"
+#include "HeaderSyntax.h"
 #include "StringTokenizer.h"
 #include <cstdio>
 
@@ -18,11 +19,6 @@ bool ShowError(const char* text)
 bool IsLetterOrDigit(char ch)
 {
     return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9');
-}
-
-bool IsWhiteSpace(char ch)
-{
-    return ch == ' ' || ch == '\t' || ch == '\n';
 }
 
 bool IsValidTypeName(const CString& type)
@@ -93,6 +89,8 @@ int CFields::GetColumn(int index) const
 
 int CFields::FindFieldOfColumn(int column) const
 {
+    if (column < 0)
+        return -1;
     for (int index = 0; index < static_cast<int>(m_columns.size()); ++index)
         if (m_columns[index] == column)
             return index;
@@ -126,27 +124,18 @@ bool CFields::Parse(const char* header)
         } else if (ch == '"' || IsLetterOrDigit(ch)) {
             if (!ReadField())
                 return false;
-        } else if (IsWhiteSpace(ch)) {
-            SkipWhiteSpace();
+        } else if (IsHeaderBlank(ch)) {
+            m_position = SkipHeaderBlanks(m_headerText, m_position);
         } else {
-            CString text;
-            text.Format("Unexpected character at position %d (%c) encountered during parse", m_position, ch);
-            return ShowError(text);
+            return ShowError(UnexpectedCharacterMessage(m_position, ch));
         }
     }
     SetPendingColumn();
     return true;
 }
 
-void CFields::SkipWhiteSpace()
-{
-    while (!AtEnd() && IsWhiteSpace(CurrentChar()))
-        ++m_position;
-}
-
 bool CFields::ReadField()
 {
-    m_emptyName = false;
     const bool quoted = CurrentChar() == '"';
     const int nameStart = m_position + (quoted ? 1 : 0);
     CStringTokenizer tokenizer(m_headerText.Mid(nameStart), quoted ? "\"" : "(");
@@ -159,8 +148,7 @@ bool CFields::ReadField()
         text.Format("Error: Field header was left open: %s", static_cast<const char*>(name.Left(parenthesis)));
         return ShowError(text);
     }
-    if (name.IsEmpty())
-        m_emptyName = true;
+    m_emptyName = name.IsEmpty();
     m_position = nameStart + name.GetLength() + (quoted ? 1 : 0);
 
     SetPendingColumn();
@@ -176,21 +164,12 @@ bool CFields::ReadAttributeList()
 {
     if (!m_listAllowed && !m_emptyName)
         return ShowError("Error: Attributes specified with no associated field");
-    ++m_position;
-    SkipWhiteSpace();
-    if (AtEnd())
-        return ShowError("Error: Attribute list was left open");
-    if (CurrentChar() == ')') {
-        ++m_position;
+    CString list;
+    const char* error = nullptr;
+    if (!::ReadAttributeList(m_headerText, m_position, list, error))
+        return ShowError(error);
+    if (list.IsEmpty())
         return true;
-    }
-    const int close = m_headerText.Find(')', m_position);
-    if (close < 0)
-        return ShowError("Error: Attribute list was left open");
-    const CString list = m_headerText.Mid(m_position, close + 1 - m_position);
-    if (list.Find('(') >= 0)
-        return ShowError("Error: Nested attribute lists are not allowed");
-    m_position = close + 1;
     m_listAllowed = false;
     return ApplyAttributeList(list);
 }

@@ -46,7 +46,6 @@ private:
     void SetWidth(const CString& value);
     void SetPendingColumn();
     void SetColumnOfCurrentField();
-    void SkipWhiteSpace();
     bool AtEnd() const { return m_position >= m_headerText.GetLength(); }
     char CurrentChar() const { return m_headerText[m_position]; }
 

@@ -1,4 +1,5 @@
 #include "Parameters.h"
+#include "HeaderSyntax.h"
 #include "ReportModelStrings.h"
 
 namespace {
@@ -21,17 +22,13 @@ bool IsKeywordChar(char ch)
     return IsLetter(ch) || (ch >= '0' && ch <= '9') || ch == '_';
 }
 
-bool IsWhiteSpace(char ch)
-{
-    return ch == ' ' || ch == '\t' || ch == '\n';
-}
-
 }
 
 bool CParameters::Parse(const char* parameters, const char* reportDescription)
 {
     m_position = 0;
     m_text = parameters;
+    m_listMaster = nullptr;
     m_bracketPending = m_insideList = m_attributeListAllowed = false;
     bool success = true;
     while (success && !AtEnd()) {
@@ -44,12 +41,10 @@ bool CParameters::Parse(const char* parameters, const char* reportDescription)
             success = OpenDependencyList();
         } else if (ch == ']') {
             CloseDependencyList();
-        } else if (IsWhiteSpace(ch)) {
-            SkipWhiteSpace();
+        } else if (IsHeaderBlank(ch)) {
+            m_position = SkipHeaderBlanks(m_text, m_position);
         } else {
-            CString text;
-            text.Format("Unexpected character at position %d (%c) encountered during parse", m_position, ch);
-            success = ShowError(text);
+            success = ShowError(UnexpectedCharacterMessage(m_position, ch));
         }
     }
     if (success && m_insideList)
@@ -58,12 +53,6 @@ bool CParameters::Parse(const char* parameters, const char* reportDescription)
     if (success)
         LinkToScopeParameter();
     return success;
-}
-
-void CParameters::SkipWhiteSpace()
-{
-    while (!AtEnd() && IsWhiteSpace(CurrentChar()))
-        ++m_position;
 }
 
 bool CParameters::OpenDependencyList()
@@ -106,21 +95,12 @@ bool CParameters::ReadAttributeList()
 {
     if (!m_attributeListAllowed)
         return ShowError("Error: Attributes specified with no associated parameter");
-    ++m_position;
-    SkipWhiteSpace();
-    if (AtEnd())
-        return ShowError("Error: Attribute list was left open");
-    if (CurrentChar() == ')') {
-        ++m_position;
-        return true;
-    }
-    const int close = m_text.Find(')', m_position);
-    if (close < 0)
-        return ShowError("Error: Attribute list was left open");
-    if (m_text.Mid(m_position, close - m_position).Find('(') >= 0)
-        return ShowError("Error: Nested attribute lists are not allowed");
-    m_position = close + 1;
-    m_attributeListAllowed = false;
+    CString list;
+    const char* error = nullptr;
+    if (!::ReadAttributeList(m_text, m_position, list, error))
+        return ShowError(error);
+    if (!list.IsEmpty())
+        m_attributeListAllowed = false;
     return true;
 }
 

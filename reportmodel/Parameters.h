@@ -34,7 +34,6 @@ private:
     void CloseDependencyList();
     void ReadParameter();
     bool ReadAttributeList();
-    void SkipWhiteSpace();
     void ReportInvalidParameters(const char* reportDescription) const;
     void LinkToScopeParameter();
     bool AtEnd() const { return m_position >= m_text.GetLength(); }

@@ -75,9 +75,11 @@ protected:
     static std::string OutputOf(const std::string& application, const char* arguments)
     {
         g_blocks.clear();
-        CApplicationLauncher launcher(application.c_str(), arguments, nullptr);
-        launcher.m_outputCallback = &RecordOutput;
-        launcher.Run(INFINITE);
+        {
+            CApplicationLauncher launcher(application.c_str(), arguments, nullptr);
+            launcher.m_outputCallback = &RecordOutput;
+            launcher.Run(INFINITE);
+        }
         return Joined(BlocksOf(0));
     }
 
@@ -86,33 +88,35 @@ protected:
 };
 }
 
-TEST_F(ApplicationLauncherTest, CommandLineIsApplicationThenArguments)
-{
-    EXPECT_STREQ("app.exe", CApplicationLauncher("app.exe", nullptr, nullptr).GetCommandLine());
-    EXPECT_STREQ("app.exe -x y", CApplicationLauncher("app.exe", "-x y", "C:\\").GetCommandLine());
-}
-
+// The child's end ends the wait; the launcher's end waits for its readers, and
+// only then has all output arrived.
 TEST_F(ApplicationLauncherTest, BothStreamsArriveInBlocksEndingAtLineEndsAndNothingIsLost)
 {
-    CApplicationLauncher launcher;
-    Prepare(launcher, m_child,
-            "outraw:ab sleep:300 outlf:cd outraw:ef sleep:300 out:gh err:e1 errlf:e2 errraw:tail exit:3");
-    launcher.Run(INFINITE);
+    DWORD exitCode = 0;
+    {
+        CApplicationLauncher launcher;
+        Prepare(launcher, m_child,
+                "outraw:ab sleep:300 outlf:cd outraw:ef sleep:300 out:gh err:e1 errlf:e2 errraw:tail exit:3");
+        launcher.Run(INFINITE);
+        exitCode = launcher.GetExitCode();
+    }
 
     EXPECT_EQ((std::vector<std::string>{ "abcd\n", "efgh\r\n" }), BlocksOf(0));
     const std::vector<std::string> errors = BlocksOf(1);
     EXPECT_EQ("e1\r\ne2\ntail", Joined(errors));
     ASSERT_FALSE(errors.empty());
     EXPECT_EQ("tail", errors.back());
-    EXPECT_EQ(3u, launcher.GetExitCode());
+    EXPECT_EQ(3u, exitCode);
 }
 
 TEST_F(ApplicationLauncherTest, LinesEndedByLineFeedAloneArriveWhileTheChildRuns)
 {
-    CApplicationLauncher launcher;
-    Prepare(launcher, m_child, "outlf:one sleep:1500 outlf:two");
-    g_watched = &launcher;
-    launcher.Run(INFINITE);
+    {
+        CApplicationLauncher launcher;
+        Prepare(launcher, m_child, "outlf:one sleep:1500 outlf:two");
+        g_watched = &launcher;
+        launcher.Run(INFINITE);
+    }
 
     std::lock_guard<std::mutex> guard(g_lock);
     ASSERT_EQ(2u, g_blocks.size());
@@ -123,10 +127,12 @@ TEST_F(ApplicationLauncherTest, LinesEndedByLineFeedAloneArriveWhileTheChildRuns
 
 TEST_F(ApplicationLauncherTest, InputIsWrittenWholeAndThenEnds)
 {
-    CApplicationLauncher launcher;
-    Prepare(launcher, m_child, "echo");
-    launcher.m_inputText = "first line\nsecond line\n";
-    launcher.Run(INFINITE);
+    {
+        CApplicationLauncher launcher;
+        Prepare(launcher, m_child, "echo");
+        launcher.m_inputText = "first line\nsecond line\n";
+        launcher.Run(INFINITE);
+    }
     EXPECT_EQ("first line\nsecond line\n", Joined(BlocksOf(0)));
 }
 
@@ -145,11 +151,13 @@ TEST_F(ApplicationLauncherTest, RightClickScriptsRunWithoutCapture)
 
 TEST_F(ApplicationLauncherTest, AbortFlagStopsDelivery)
 {
-    CApplicationLauncher launcher;
-    Prepare(launcher, m_child, "out:first sleep:500 out:second outraw:rest");
-    launcher.m_abortFlag = &g_abort;
-    g_abortAfterFirstBlock = true;
-    launcher.Run(INFINITE);
+    {
+        CApplicationLauncher launcher;
+        Prepare(launcher, m_child, "out:first sleep:500 out:second outraw:rest");
+        launcher.m_abortFlag = &g_abort;
+        g_abortAfterFirstBlock = true;
+        launcher.Run(INFINITE);
+    }
     EXPECT_EQ((std::vector<std::string>{ "first\r\n" }), BlocksOf(0));
 }
 
