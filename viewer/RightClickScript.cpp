@@ -1,4 +1,7 @@
 #include "RightClickScript.h"
+#include "ApplicationLauncher.h"
+#include "BstrHelpers.h"
+#include "Resource.h"
 
 void CRightClickScript::SetScriptFile(const char* name)
 {
@@ -41,4 +44,50 @@ CString CRightClickScript::InterpreterPrefixFor(const CString& extension)
     if (extension.CompareNoCase(".vbs") == 0 || extension.CompareNoCase(".js") == 0)
         return "cscript \"/nologo\" ";
     return CString();
+}
+
+CString CRightClickScript::GetScriptPath(const _bstr_t& reportsFolder) const
+{
+    _bstr_t folder = reportsFolder;
+    AppendBackslash(folder);
+    return CString(static_cast<const char*>(folder)) + "scripts_rightclick\\" + m_fileName;
+}
+
+CString CRightClickScript::GetCommandLine(const _bstr_t& reportsFolder) const
+{
+    CString commandLine = m_interpreterPrefix + " \"" + GetScriptPath(reportsFolder) + "\"";
+    // A program without interpreter would otherwise follow a blank, and the
+    // system finds no program to start in a command line that opens with one.
+    commandLine.TrimLeft();
+    return commandLine;
+}
+
+CString CRightClickScript::BuildInputText(const std::vector<const CFields*>& selectedRows)
+{
+    CString input;
+    for (const CFields* row : selectedRows) {
+        if (const CField* key = row->GetRightClickField())
+            input += key->GetValueText();
+        input += "\n";
+    }
+    return input;
+}
+
+void CRightClickScript::Run(const _bstr_t& reportsFolder, const std::vector<const CFields*>& selectedRows) const
+{
+    const CString path = GetScriptPath(reportsFolder);
+    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) {
+        CString format;
+        format.LoadString(IDS_SCRIPT_NOT_FOUND);
+        CString message;
+        message.Format(format, path.GetString());
+        MessageBoxA(nullptr, message, "Script Error", MB_OK);
+        return;
+    }
+    if (selectedRows.empty())
+        return;
+    // The launcher never captures the output of a script under "\scripts_rightclick\".
+    CApplicationLauncher launcher(GetCommandLine(reportsFolder), nullptr, reportsFolder);
+    launcher.m_inputText = BuildInputText(selectedRows);
+    launcher.Start();
 }

@@ -1,8 +1,7 @@
 #include "FileExportDialog.h"
+#include "DialogUser.h"
 #include <gtest/gtest.h>
-#include <atomic>
 #include <string>
-#include <thread>
 
 namespace {
 const char kTypes[] = "HTML Files(*.htm)|XML Files(*.xml)|Comma Separated(*.csv)";
@@ -13,24 +12,6 @@ std::string FilterPairs(const char* filter)
     for (const char* part = filter; *part; part += strlen(part) + 1)
         pairs += std::string(part) + "|";
     return pairs;
-}
-
-HWND FindDialog(const char* title)
-{
-    for (int attempt = 0; attempt < 500; ++attempt) {
-        HWND dialog = FindWindowA("#32770", title);
-        if (dialog && IsWindowVisible(dialog))
-            return dialog;
-        Sleep(20);
-    }
-    return nullptr;
-}
-
-std::string ItemText(HWND dialog, int id)
-{
-    char text[256] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
 }
 }
 
@@ -88,22 +69,15 @@ TEST(FileExportDialog, PickingATypeRenamesTheFileInTheDialog)
 {
     CFileExportDialog dialog("Export Rename Test", kTypes, "report.htm");
     std::string renamed;
-    std::atomic<bool> found{ false };
-    std::thread user([&] {
-        HWND window = FindDialog("Export Rename Test");
-        if (!window)
-            return;
-        found = true;
-        HWND types = GetDlgItem(window, 1136);
-        // What the dialog hears when the user picks the second type from the list.
-        SendMessageA(types, CB_SETCURSEL, 1, 0);
-        SendMessageA(window, WM_COMMAND, MAKEWPARAM(1136, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
-        renamed = ItemText(window, 1148);
-        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    DialogUser user;
+    user.Then("Export Rename Test", [&](HWND window) {
+        DialogUser::PickFileType(window, 1);
+        renamed = DialogUser::ItemText(window, DialogUser::kFileNameBox);
+        DialogUser::Press(window, IDCANCEL);
     });
+    user.Start();
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
-    user.join();
-    ASSERT_TRUE(found);
+    EXPECT_EQ(std::vector<std::string>{ "Export Rename Test" }, user.Join());
     EXPECT_EQ("report.xml", renamed);
     EXPECT_EQ(2, dialog.GetChosenType());
 }

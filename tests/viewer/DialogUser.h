@@ -1,0 +1,84 @@
+// Plays the user of the system's dialogs from a second thread while the test's
+// thread sits in a modal dialog: waits for each dialog by its title, acts on
+// it, and waits until it has gone before looking for the next one.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+class DialogUser {
+public:
+    DialogUser() = default;
+    DialogUser(const DialogUser&) = delete;
+    DialogUser& operator=(const DialogUser&) = delete;
+    ~DialogUser()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+    void Then(const char* title, std::function<void(HWND)> action) { m_steps.push_back({ title, action }); }
+    void Start()
+    {
+        m_thread = std::thread([this] {
+            for (const Step& step : m_steps) {
+                HWND dialog = WaitForDialog(step.title);
+                if (!dialog)
+                    return;
+                m_seen.push_back(step.title);
+                step.action(dialog);
+                for (int attempt = 0; attempt < 250 && IsWindow(dialog); ++attempt)
+                    Sleep(20);
+            }
+        });
+    }
+    // The titles of the dialogs that came up, in order.
+    std::vector<std::string> Join()
+    {
+        m_thread.join();
+        return m_seen;
+    }
+
+    static HWND WaitForDialog(const char* title)
+    {
+        for (int attempt = 0; attempt < 500; ++attempt) {
+            HWND dialog = FindWindowA("#32770", title);
+            if (dialog && IsWindowVisible(dialog))
+                return dialog;
+            Sleep(20);
+        }
+        return nullptr;
+    }
+    static void Press(HWND dialog, int button)
+    {
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+    }
+    static std::string ItemText(HWND dialog, int id)
+    {
+        char text[MAX_PATH] = "";
+        GetDlgItemTextA(dialog, id, text, sizeof text);
+        return text;
+    }
+    // Picks an entry of a file dialog's type list the way a user's pick ends.
+    static void PickFileType(HWND dialog, int index)
+    {
+        HWND types = GetDlgItem(dialog, kFileTypeBox);
+        SendMessageA(types, CB_SETCURSEL, index, 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kFileTypeBox, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
+    }
+
+    static const int kFileNameBox = 1148;
+    static const int kFileTypeBox = 1136;
+
+private:
+    struct Step {
+        const char* title;
+        std::function<void(HWND)> action;
+    };
+    std::vector<Step> m_steps;
+    std::vector<std::string> m_seen;
+    std::thread m_thread;
+};

@@ -1,0 +1,36 @@
+#include "ResultsExport.h"
+#include "FileExportDialog.h"
+#include "ResultsSaveScript.h"
+#include "XmlExport.h"
+
+void CResultsExport::SaveAs() const
+{
+    CFileExportDialog dialog("Save Report Data As", "HTML Files(*.htm)|XML Files(*.xml)|Comma Separated(*.csv)", "");
+    if (dialog.DoModal() == IDOK)
+        Save(dialog.GetPathName(), dialog.GetChosenType());
+}
+
+void CResultsExport::Save(const char* path, int type) const
+{
+    switch (type) {
+    case kHtml:
+        CResultsSaveScript(m_report).Start(m_reportsFolder, path, "html");
+        break;
+    case kCsv:
+        CResultsSaveScript(m_report).Start(m_reportsFolder, path, "csv");
+        break;
+    case kXml:
+        CXmlExport(m_report).Write(path, ChooseTemplate());
+        break;
+    }
+}
+
+CString CResultsExport::ChooseTemplate() const
+{
+    const CString toolsFolder = CResultsSaveScript::GetToolsFolder(m_reportsFolder);
+    CFileDialog dialog(TRUE, "xsl", "table", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "XSL Files(*.xsl)|*.xsl||");
+    dialog.m_ofn.lpstrTitle = "Select HTML Template";
+    dialog.m_ofn.lpstrInitialDir = toolsFolder;
+    dialog.m_ofn.nFilterIndex = 1;
+    return dialog.DoModal() == IDOK ? dialog.GetPathName() : CString();
+}
