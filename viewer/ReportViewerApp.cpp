@@ -1,12 +1,13 @@
 #include "ReportViewerApp.h"
 #include "CommandLineMap.h"
 #include "Fields.h"
-#include "MakerLibraries.h"
 #include "ReportViewerDlg.h"
 #include "RightClickScripts.h"
 #include "ScriptFileInfo.h"
 #include "afx/AfxResources.h"
 #include "afx/ControlContainer.h"
+#include "libselvoks.h"
+#include "libselvont.h"
 #include <clocale>
 
 namespace {
@@ -33,9 +34,9 @@ CReportViewerApp::~CReportViewerApp()
 
 BOOL CReportViewerApp::InitInstance()
 {
-    MakerLibraries::DisableLongPath();
+    ks_disable_long_path();
     setlocale(LC_ALL, "");
-    m_resourceLibrary = MakerLibraries::LoadResourceLibrary(m_hInstance);
+    m_resourceLibrary = nt_load_resource_dll(m_hInstance, 0);
     if (m_resourceLibrary)
         AfxSetResourceHandle(m_resourceLibrary);
     AfxEnableControlContainer();

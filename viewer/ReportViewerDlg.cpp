@@ -1,11 +1,11 @@
 // The viewer dialog's window: controls, layout, painting and commands.
 #include "ReportViewerDlg.h"
 #include "AboutDlg.h"
-#include "MakerLibraries.h"
 #include "Resource.h"
 #include "afx/AfxResources.h"
 #include "afx/CDataExchange.h"
 #include "afx/CDC.h"
+#include "libselvogu.h"
 
 namespace {
 const UINT_PTR kFilterTimer = 100;
@@ -169,7 +169,7 @@ void CReportViewerDlg::OnSysCommand(UINT id, LPARAM lParam)
 
 void CReportViewerDlg::WinHelp(DWORD_PTR, UINT)
 {
-    MakerLibraries::ShowHelpTopic(kHelpTopic);
+    gu_help(nullptr, kHelpTopic, 1, 0);
 }
 
 void CReportViewerDlg::InitResultColumns()
