@@ -1,6 +1,9 @@
 // The viewer dialog's window: controls, layout, painting and commands.
 #include "ReportViewerDlg.h"
 #include "AboutDlg.h"
+#include "ProductEnv.h"
+#include "ResultsExport.h"
+#include "RightClickScripts.h"
 #include "Resource.h"
 #include "afx/AfxResources.h"
 #include "afx/CDataExchange.h"
@@ -52,6 +55,8 @@ BEGIN_MESSAGE_MAP(CReportViewerDlg, CResizingDialog)
     ON_BN_CLICKED(IDC_SHOW_DETAILS, OnShowDetails)
     ON_EN_CHANGE(IDC_FILTER, OnFilterChange)
     ON_WM_TIMER()
+    ON_BN_CLICKED(IDC_SAVE_AS, SaveResultsAs)
+    ON_NOTIFY(NM_RCLICK, IDC_RESULTS, ShowScriptMenu)
 END_MESSAGE_MAP()
 
 CReportViewerDlg::CReportViewerDlg() : CResizingDialog(IDD_REPORTVIEWER_DIALOG), m_icon(LoadProgramIcon())
@@ -141,6 +146,8 @@ BOOL CReportViewerDlg::OnInitDialog()
     EnableControl(IDOK, FALSE);
     ::SetDlgItemTextA(m_hWnd, IDC_STATUS, "");
     ::SetDlgItemTextA(m_hWnd, IDC_ROWS_PROCESSED, "");
+    if (m_rightClickScripts)
+        BuildScriptMenu();
     m_initialized = true;
     UpdateData(FALSE);
     StartReport();
@@ -400,4 +407,65 @@ void CReportViewerDlg::PaintDetails(CDC& dc, const CRect& area)
     dc.SelectObject(m_normalFont);
     DrawClipped(dc, m_sortOrderText, valueX, y, area);
     dc.SelectObject(previousFont);
+}
+
+// What Save As writes: the rows as the list shows them, in its order.
+CExportedReport CReportViewerDlg::GetShownReport()
+{
+    CExportedReport report;
+    report.title = m_title;
+    report.parameters = m_parameters;
+    report.detailsLines = m_detailsLines;
+    report.startTime = m_startTime;
+    report.endTime = m_endTime;
+    report.fieldModel = m_fieldModel;
+    for (int item = 0; item < m_results.GetItemCount(); ++item)
+        if (const CFields* row = m_results.GetRow(item))
+            report.rows.push_back(row);
+    return report;
+}
+
+void CReportViewerDlg::SaveResultsAs()
+{
+    CExportedReport report = GetShownReport();
+    CResultsExport(report, CProductEnv().GetReportsFolder()).SaveAs();
+}
+
+// Menu positions equal the entries' indexes; entry i has the command i + 1.
+void CReportViewerDlg::BuildScriptMenu()
+{
+    m_scriptMenu.CreatePopupMenu();
+    for (int index = 0; index < m_rightClickScripts->GetCount(); ++index) {
+        const CRightClickScript& script = m_rightClickScripts->GetAt(index);
+        if (script.IsSeparator())
+            m_scriptMenu.AppendMenu(MF_SEPARATOR);
+        else
+            m_scriptMenu.AppendMenu(MF_STRING, index + 1, script.GetMenuText());
+    }
+}
+
+void CReportViewerDlg::ShowScriptMenu(NMHDR* notify, LRESULT* result)
+{
+    *result = 0;
+    if (!m_rightClickScripts || reinterpret_cast<NMITEMACTIVATE*>(notify)->iItem < 0)
+        return;
+    int selected = static_cast<int>(m_results.GetSelectedCount());
+    for (int index = 0; index < m_rightClickScripts->GetCount(); ++index) {
+        bool usable = m_rightClickScripts->GetAt(index).IsUsableFor(selected);
+        m_scriptMenu.EnableMenuItem(index, MF_BYPOSITION | (usable ? MF_ENABLED : MF_GRAYED));
+    }
+    SetForegroundWindow();
+    CPoint click(static_cast<LPARAM>(::GetMessagePos()));
+    int command = m_scriptMenu.TrackPopupMenu(TPM_RETURNCMD | TPM_RIGHTBUTTON, click.x, click.y, m_hWnd);
+    if (command > 0)
+        RunRightClickScript(command - 1);
+}
+
+void CReportViewerDlg::RunRightClickScript(int index)
+{
+    std::vector<const CFields*> selectedRows;
+    for (int item = m_results.GetNextItem(-1, LVNI_SELECTED); item >= 0; item = m_results.GetNextItem(item, LVNI_SELECTED))
+        if (const CFields* row = m_results.GetRow(item))
+            selectedRows.push_back(row);
+    m_rightClickScripts->GetAt(index).Run(CProductEnv().GetReportsFolder(), selectedRows);
 }

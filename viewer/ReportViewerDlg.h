@@ -3,6 +3,7 @@
 // details area (parameters and sort order), the error output, a status line
 // and the commands to stop the run, save the rows and run right-click scripts.
 #pragma once
+#include "ExportedReport.h"
 #include "ResizingDialog.h"
 #include "ResultsListCtrl.h"
 #include "ApplicationLauncher.h"
@@ -80,6 +81,13 @@ protected:
     void OnShowDetails();
     void OnFilterChange();
     void OnTimer(UINT_PTR id);
+
+    // Save As and the right-click scripts.
+    void SaveResultsAs();
+    CExportedReport GetShownReport();
+    void BuildScriptMenu();
+    void ShowScriptMenu(NMHDR* notify, LRESULT* result);
+    void RunRightClickScript(int index);
 
     DECLARE_MESSAGE_MAP()
 
