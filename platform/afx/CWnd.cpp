@@ -120,18 +120,6 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add)
     return TRUE;
 }
 
-void CWnd::GetWindowText(CString& text) const
-{
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    ::GetWindowTextA(m_hWnd, text.GetBufferSetLength(length), length + 1);
-    text.ReleaseBuffer();
-}
-
-void CWnd::MoveWindow(const RECT& rect, BOOL repaint)
-{
-    ::MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint);
-}
-
 BOOL CWnd::UpdateData(BOOL save)
 {
     CDataExchange exchange(this, save);

@@ -399,3 +399,29 @@ TEST_F(ReportViewerDlgTest, TheRightClickMenuOffersTheScriptsThatFitTheSelection
         EXPECT_NE(std::string::npos, boxes[0].text.find("scripts_rightclick\\tag_all.prl"));
     });
 }
+
+TEST_F(ReportViewerDlgTest, TheSystemMenuOpensTheAboutBox)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:a;1");
+    RunToEnd(dialog, [&](HWND window) {
+        HMENU systemMenu = GetSystemMenu(window, FALSE);
+        int last = GetMenuItemCount(systemMenu) - 1;
+        char text[128] = "";
+        GetMenuStringA(systemMenu, last, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ("&About Korvast Report Viewer...", text);
+        EXPECT_EQ(static_cast<UINT>(IDM_ABOUTBOX), GetMenuItemID(systemMenu, last));
+        EXPECT_EQ(static_cast<UINT>(MF_SEPARATOR), GetMenuState(systemMenu, last - 1, MF_BYPOSITION) & MF_SEPARATOR);
+
+        std::string version;
+        DialogUser user;
+        user.Then("About Korvast Report Viewer", [&](HWND about) {
+            version = DialogUser::ItemText(about, IDC_VERSION);
+            DialogUser::Press(about, IDOK);
+        });
+        user.Start();
+        SendMessageA(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        user.Join();
+        EXPECT_EQ("Korvast Report Viewer, Version 8.0.0.17 (8.0.0.17)", version);
+    });
+}
