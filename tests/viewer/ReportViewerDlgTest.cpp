@@ -188,6 +188,16 @@ TEST_F(ReportViewerDlgTest, TheFilterRefillsTheListOnceTypingHasStopped)
         ASSERT_TRUE(PumpUntil([&] { return Names(window).size() == 2; }, 3000));
         EXPECT_EQ(std::vector<std::string>({ "alpha", "gamma" }), Names(window)) << "hidden fields match too";
 
+        // A refill empties the list first, so the selection tells whether one happened.
+        HWND list = GetDlgItem(window, IDC_RESULTS);
+        ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+        SetDlgItemTextA(window, IDC_FILTER, "alp");
+        PumpFor(1500);
+        EXPECT_EQ(1u, ListView_GetSelectedCount(list)) << "a change of case only does not refill";
+        SetDlgItemTextA(window, IDC_FILTER, "alph");
+        ASSERT_TRUE(PumpUntil([&] { return ListView_GetSelectedCount(list) == 0; }, 3000));
+        EXPECT_EQ(std::vector<std::string>({ "alpha", "gamma" }), Names(window));
+
         SetDlgItemTextA(window, IDC_FILTER, "zzz");
         ASSERT_TRUE(PumpUntil([&] { return Names(window).empty(); }, 3000));
 
@@ -423,5 +433,23 @@ TEST_F(ReportViewerDlgTest, TheSystemMenuOpensTheAboutBox)
         SendMessageA(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
         user.Join();
         EXPECT_EQ("Korvast Report Viewer, Version 8.0.0.17 (8.0.0.17)", version);
+    });
+}
+
+TEST_F(ReportViewerDlgTest, ManyParametersGiveTheDetailsAreaNineLinesAtMost)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:a;1");
+    std::string parameters;
+    for (int index = 0; index < 12; ++index)
+        parameters += "P" + std::to_string(index) + "=\\\"v\\\"; ";
+    dialog.SetParameters(parameters.c_str());
+    EXPECT_EQ(12u, dialog.GetDetailsLines().size());
+    RunToEnd(dialog, [&](HWND window) {
+        CheckDlgButton(window, IDC_SHOW_DETAILS, BST_CHECKED);
+        Click(window, IDC_SHOW_DETAILS);
+        UpdateWindow(window);
+        RECT area = ClientRectOf(window, IDC_DETAILS_AREA);
+        EXPECT_EQ(area.top + 14 * 9 + 21, ClientRectOf(window, IDC_RESULTS).top);
     });
 }
