@@ -1,4 +1,5 @@
 #include "ProductEnv.h"
+#include "BstrText.h"
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <fstream>
@@ -12,11 +13,6 @@ bool Exists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string Text(const _bstr_t& text)
-{
-    const char* narrow = text;
-    return narrow != nullptr ? narrow : "";
-}
 
 // Each test starts from an empty settings key and a fresh scratch folder; the
 // key as it was (the simulated product may have filled it) comes back afterwards.
