@@ -14,9 +14,17 @@ const char kProcessData[] =
     "activity fix_login stream=alice_shop olpex=pvob display=\"Fix login\"\n"
     "activity add_list stream=alice_shop olpex=pvob\n";
 
+std::vector<RecordedBox> ProductQueryTest::NewBoxes(size_t count)
+{
+    std::vector<RecordedBox> boxes = watcher.WaitForBoxes(m_boxesSeen + count);
+    boxes.erase(boxes.begin(), boxes.begin() + m_boxesSeen);
+    m_boxesSeen += boxes.size();
+    return boxes;
+}
+
 void ProductQueryTest::ExpectOneComErrorBox(const std::string& code)
 {
-    std::vector<RecordedBox> boxes = watcher.WaitForBoxes(1);
+    std::vector<RecordedBox> boxes = NewBoxes(1);
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ("QEL Error", boxes[0].caption);
     EXPECT_EQ(0u, boxes[0].text.find("Error Description: ")) << boxes[0].text;
@@ -26,5 +34,5 @@ void ProductQueryTest::ExpectOneComErrorBox(const std::string& code)
 void ProductQueryTest::ExpectNoBox()
 {
     Sleep(200);
-    EXPECT_TRUE(watcher.Boxes().empty());
+    EXPECT_TRUE(NewBoxes(0).empty());
 }

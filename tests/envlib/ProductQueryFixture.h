@@ -15,12 +15,17 @@ class ProductQueryTest : public testing::Test {
 protected:
     // The process data with the records of `records` replaced or added.
     void UseData(const std::string& records) { product.SetData(WithRecords(kProcessData, records)); }
-    // Exactly one automation-error box, whose code is `code`.
+    // Exactly one automation-error box since the last check, whose code is `code`.
     void ExpectOneComErrorBox(const std::string& code);
-    // No box within a moment.
+    // No box since the last check, within a moment.
     void ExpectNoBox();
+    // The boxes shown since the last check, once there are `count` of them or the time is up.
+    std::vector<RecordedBox> NewBoxes(size_t count);
 
     SimulatedProduct product{kProcessData};
     MessageBoxWatcher watcher;
     CProductEnv env;
+
+private:
+    size_t m_boxesSeen = 0;
 };

@@ -37,7 +37,7 @@ TEST_F(SelectorsTest, StreamIsIntegrationOnlyWhenItsProjectNamesIt)
 TEST_F(SelectorsTest, UnknownStreamIsAnOrdinaryStreamAfterItsBox)
 {
     EXPECT_EQ(kSelectorStream, env.GetSelectorKind("stream:nosuch@\\pvob"));
-    std::vector<RecordedBox> boxes = watcher.WaitForBoxes(2);
+    std::vector<RecordedBox> boxes = NewBoxes(2);
     EXPECT_EQ(2u, boxes.size()) << "the project query and the integration-stream query both fail";
 }
 

@@ -1,18 +1,11 @@
 #include "SimulatedProduct.h"
+#include "ChildProcess.h"
 #include <windows.h>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
 namespace {
-std::string ProgramFolder()
-{
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
 // Once per process: the automation objects live in this thread's apartment,
 // and the cached Application object outlives every test.
 void StartServerOnce()
@@ -70,27 +63,6 @@ void SimulatedProduct::SetData(const std::string& data)
     // A growing version line makes every rewrite differ in size as well as time.
     std::ofstream(m_dataFile, std::ios::binary | std::ios::trunc)
         << "# version " << std::string(++g_dataVersion, '+') << "\n" << data;
-}
-
-int RunTestsInChildProcess(const std::string& filter)
-{
-    char program[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string commandLine =
-        "\"" + std::string(program) + "\" --gtest_also_run_disabled_tests --gtest_filter=" + filter;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    BOOL started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                  &process);
-    if (!started)
-        return -1;
-    WaitForSingleObject(process.hProcess, 120000);
-    DWORD exitCode = 0;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(exitCode);
 }
 
 std::string WithRecords(const std::string& base, const std::string& records)

@@ -21,8 +21,3 @@ private:
 // The data `base` with each line of `records` in place of the base line of the
 // same record word and name, or added at the end when there is none.
 std::string WithRecords(const std::string& base, const std::string& records);
-
-// Runs the disabled tests that `filter` names in a new process of this test
-// program; returns the process's exit code (0 when they passed). For what
-// must happen first in a process, such as creating the Application object.
-int RunTestsInChildProcess(const std::string& filter);
