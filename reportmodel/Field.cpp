@@ -1,0 +1,72 @@
+#include "Field.h"
+#include "DateTimeText.h"
+#include <cstdio>
+
+namespace {
+
+struct TypeWidth {
+    const char* type;
+    int width;
+};
+
+const TypeWidth kTypeWidths[] = {
+    {"project", 25}, {"project_objsel", 25}, {"folder", 25}, {"folder_objsel", 25},
+    {"stream", 25}, {"stream_objsel", 25}, {"activity", 25}, {"activity_objsel", 25},
+    {"baselevel", 25}, {"baselevel_objsel", 25}, {"component", 25}, {"component_objsel", 25},
+    {"view_tag", 20}, {"time_t", 9}, {"kvtime", 18}, {"User", 10}, {"Group", 10},
+    {"User_dq", 15}, {"Group_dq", 15}, {"string", 20}, {"gpath", 40}, {"Host", 12},
+    {"Hpath", 25}, {"View_attrs", 18}, {"Element_xpn", 35}, {"Element_pn", 33},
+    {"Version_pn", 20}, {"label", 10}, {"Integer", 2}, {"Yes_no", 3}, {"Branch_xpn", 30},
+    {"version_xpn", 35}, {"branch", 10}, {"Attribute", 15}, {"Objsel", 25},
+    {"Br_objsel", 25}, {"Attr_objsel", 25}, {"Trigger", 12}, {"Trigger_objsel", 25},
+};
+
+const int kOtherTypeWidth = 20;
+
+int DefaultWidth(const CString& type)
+{
+    for (const TypeWidth& entry : kTypeWidths)
+        if (type.CompareNoCase(entry.type) == 0)
+            return entry.width;
+    return kOtherTypeWidth;
+}
+
+int ReadNumber(const CString& text)
+{
+    int number = 0;
+    return sscanf(text, "%d", &number) == 1 ? number : 0;
+}
+
+template <typename T>
+int Order(T left, T right)
+{
+    return left == right ? 0 : (left < right ? -1 : 1);
+}
+
+}
+
+void CField::SetType(const char* type)
+{
+    m_type = type;
+    m_width = DefaultWidth(m_type);
+}
+
+CString CField::GetValueText() const
+{
+    try {
+        return CString(static_cast<const char*>(_bstr_t(m_value)));
+    } catch (const _com_error&) {
+        return CString();
+    }
+}
+
+int CField::Compare(const CField& other) const
+{
+    CString mine = GetValueText().Trim();
+    CString theirs = other.GetValueText().Trim();
+    if (m_type.CompareNoCase("Integer") == 0 || m_type.CompareNoCase("time_t") == 0)
+        return Order(ReadNumber(mine), ReadNumber(theirs));
+    if (m_type.CompareNoCase("kvtime") == 0)
+        return Order(ParseDateTimeText(mine), ParseDateTimeText(theirs));
+    return mine.CompareNoCase(theirs);
+}

@@ -1,0 +1,311 @@
+#include "ApplicationLauncher.h"
+#include "MessageBoxWatcher.h"
+#include "ScratchFolder.h"
+#include "afx/FileException.h"
+#include <gtest/gtest.h>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace {
+struct Block {
+    int streamId;
+    std::string text;
+    bool childRunning;
+};
+
+// What the output callback saw; the callback has no context of its own.
+std::mutex g_lock;
+std::vector<Block> g_blocks;
+CApplicationLauncher* g_watched = nullptr;
+volatile bool g_abort = false;
+bool g_abortAfterFirstBlock = false;
+
+bool RecordOutput(const CString& block, int streamId)
+{
+    std::lock_guard<std::mutex> guard(g_lock);
+    g_blocks.push_back({ streamId, block.GetString(), g_watched && g_watched->IsRunning() });
+    if (g_abortAfterFirstBlock)
+        g_abort = true;
+    return true;
+}
+
+std::vector<std::string> BlocksOf(int streamId)
+{
+    std::lock_guard<std::mutex> guard(g_lock);
+    std::vector<std::string> texts;
+    for (const Block& block : g_blocks)
+        if (block.streamId == streamId)
+            texts.push_back(block.text);
+    return texts;
+}
+
+std::string Joined(const std::vector<std::string>& blocks)
+{
+    std::string text;
+    for (const std::string& block : blocks)
+        text += block;
+    return text;
+}
+
+std::string Quoted(const std::string& path)
+{
+    return "\"" + path + "\"";
+}
+
+class ApplicationLauncherTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_blocks.clear();
+        g_watched = nullptr;
+        g_abort = false;
+        g_abortAfterFirstBlock = false;
+    }
+
+    // The child program as a report script command (quoted path and a blank) with these arguments.
+    static void Prepare(CApplicationLauncher& launcher, const std::string& program, const char* arguments)
+    {
+        launcher.m_application = (Quoted(program) + " ").c_str();
+        launcher.m_arguments = arguments;
+        launcher.m_outputCallback = &RecordOutput;
+    }
+
+    // Runs a command line to its end and returns what the child printed on standard output.
+    static std::string OutputOf(const std::string& application, const char* arguments)
+    {
+        g_blocks.clear();
+        {
+            CApplicationLauncher launcher(application.c_str(), arguments, nullptr);
+            launcher.m_outputCallback = &RecordOutput;
+            launcher.Run(INFINITE);
+        }
+        return Joined(BlocksOf(0));
+    }
+
+    ScratchFolder m_scratch;
+    std::string m_child = ScratchFolder::ChildProcessPath();
+};
+}
+
+// The child's end ends the wait; the launcher's end waits for its readers, and
+// only then has all output arrived.
+TEST_F(ApplicationLauncherTest, BothStreamsArriveInBlocksEndingAtLineEndsAndNothingIsLost)
+{
+    DWORD exitCode = 0;
+    {
+        CApplicationLauncher launcher;
+        Prepare(launcher, m_child,
+                "outraw:ab sleep:300 outlf:cd outraw:ef sleep:300 out:gh err:e1 errlf:e2 errraw:tail exit:3");
+        launcher.Run(INFINITE);
+        exitCode = launcher.GetExitCode();
+    }
+
+    EXPECT_EQ((std::vector<std::string>{ "abcd\n", "efgh\r\n" }), BlocksOf(0));
+    const std::vector<std::string> errors = BlocksOf(1);
+    EXPECT_EQ("e1\r\ne2\ntail", Joined(errors));
+    ASSERT_FALSE(errors.empty());
+    EXPECT_EQ("tail", errors.back());
+    EXPECT_EQ(3u, exitCode);
+}
+
+TEST_F(ApplicationLauncherTest, LinesEndedByLineFeedAloneArriveWhileTheChildRuns)
+{
+    {
+        CApplicationLauncher launcher;
+        Prepare(launcher, m_child, "outlf:one sleep:1500 outlf:two");
+        g_watched = &launcher;
+        launcher.Run(INFINITE);
+    }
+
+    std::lock_guard<std::mutex> guard(g_lock);
+    ASSERT_EQ(2u, g_blocks.size());
+    EXPECT_EQ("one\n", g_blocks[0].text);
+    EXPECT_TRUE(g_blocks[0].childRunning);
+    EXPECT_EQ("two\n", g_blocks[1].text);
+}
+
+TEST_F(ApplicationLauncherTest, InputIsWrittenWholeAndThenEnds)
+{
+    {
+        CApplicationLauncher launcher;
+        Prepare(launcher, m_child, "echo");
+        launcher.m_inputText = "first line\nsecond line\n";
+        launcher.Run(INFINITE);
+    }
+    EXPECT_EQ("first line\nsecond line\n", Joined(BlocksOf(0)));
+}
+
+TEST_F(ApplicationLauncherTest, RightClickScriptsRunWithoutCapture)
+{
+    m_scratch.MakeFolder("reports\\scripts_rightclick\\");
+    const std::string script = m_scratch.CopyChildProcess("reports\\scripts_rightclick\\mark.exe");
+    CApplicationLauncher launcher;
+    Prepare(launcher, script, "out:hello err:world exit:7");
+    launcher.Run(INFINITE);
+
+    EXPECT_EQ(nullptr, launcher.m_outputCallback);
+    EXPECT_EQ(7u, launcher.GetExitCode());
+    EXPECT_TRUE(g_blocks.empty());
+}
+
+TEST_F(ApplicationLauncherTest, AbortFlagStopsDelivery)
+{
+    {
+        CApplicationLauncher launcher;
+        Prepare(launcher, m_child, "out:first sleep:500 out:second outraw:rest");
+        launcher.m_abortFlag = &g_abort;
+        g_abortAfterFirstBlock = true;
+        launcher.Run(INFINITE);
+    }
+    EXPECT_EQ((std::vector<std::string>{ "first\r\n" }), BlocksOf(0));
+}
+
+TEST_F(ApplicationLauncherTest, ArgumentBlanksBecomePercentAfterTheProgramPath)
+{
+    const std::string program = m_scratch.CopyChildProcess("report.exe");
+    EXPECT_EQ(Quoted(program) + " %cmdline%name=\\\"a%b\\\";%\r\n",
+              OutputOf(Quoted(program) + " ", "cmdline name=\\\"a b\\\"; "));
+
+    const std::string upperCase = m_scratch.CopyChildProcess("REPORT2.EXE");
+    EXPECT_EQ(Quoted(upperCase) + " %cmdline%x%y\r\n", OutputOf(Quoted(upperCase) + " ", "cmdline x y"));
+}
+
+TEST_F(ApplicationLauncherTest, ArgumentBlanksBecomePercentForPerlScriptsButNotInTheirPath)
+{
+    // Stand-ins for the interpreters, found on the path; they print the command line they got.
+    const std::string bin = m_scratch.MakeFolder("bin\\");
+    m_scratch.CopyChildProcess("bin\\kvperl.exe");
+    m_scratch.CopyChildProcess("bin\\perl.exe");
+    char oldPath[32767] = "";
+    GetEnvironmentVariableA("PATH", oldPath, sizeof oldPath);
+    SetEnvironmentVariableA("PATH", (bin + ";" + oldPath).c_str());
+    const std::string scripts = m_scratch.MakeFolder("my.prl reports\\");
+
+    const std::string prl = Quoted(scripts + "two values.prl");
+    EXPECT_EQ("kvperl " + prl + " %cmdline%a=\\\"x%y\\\";%b=\\\"z\\\";%\r\n",
+              OutputOf("kvperl " + prl + " ", "cmdline a=\\\"x y\\\"; b=\\\"z\\\"; "));
+    const std::string upperPrl = Quoted(scripts + "SHOUT.PRL");
+    EXPECT_EQ("kvperl " + upperPrl + " %cmdline%a\r\n", OutputOf("kvperl " + upperPrl + " ", "cmdline a"));
+    const std::string pl = Quoted(scripts + "plain script.pl");
+    EXPECT_EQ("perl " + pl + " %cmdline%a%b\r\n", OutputOf("perl " + pl + " ", "cmdline a b"));
+
+    SetEnvironmentVariableA("PATH", oldPath);
+}
+
+TEST_F(ApplicationLauncherTest, ScriptHostAndViewerGetTheirArgumentsAsTheyAre)
+{
+    const std::string script = m_scratch.WriteFile(
+        "show args.js", "for (var i = 0; i < WScript.Arguments.length; i++) WScript.Echo(WScript.Arguments(i));\r\n");
+    EXPECT_EQ("a\r\nb c\r\n", OutputOf("cscript \"/nologo\" " + Quoted(script) + " ", "a \"b c\""));
+
+    const std::string viewer = m_scratch.CopyChildProcess("Tovenar.exe");
+    EXPECT_EQ(Quoted(viewer) + " cmdline `E:x y `T:a b\r\n", OutputOf(Quoted(viewer), "cmdline `E:x y `T:a b"));
+}
+
+TEST_F(ApplicationLauncherTest, CommandLinesOf32KOrMoreAreRefused)
+{
+    const std::string head = Quoted(m_child) + " exit:5 ";
+    auto launcherOfLength = [&head](size_t length) {
+        return std::make_unique<CApplicationLauncher>(head.c_str(), std::string(length - head.size() - 1, 'x').c_str(),
+                                                      nullptr);
+    };
+    MessageBoxWatcher watcher;
+    auto longest = launcherOfLength(32766);
+    longest->Run(INFINITE);
+    EXPECT_EQ(5u, longest->GetExitCode());
+
+    // The launcher lets 32767 characters through; the system itself takes one less.
+    auto systemLimit = launcherOfLength(32767);
+    ASSERT_EQ(32767, systemLimit->GetCommandLine().GetLength());
+    systemLimit->Start();
+    std::vector<RecordedBox> boxes = watcher.WaitForBoxes(1);
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ(0u, boxes[0].text.find("ERROR: API    = CreateProcess.\n   error code = 87.")) << boxes[0].text;
+
+    auto tooLong = launcherOfLength(32768);
+    tooLong->Start();
+    boxes = watcher.WaitForBoxes(2);
+    ASSERT_EQ(2u, boxes.size());
+    EXPECT_EQ("Argument size limit Exceeded", boxes[1].caption);
+    EXPECT_EQ("Arguments for this report exceed 32K limit. Reduce argument size and re-run Report.", boxes[1].text);
+    EXPECT_FALSE(tooLong->IsRunning());
+}
+
+TEST_F(ApplicationLauncherTest, WaitWithTimeOutLeavesTheChildRunningUntilTerminated)
+{
+    CApplicationLauncher launcher;
+    Prepare(launcher, m_child, "sleep:20000");
+    launcher.Start();
+    const DWORD start = GetTickCount();
+    launcher.Wait(0);
+    EXPECT_LT(GetTickCount() - start, 2000u);
+    EXPECT_TRUE(launcher.IsRunning());
+    EXPECT_EQ(static_cast<DWORD>(STILL_ACTIVE), launcher.GetExitCode());
+
+    launcher.Terminate();
+    launcher.Wait(INFINITE);
+    EXPECT_FALSE(launcher.IsRunning());
+    EXPECT_EQ(1u, launcher.GetExitCode());
+}
+
+namespace {
+int g_timerTicks = 0;
+void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD)
+{
+    ++g_timerTicks;
+}
+}
+
+TEST_F(ApplicationLauncherTest, WaitKeepsWindowMessagesFlowing)
+{
+    g_timerTicks = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, &CountTick);
+    CApplicationLauncher launcher;
+    Prepare(launcher, m_child, "sleep:800");
+    launcher.Run(INFINITE);
+    KillTimer(nullptr, timer);
+    EXPECT_GE(g_timerTicks, 3);
+}
+
+TEST_F(ApplicationLauncherTest, WaitReturnsOnQuitAndLeavesTheQuitMessageQueued)
+{
+    CApplicationLauncher launcher;
+    Prepare(launcher, m_child, "sleep:20000");
+    launcher.Start();
+    PostQuitMessage(3);
+    launcher.Wait(INFINITE);
+    EXPECT_TRUE(launcher.IsRunning());
+    MSG message;
+    ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(3u, message.wParam);
+    launcher.Terminate();
+}
+
+TEST_F(ApplicationLauncherTest, MissingProgramShowsTheApiErrorBoxAndLeavesNoProcess)
+{
+    const char* missing = "C:\\no such folder\\missing.exe";
+    CApplicationLauncher launcher;
+    Prepare(launcher, missing, "out:never");
+    MessageBoxWatcher watcher;
+    launcher.Run(INFINITE);
+
+    char message[1024] = "";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_FILE_NOT_FOUND, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                   message, sizeof message, nullptr);
+    const std::vector<RecordedBox> boxes = watcher.WaitForBoxes(1);
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ("Error", boxes[0].caption);
+    EXPECT_EQ(std::string("ERROR: API    = CreateProcess.\n   error code = 2.\n   message    = ") + message + ".\n",
+              boxes[0].text);
+    EXPECT_FALSE(launcher.IsRunning());
+    EXPECT_TRUE(g_blocks.empty());
+    try {
+        launcher.GetExitCode();
+        ADD_FAILURE() << "no exception";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(ERROR_INVALID_HANDLE, error.m_lOsError);
+        EXPECT_EQ(CFileException::invalidFile, error.m_cause);
+        EXPECT_STREQ(launcher.m_application, error.m_strFileName);
+    }
+}

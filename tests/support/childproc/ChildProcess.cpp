@@ -1,0 +1,90 @@
+// A console program that the tests start as a child process. Its arguments are
+// commands, run in order; a command may also be separated from the next by '%',
+// because a launcher hands the arguments of a program to it with blanks turned
+// into '%':
+//   out:TEXT  outlf:TEXT  outraw:TEXT   TEXT on standard output, ended by CR-LF, by LF, or not at all
+//   err:TEXT  errlf:TEXT  errraw:TEXT   the same on standard error
+//   echo        copies standard input to standard output until the input ends
+//   sleep:MS    sleeps MS milliseconds
+//   cmdline     prints the command line it was started with, ended by CR-LF
+//   exit:CODE   ends at once with that exit code
+//   -i          reads standard input to its end, then prints a report header on both streams
+// Anything else is ignored. Output is written as raw bytes, without translation.
+#include <windows.h>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+void Write(DWORD stream, const std::string& text)
+{
+    DWORD written = 0;
+    WriteFile(GetStdHandle(stream), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+std::string ReadAllInput()
+{
+    std::string input;
+    char buffer[4096];
+    DWORD bytesRead = 0;
+    while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer, sizeof buffer, &bytesRead, nullptr) && bytesRead > 0)
+        input.append(buffer, bytesRead);
+    return input;
+}
+
+void DescribeAsReport()
+{
+    ReadAllInput();
+    Write(STD_OUTPUT_HANDLE, "description : \"Child process report\"\r\n");
+    Write(STD_ERROR_HANDLE, "id: 42\r\n");
+    Write(STD_OUTPUT_HANDLE, "fields: Name,Size(sort=1)\r\n");
+}
+
+bool StartsWith(const std::string& text, const char* prefix, std::string& rest)
+{
+    const size_t length = strlen(prefix);
+    if (text.compare(0, length, prefix) != 0)
+        return false;
+    rest = text.substr(length);
+    return true;
+}
+
+void RunCommand(const std::string& command)
+{
+    std::string value;
+    if (StartsWith(command, "out:", value))
+        Write(STD_OUTPUT_HANDLE, value + "\r\n");
+    else if (StartsWith(command, "outlf:", value))
+        Write(STD_OUTPUT_HANDLE, value + "\n");
+    else if (StartsWith(command, "outraw:", value))
+        Write(STD_OUTPUT_HANDLE, value);
+    else if (StartsWith(command, "err:", value))
+        Write(STD_ERROR_HANDLE, value + "\r\n");
+    else if (StartsWith(command, "errlf:", value))
+        Write(STD_ERROR_HANDLE, value + "\n");
+    else if (StartsWith(command, "errraw:", value))
+        Write(STD_ERROR_HANDLE, value);
+    else if (command == "echo")
+        Write(STD_OUTPUT_HANDLE, ReadAllInput());
+    else if (StartsWith(command, "sleep:", value))
+        Sleep(atoi(value.c_str()));
+    else if (command == "cmdline")
+        Write(STD_OUTPUT_HANDLE, std::string(GetCommandLineA()) + "\r\n");
+    else if (StartsWith(command, "exit:", value))
+        ExitProcess(atoi(value.c_str()));
+    else if (command == "-i")
+        DescribeAsReport();
+}
+}
+
+int main(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        std::string argument = argv[i];
+        size_t start = 0;
+        for (size_t end; (end = argument.find('%', start)) != std::string::npos; start = end + 1)
+            RunCommand(argument.substr(start, end - start));
+        RunCommand(argument.substr(start));
+    }
+    return 0;
+}
