@@ -86,6 +86,8 @@ expect_equal ".pl report rows" 4 "$(grep -c "^$(sed 's/\\/\\\\/g' <<<"$view")\\\
 out=$(run "$unix_home/bin/kvperl.exe" "$scripts\\Mivad\\Project_Streams.prl" 'PROJECT="project:storefront@\webshop_pvob";%')
 expect_line "report over the product's data" 'stream:storefront_int@\webshop_pvob;integration;Storefront integration;0' "$out"
 expect_line "report over the product's data, activities counted" "stream:alice_storefront@\\webshop_pvob;development;Alice's storefront work;2" "$out"
+out=$(run cscript //nologo "$scripts\\Mivad\\Stream_Activities.js" -i)
+expect_line "self-description of a .js report" "parameters: STREAM" "$out"
 out=$(run cscript //nologo "$scripts\\Mivad\\Stream_Activities.js" 'STREAM="stream:alice_storefront@\webshop_pvob";')
 expect_line ".js report through the automation server" 'activity:add_wishlist@\webshop_pvob;Add a wish list;alice_storefront' "$out"
 out=$(run cscript //nologo "$scripts\\Mivad\\Activity_Details.vbs" 'ACTIVITY="activity:refund_flow@\webshop_pvob";')
