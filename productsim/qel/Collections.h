@@ -46,7 +46,7 @@ public:
         HRESULT outcome = QelMarkedOutcome(record->marks, "Item", __uuidof(CollectionInterface),
                                            "item " + std::to_string(index) + " of the " + m_member + " of " + m_ownerText);
         if (outcome != S_OK)
-            return outcome == S_FALSE ? S_OK : outcome;
+            return QelEarlyResult(outcome);
         *item = new ItemObject(m_data, record);
         ChangeAfterFetch();
         return S_OK;
