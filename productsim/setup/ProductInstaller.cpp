@@ -122,6 +122,9 @@ bool CProductInstaller::CreateViews(const std::string& home, const std::string& 
         std::string name = view.path.substr(view.path.find_last_of('\\') + 1);
         if (!CreateFolders(view.path) || !CopyTree(viewFiles, view.path))
             return Fail("cannot create the view " + view.path);
+        // Every repository has its folder at the root of every view.
+        for (const SimOlpex& olpex : data.olpexes)
+            CreateDirectoryA((view.path + "\\" + olpex.name).c_str(), nullptr);
         std::ofstream(view.path + "\\view.dat", std::ios::binary) << "view_tag=" << name << "\r\n";
         bool onDriverDrive = _strnicmp(view.path.c_str(), kDriverDrive, 2) == 0;
         if (!onDriverDrive && !SetString(HKEY_CURRENT_USER, kWorkspacesKey, view.path.c_str(), name))

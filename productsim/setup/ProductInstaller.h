@@ -1,7 +1,7 @@
 // Installs the simulated product into the running Wine prefix from a payload
 // folder (bin\, reports\ and viewfiles\, as the build assembles it): the
 // product home, its registry settings, the view roots of the product's data
-// with the view files in them, the PATH entry of the product's bin folder,
+// with the view files and a folder for every repository in them, the PATH entry of the product's bin folder,
 // and the registration of the QEL server. Also registers or unregisters the
 // server of an installed product on its own. Each step is reported on
 // standard output, failures on standard error.

@@ -71,6 +71,8 @@ for file in bin/KorvastQel.dll bin/libselvoks.dll bin/libselvoxdr.dll bin/libsel
     expect_equal "installed $file" yes "$([ -f "$unix_home/$file" ] && echo yes || echo no)"
 done
 expect_equal "view root of a registered view" "view_tag=bob_snapshot" "$(tr -d '\r' <"$WINEPREFIX/drive_c/KorvastViews/bob_snapshot/view.dat")"
+expect_equal "a folder for every repository in a view" yes \
+    "$([ -d "$WINEPREFIX/drive_c/KorvastViews/carol_payments/webshop_pvob" ] && [ -d "$WINEPREFIX/drive_c/KorvastViews/carol_payments/scratch" ] && echo yes || echo no)"
 expect_equal "view root on the driver's drive" "view_tag=alice_storefront" "$(tr -d '\r' <"$WINEPREFIX/drive_c/KorvastViews/driver/alice_storefront/view.dat")"
 
 # The sample reports, run as the viewer runs them (blanks turned into '%'
