@@ -97,7 +97,9 @@ bool CPerlRelay::PrepareFolder()
     if (!CreateDirectoryA(m_folder.c_str(), nullptr))
         return false;
     m_unixFolder = CUnixPaths::ToUnix(m_folder);
-    return !m_unixFolder.empty();
+    m_alive = CreateFileA((m_folder + "\\alive").c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                          nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return !m_unixFolder.empty() && m_alive != INVALID_HANDLE_VALUE && LockFile(m_alive, 0, 0, 1, 0);
 }
 
 void CPerlRelay::SaveInput()
@@ -128,8 +130,20 @@ bool CPerlRelay::WriteShellScript(const std::vector<std::string>& arguments)
         command += " " + ShellQuoted(isScript ? CUnixPaths::ToUnix(arguments[i]) : arguments[i]);
     }
     std::string folder = ShellQuoted(m_unixFolder);
-    script += command + " <" + folder + "/in >" + folder + "/out 2>" + folder + "/err\n";
-    script += "echo $? >" + folder + "/status.part && mv " + folder + "/status.part " + folder + "/status\n";
+    script += command + " <" + folder + "/in >" + folder + "/out 2>" + folder + "/err &\n";
+    script += "perl=$!\n";
+    // A relay that is terminated (the report was stopped) takes perl with
+    // it: the relay holds a lock on the file "alive" while it lives, and the
+    // watcher waits until it can take that lock itself.
+    std::string watch = "use Fcntl; open(my $h, '+<', shift) or exit 1; my $lock = pack('s s', F_WRLCK, 0) . \"\\0\" x 28; "
+                        "until (fcntl($h, F_SETLK, $lock)) { select(undef, undef, undef, 0.2) }";
+    script += "( " + std::string(kHostPerl) + " -e " + ShellQuoted(watch) + " " + folder + "/alive && touch " + folder +
+              "/abandoned && kill $perl 2>/dev/null ) &\n";
+    script += "watcher=$!\n";
+    script += "wait $perl\n";
+    script += "status=$?\n";
+    script += "if [ -e " + folder + "/abandoned ]; then rm -rf " + folder + "; else kill $watcher 2>/dev/null; echo $status >" +
+              folder + "/status.part && mv " + folder + "/status.part " + folder + "/status; fi\n";
     return WriteWholeFile(m_folder + "\\run.sh", script);
 }
 
@@ -180,7 +194,9 @@ int CPerlRelay::RelayUntilDone()
 
 void CPerlRelay::RemoveFolder()
 {
-    for (const char* name : {"in", "out", "err", "status", "run.sh"})
+    if (m_alive != INVALID_HANDLE_VALUE)
+        CloseHandle(m_alive);
+    for (const char* name : {"in", "out", "err", "status", "run.sh", "alive"})
         DeleteFileA((m_folder + "\\" + name).c_str());
     RemoveDirectoryA(m_folder.c_str());
 }

@@ -121,6 +121,27 @@ TEST(PerlRelayTest, AScriptThatDoesNotCompileFailsLikePerl)
     EXPECT_EQ(255u, result.exitCode);
 }
 
+TEST(PerlRelayTest, TerminatingTheRelayEndsPerl)
+{
+    char folder[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, folder);
+    std::string late = std::string(folder) + "relay late.txt";
+    DeleteFileA(late.c_str());
+    std::string script = WriteScript("relay slow.pl", "$| = 1; print \"started\\n\"; sleep 2; open(my $f, '>', 'relay late.txt'); close $f;");
+    std::string commandLine = CSimTestData::ProgramFolder() + "perl.exe \"" + script + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process));
+    Sleep(800);
+    TerminateProcess(process.hProcess, 1);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    Sleep(2500);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(late.c_str()));
+}
+
 TEST(PerlRelayTest, TextModeLineEndsAndShellQuoting)
 {
     EXPECT_EQ("a\r\n\r\nb\r\r\n", ToTextModeLineEnds("a\n\nb\r\n"));
