@@ -150,7 +150,7 @@ bool CPerlRelay::WriteShellScript(const std::vector<std::string>& arguments)
 bool CPerlRelay::StartShell()
 {
     std::string shell = CUnixPaths::ToWindows(kHostShell);
-    std::string commandLine = "\"" + shell + "\" -c \". " + m_unixFolder + "/run.sh\"";
+    std::string commandLine = "\"" + shell + "\" -c \". " + ShellQuoted(m_unixFolder + "/run.sh") + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
