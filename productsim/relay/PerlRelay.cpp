@@ -19,16 +19,6 @@ bool WriteWholeFile(const std::string& path, const std::string& text)
     return ok;
 }
 
-std::string ReadFromHandle(HANDLE handle)
-{
-    std::string text;
-    char buffer[65536];
-    DWORD read = 0;
-    while (ReadFile(handle, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        text.append(buffer, read);
-    return text;
-}
-
 void WriteToHandle(DWORD stream, const std::string& text)
 {
     HANDLE handle = GetStdHandle(stream);
@@ -43,6 +33,16 @@ HANDLE OpenShared(const std::string& path)
                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+}
+
+std::string ReadFromHandle(HANDLE handle)
+{
+    std::string text;
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(handle, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        text.append(buffer, read);
+    return text;
 }
 
 std::string ToTextModeLineEnds(const std::string& bytes)

@@ -31,6 +31,9 @@ private:
     HANDLE m_alive = INVALID_HANDLE_VALUE;  // locked while the relay lives
 };
 
+// Everything that can be read from the handle now (up to its end, or what
+// has been written so far to a file that grows).
+std::string ReadFromHandle(HANDLE handle);
 // Text as a Windows perl writes it in text mode: every LF becomes CR-LF.
 std::string ToTextModeLineEnds(const std::string& bytes);
 // A shell word that stands for the text exactly: in single quotes.

@@ -16,16 +16,6 @@ struct RunResult {
     DWORD exitCode = 0xFFFFFFFF;
 };
 
-std::string ReadAll(HANDLE handle)
-{
-    std::string text;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(handle, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        text.append(buffer, read);
-    return text;
-}
-
 // Starts the command with pipes for all three streams, as a report launcher does.
 RunResult RunCommand(const std::string& commandLine, const std::string& input)
 {
@@ -55,8 +45,8 @@ RunResult RunCommand(const std::string& commandLine, const std::string& input)
         DWORD written = 0;
         WriteFile(inWrite, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
         CloseHandle(inWrite);
-        std::thread errorReader([&] { result.error = ReadAll(errRead); });
-        result.output = ReadAll(outRead);
+        std::thread errorReader([&] { result.error = ReadFromHandle(errRead); });
+        result.output = ReadFromHandle(outRead);
         errorReader.join();
         WaitForSingleObject(process.hProcess, INFINITE);
         GetExitCodeProcess(process.hProcess, &result.exitCode);
