@@ -1,0 +1,139 @@
+// kvperl.exe and perl.exe run a script with the host's perl and relay its
+// arguments, standard streams and exit code.
+#include "PerlRelay.h"
+#include "SimTestData.h"
+#include <windows.h>
+#include <gtest/gtest.h>
+#include <fstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+struct RunResult {
+    std::string output;
+    std::string error;
+    DWORD exitCode = 0xFFFFFFFF;
+};
+
+// Starts the command with pipes for all three streams, as a report launcher does.
+RunResult RunCommand(const std::string& commandLine, const std::string& input)
+{
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE inRead, inWrite, outRead, outWrite, errRead, errWrite;
+    CreatePipe(&inRead, &inWrite, &inherit, 0);
+    CreatePipe(&outRead, &outWrite, &inherit, 0);
+    CreatePipe(&errRead, &errWrite, &inherit, 0);
+    SetHandleInformation(inWrite, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    startup.hStdInput = inRead;
+    startup.hStdOutput = outWrite;
+    startup.hStdError = errWrite;
+    PROCESS_INFORMATION process = {};
+    std::string line = commandLine;
+    RunResult result;
+    BOOL started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+    CloseHandle(inRead);
+    CloseHandle(outWrite);
+    CloseHandle(errWrite);
+    if (started) {
+        DWORD written = 0;
+        WriteFile(inWrite, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
+        CloseHandle(inWrite);
+        std::thread errorReader([&] { result.error = ReadFromHandle(errRead); });
+        result.output = ReadFromHandle(outRead);
+        errorReader.join();
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &result.exitCode);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    } else {
+        CloseHandle(inWrite);
+    }
+    CloseHandle(outRead);
+    CloseHandle(errRead);
+    return result;
+}
+
+std::string WriteScript(const char* name, const std::string& text)
+{
+    char folder[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+}
+
+TEST(PerlRelayTest, RelaysArgumentsStreamsAndExitCode)
+{
+    std::string script = WriteScript("relay args.prl",
+                                     "print join('|', @ARGV), \"\\n\";\n"
+                                     "while (my $line = <STDIN>) { chomp $line; print \"in:$line\\n\"; }\n"
+                                     "print STDERR \"warning one\\nwarning two\\n\";\n"
+                                     "exit 7;\n");
+    RunResult result = RunCommand(CSimTestData::ProgramFolder() + "kvperl.exe \"" + script + "\" "
+                               "PROJECT=\\\"project:shop@\\pvob\\\";%LABEL=\\\"REL%1\\\";% -i",
+                           "first row\r\nsecond row\n");
+    EXPECT_EQ("PROJECT=\"project:shop@\\pvob\";%LABEL=\"REL%1\";%|-i\r\nin:first row\r\nin:second row\r\n", result.output);
+    EXPECT_EQ("warning one\r\nwarning two\r\n", result.error);
+    EXPECT_EQ(7u, result.exitCode);
+}
+
+TEST(PerlRelayTest, PerlRunsInTheCallersFolderWithoutInput)
+{
+    std::string script = WriteScript("relay cwd.pl",
+                                     "use Cwd; my @in = <STDIN>; print scalar(@in), \" \", (-e 'marker.txt' ? 'here' : 'elsewhere'), \"\\n\";");
+    char folder[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, folder);
+    std::ofstream(std::string(folder) + "marker.txt") << "x";
+    char previous[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(folder);
+    RunResult result = RunCommand(CSimTestData::ProgramFolder() + "perl.exe \"" + script + "\"", "");
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ("0 here\r\n", result.output);
+    EXPECT_EQ(0u, result.exitCode);
+}
+
+TEST(PerlRelayTest, AScriptThatDoesNotCompileFailsLikePerl)
+{
+    std::string script = WriteScript("relay broken.pl", "print 'unclosed;\n");
+    RunResult result = RunCommand(CSimTestData::ProgramFolder() + "perl.exe \"" + script + "\"", "");
+    EXPECT_EQ("", result.output);
+    EXPECT_NE(std::string::npos, result.error.find("Can't find string terminator"));
+    EXPECT_EQ(255u, result.exitCode);
+}
+
+TEST(PerlRelayTest, TerminatingTheRelayEndsPerl)
+{
+    char folder[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, folder);
+    std::string late = std::string(folder) + "relay late.txt";
+    DeleteFileA(late.c_str());
+    std::string script = WriteScript("relay slow.pl", "$| = 1; print \"started\\n\"; sleep 2; open(my $f, '>', 'relay late.txt'); close $f;");
+    std::string commandLine = CSimTestData::ProgramFolder() + "perl.exe \"" + script + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process));
+    Sleep(800);
+    TerminateProcess(process.hProcess, 1);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    Sleep(2500);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(late.c_str()));
+}
+
+TEST(PerlRelayTest, TextModeLineEndsAndShellQuoting)
+{
+    EXPECT_EQ("a\r\n\r\nb\r\r\n", ToTextModeLineEnds("a\n\nb\r\n"));
+    EXPECT_EQ("'it'\\''s $HOME'", ShellQuoted("it's $HOME"));
+}
