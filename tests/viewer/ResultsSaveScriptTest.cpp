@@ -1,23 +1,8 @@
 #include "ResultsSaveScript.h"
 #include "ExportTestData.h"
 #include <gtest/gtest.h>
-#include <fstream>
-#include <sstream>
 
 namespace {
-std::string ReadWhenWritten(const std::string& path)
-{
-    std::string text;
-    for (int attempt = 0; attempt < 1000 && text.empty(); ++attempt) {
-        Sleep(20);
-        std::ifstream file(path, std::ios::binary);
-        std::ostringstream content;
-        content << file.rdbuf();
-        text = content.str();
-    }
-    return text;
-}
-
 // A stand-in export script that writes its arguments and its input beside itself.
 const char kRecordingScript[] = "binmode STDIN;\n"
                                 "my $input = do { local $/; <STDIN> };\n"
@@ -73,27 +58,17 @@ TEST(ResultsSaveScript, CommandLineNamesScriptKindAndFile)
 // kvperl.exe lies beside the test program, where the system looks first.
 TEST(ResultsSaveScript, KvperlRunsTheExportScriptWithTheReportOnItsInput)
 {
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    const std::string reports = std::string(temp) + "save script reports";
-    const std::string tools = reports + "\\script_tools";
-    const std::string script = tools + "\\save_results.prl";
-    const std::string received = tools + "\\received.txt";
-    CreateDirectoryA(reports.c_str(), nullptr);
-    CreateDirectoryA(tools.c_str(), nullptr);
-    std::ofstream(script, std::ios::binary) << kRecordingScript;
-    DeleteFileA(received.c_str());
+    TempFolder reports("save script reports");
+    reports.Folder("script_tools");
+    reports.Write("script_tools\\save_results.prl", kRecordingScript);
+    const std::string received = reports.File("script_tools\\received.txt");
 
     ExportTestData data;
     data.AddRow("a<b", "10", "never sent", "x");
     const CResultsSaveScript saveScript(data.Report());
-    saveScript.Start(reports.c_str(), "C:\\my results\\out.htm", "html");
+    saveScript.Start(reports.Path().c_str(), "C:\\my results\\out.htm", "html");
 
     // The launcher hands kvperl the arguments after the script path with blanks turned into '%'.
     EXPECT_EQ("-html%-out%C:\\my%results\\out.htm%\n" + std::string(saveScript.BuildInputText()),
               ReadWhenWritten(received));
-    DeleteFileA(received.c_str());
-    DeleteFileA(script.c_str());
-    RemoveDirectoryA(tools.c_str());
-    RemoveDirectoryA(reports.c_str());
 }
