@@ -453,3 +453,17 @@ TEST_F(ReportViewerDlgTest, ManyParametersGiveTheDetailsAreaNineLinesAtMost)
         EXPECT_EQ(area.top + 14 * 9 + 21, ClientRectOf(window, IDC_RESULTS).top);
     });
 }
+
+TEST_F(ReportViewerDlgTest, HelpOpensTheViewersTopicInTheProductsHelp)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:a;1");
+    RunToEnd(dialog, [&](HWND window) {
+        MessageBoxWatcher watcher;
+        Click(window, ID_HELP);
+        auto boxes = watcher.WaitForBoxes(1);
+        ASSERT_EQ(1u, boxes.size());
+        EXPECT_EQ("Korvast Help", boxes[0].caption);
+        EXPECT_EQ("Korvast help, topic: kv_reports/c_vwr_wndw_manplt.htm", boxes[0].text);
+    });
+}
