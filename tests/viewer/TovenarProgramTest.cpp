@@ -1,5 +1,6 @@
 // Tovenar.exe as a whole, started with a command line of switches the way the
-// builder starts it, with the test child program as the report script.
+// builder starts it, with the test child program as the report script. A
+// localized resource library lies beside it (res\Tovenar.dll, texts in German).
 #include "Resource.h"
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -103,15 +104,16 @@ TEST(TovenarProgram, WithoutFieldsRunsTheReportWithNoWindowAndEndsWithIt)
     EXPECT_GE(GetTickCount() - start, 450u) << "the program ends when the script ends";
 }
 
-TEST(TovenarProgram, WithFieldsShowsTheRowsUntilTheDialogIsClosed)
+TEST(TovenarProgram, WithFieldsShowsTheRowsInTheLocalizedDialogUntilItIsClosed)
 {
     Program program("`P:out:a;1 out:b;2 `F:\"Name\"(string) \"Size\"(Integer) `T:Program run ");
     ASSERT_TRUE(program.Started());
     HWND dialog = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (dialog = program.VisibleWindow()) != nullptr; }));
-    EXPECT_EQ("Korvast Report Viewer - Program run ", Text(dialog));
-    ASSERT_TRUE(WaitFor([&] { return Text(GetDlgItem(dialog, IDC_STATUS)) == "Completed"; }));
-    EXPECT_EQ("Rows Processed: 2", Text(GetDlgItem(dialog, IDC_ROWS_PROCESSED)));
+    EXPECT_EQ("Korvast Berichtanzeige - Program run ", Text(dialog));
+    EXPECT_EQ("Ergebnisse filtern:", Text(GetDlgItem(dialog, IDC_FILTER_LABEL)));
+    ASSERT_TRUE(WaitFor([&] { return Text(GetDlgItem(dialog, IDC_STATUS)) == "Fertig"; }));
+    EXPECT_EQ("Verarbeitete Zeilen: 2", Text(GetDlgItem(dialog, IDC_ROWS_PROCESSED)));
     EXPECT_FALSE(program.HasEnded(0));
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.HasEnded(10000));
