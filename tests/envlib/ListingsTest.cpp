@@ -74,7 +74,7 @@ TEST_F(ListingsTest, DirectoryLinesAreFullPathsWithDirectoriesMarked)
     folder.MakeFolder("lib");
     folder.MakeFolder("lost+found");
     folder.MakeFile("main.c");
-    std::string directory = folder.Path() + "\\";
+    std::string directory = folder.Path();
     std::string listing = Text(env.ListSubdirectories(("\"" + directory + "\"").c_str()));
     EXPECT_EQ((std::vector<std::string>{directory + "lib\\\r", directory + "main.c\r"}), SortedLines(listing));
 
@@ -88,7 +88,7 @@ TEST_F(ListingsTest, DirectoryLinesAreFullPathsWithDirectoriesMarked)
 TEST_F(ListingsTest, EmptyOrMissingDirectory)
 {
     ScratchFolder folder("empty");
-    EXPECT_EQ("", Text(env.ListSubdirectories((folder.Path() + "\\").c_str())));
+    EXPECT_EQ("", Text(env.ListSubdirectories(folder.Path().c_str())));
     ExpectNoBox();
     EXPECT_EQ("", Text(env.ListSubdirectories((folder / "missing\\").c_str())));
     std::vector<RecordedBox> boxes = NewBoxes(1);

@@ -39,7 +39,7 @@ protected:
     RegistryKeyBackup m_settings{HKEY_LOCAL_MACHINE, kProductVersionKey};
     CProductEnv env;
     ScratchFolder m_folder{"settings"};
-    std::string m_scratch = m_folder.Path();
+    std::string m_scratch = m_folder.MakeFolder("scratch");
     std::string m_home = m_folder.MakeFolder("home");
 };
 
