@@ -32,13 +32,30 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
+// The word of a data line that begins at or after `at`, taken as the product
+// reads it: it ends at a blank or tab outside double quotes, and its quotes
+// are dropped, so a quoted name with blanks is one word.
+std::string NextWord(const std::string& line, size_t& at)
+{
+    while (at < line.size() && (line[at] == ' ' || line[at] == '\t'))
+        ++at;
+    std::string word;
+    bool quoted = false;
+    for (; at < line.size() && (quoted || (line[at] != ' ' && line[at] != '\t')); ++at) {
+        if (line[at] == '"')
+            quoted = !quoted;
+        else
+            word += line[at];
+    }
+    return word;
+}
+
 // The record word and the name: the first two words of a line.
 std::string RecordKey(const std::string& line)
 {
-    std::istringstream stream(line);
-    std::string word;
-    std::string name;
-    stream >> word >> name;
+    size_t at = 0;
+    std::string word = NextWord(line, at);
+    std::string name = NextWord(line, at);
     return word + " " + name;
 }
 }

@@ -25,9 +25,10 @@ std::vector<std::string> Texts(const std::vector<_bstr_t>& texts)
     return result;
 }
 
-// Views in a scratch folder: "v1" and "v10" are views the product knows
-// ("v10" a snapshot), "stranger" holds a marker the product does not know,
-// "plain" is no view. All four and a missing folder are registered.
+// Views in a scratch folder whose path holds blanks, as users' view folders
+// may: "v1" and "v10" are views the product knows ("v10" a snapshot),
+// "stranger" holds a marker the product does not know, "plain" is no view.
+// All four and a missing folder are registered.
 class ViewsTest : public ProductQueryTest {
 protected:
     void SetUp() override
@@ -38,14 +39,14 @@ protected:
             m_folder.MakeFile(name);
         m_v1 = m_folder / "v1";
         m_v10 = m_folder / "v10";
-        UseData("view " + m_v1 + "\nview " + m_v10 + " snapshot\n");
+        UseData("view \"" + m_v1 + "\"\nview \"" + m_v10 + "\" snapshot\n");
         for (const char* name : {"v1", "v10", "stranger", "plain", "missing"})
             SetValue(HKEY_CURRENT_USER, kWorkspacesKey, m_folder / name, "");
     }
 
     RegistryKeyBackup m_workspaces{HKEY_CURRENT_USER, kWorkspacesKey};
     RegistryKeyBackup m_driver{HKEY_LOCAL_MACHINE, kDriverKey};
-    ScratchFolder m_folder{"views"};
+    ScratchFolder m_folder{"my views"};
     std::string m_v1;
     std::string m_v10;
 };
