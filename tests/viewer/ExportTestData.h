@@ -3,7 +3,6 @@
 #pragma once
 #include "ExportedReport.h"
 #include "MessageBoxWatcher.h"
-#include "TestFiles.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>

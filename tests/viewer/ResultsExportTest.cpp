@@ -1,20 +1,26 @@
 #include "ResultsExport.h"
 #include "DialogUser.h"
 #include "ExportTestData.h"
+#include "ScratchFolder.h"
+#include "TestFiles.h"
 #include <gtest/gtest.h>
 
 namespace {
-// A reports folder with "script_tools\table.xsl".
-class ReportsFolder : public TempFolder {
+// A reports folder with "script_tools\table.xsl". The file dialogs make the
+// folder the user picks the current one; leaving, the test goes back.
+class ReportsFolder : public ScratchFolder {
 public:
-    ReportsFolder() : TempFolder("export reports")
+    ReportsFolder() : ScratchFolder("export reports")
     {
-        Folder("script_tools");
-        m_template = Write("script_tools\\table.xsl", "<xsl:stylesheet/>");
+        GetCurrentDirectoryA(sizeof m_current, m_current);
+        MakeFolder("script_tools");
+        m_template = WriteFile("script_tools\\table.xsl", "<xsl:stylesheet/>");
     }
+    ~ReportsFolder() { SetCurrentDirectoryA(m_current); }
     const std::string& Template() const { return m_template; }
 
 private:
+    char m_current[MAX_PATH] = "";
     std::string m_template;
 };
 
@@ -26,7 +32,7 @@ TEST(ResultsExport, XmlAsksForATemplateOfferingTableInTheToolsFolder)
     ExportTestData data;
     data.AddRow("n", "1", "s", "x");
     ReportsFolder reports;
-    TempFile file("results_export_styled.xml");
+    const std::string file = reports / "results_export_styled.xml";
     std::string offered;
     DialogUser user;
     user.Then("Select HTML Template", [&](HWND dialog) {
@@ -34,12 +40,12 @@ TEST(ResultsExport, XmlAsksForATemplateOfferingTableInTheToolsFolder)
         DialogUser::Press(dialog, IDOK);
     });
     user.Start();
-    CResultsExport(data.Report(), reports.Path().c_str()).Save(file.Path(), CResultsExport::kXml);
+    CResultsExport(data.Report(), reports.Path().c_str()).Save(file.c_str(), CResultsExport::kXml);
     EXPECT_EQ(std::vector<std::string>{ "Select HTML Template" }, user.Join());
     EXPECT_EQ("table", offered);
     const std::string expected = "<?xml version=\"1.0\"?>\n<?xml:stylesheet type=\"text/xsl\" href=\"" + reports.Template()
         + "\" ?><Report>\n";
-    EXPECT_EQ(expected, file.Read().substr(0, expected.size()));
+    EXPECT_EQ(expected, ReadWholeFile(file).substr(0, expected.size()));
 }
 
 TEST(ResultsExport, SaveAsXmlWithoutTemplateWritesThePlainDocument)
@@ -47,12 +53,11 @@ TEST(ResultsExport, SaveAsXmlWithoutTemplateWritesThePlainDocument)
     ExportTestData data;
     data.AddRow("n", "1", "s", "x");
     ReportsFolder reports;
-    TempFile file("results_export_plain.xml");
-    std::string path(file.Path());
+    const std::string file = reports / "results_export_plain.xml";
     std::string renamed;
     DialogUser user;
     user.Then("Save Report Data As", [&](HWND dialog) {
-        SetDlgItemTextA(dialog, DialogUser::kFileNameBox, path.substr(0, path.size() - 4).c_str());
+        SetDlgItemTextA(dialog, DialogUser::kFileNameBox, file.substr(0, file.size() - 4).c_str());
         DialogUser::PickFileType(dialog, CResultsExport::kXml - 1);
         renamed = DialogUser::ItemText(dialog, DialogUser::kFileNameBox);
         DialogUser::Press(dialog, IDOK);
@@ -61,22 +66,22 @@ TEST(ResultsExport, SaveAsXmlWithoutTemplateWritesThePlainDocument)
     user.Start();
     CResultsExport(data.Report(), reports.Path().c_str()).SaveAs();
     EXPECT_EQ((std::vector<std::string>{ "Save Report Data As", "Select HTML Template" }), user.Join());
-    EXPECT_EQ(path, renamed);
-    EXPECT_EQ(kPlainStart, file.Read().substr(0, sizeof kPlainStart - 1));
+    EXPECT_EQ(file, renamed);
+    EXPECT_EQ(kPlainStart, ReadWholeFile(file).substr(0, sizeof kPlainStart - 1));
 }
 
 TEST(ResultsExport, CancelSavesNothing)
 {
     ExportTestData data;
     ReportsFolder reports;
-    TempFile file("results_export_canceled.htm");
+    const std::string file = reports / "results_export_canceled.htm";
     DialogUser user;
     user.Then("Save Report Data As", [&](HWND dialog) {
-        SetDlgItemTextA(dialog, DialogUser::kFileNameBox, file.Path());
+        SetDlgItemTextA(dialog, DialogUser::kFileNameBox, file.c_str());
         DialogUser::Press(dialog, IDCANCEL);
     });
     user.Start();
     CResultsExport(data.Report(), reports.Path().c_str()).SaveAs();
     user.Join();
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(file.Path()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(file.c_str()));
 }

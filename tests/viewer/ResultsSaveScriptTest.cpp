@@ -1,5 +1,7 @@
 #include "ResultsSaveScript.h"
 #include "ExportTestData.h"
+#include "ScratchFolder.h"
+#include "TestFiles.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,10 +77,10 @@ TEST(ResultsSaveScript, CommandLineNamesScriptKindAndFile)
 // kvperl.exe lies beside the test program, where the system looks first.
 TEST(ResultsSaveScript, KvperlRunsTheExportScriptWithTheReportOnItsInput)
 {
-    TempFolder reports("save script reports");
-    reports.Folder("script_tools");
-    reports.Write("script_tools\\save_results.prl", kRecordingScript);
-    const std::string received = reports.File("script_tools\\received.txt");
+    ScratchFolder reports("save script reports");
+    reports.MakeFolder("script_tools");
+    reports.WriteFile("script_tools\\save_results.prl", kRecordingScript);
+    const std::string received = reports / "script_tools\\received.txt";
 
     ExportTestData data;
     data.AddRow("a<b", "10", "never sent", "x");
@@ -98,16 +100,17 @@ TEST(ResultsSaveScript, ProductsExportScriptWritesCsvAndHtml)
     ExportTestData data;
     data.AddRow("a<b", "10", "never sent", "Tom, Jerry");
     data.AddRow("", "9", "", "plain");
-    TempFile csv("saved results.csv");
-    TempFile html("saved results.htm");
-    CResultsSaveScript(data.Report()).Start(reports.c_str(), csv.Path(), "csv");
-    CResultsSaveScript(data.Report()).Start(reports.c_str(), html.Path(), "html");
+    ScratchFolder scratch("saved results");
+    const std::string csv = scratch / "saved results.csv";
+    const std::string html = scratch / "saved results.htm";
+    CResultsSaveScript(data.Report()).Start(reports.c_str(), csv.c_str(), "csv");
+    CResultsSaveScript(data.Report()).Start(reports.c_str(), html.c_str(), "html");
 
     EXPECT_EQ("Name,Size,Note\r\n"
               "a<b,10,\"Tom, Jerry\"\r\n"
               ",9,plain\r\n",
-              ReadWhenWritten(csv.Path()));
-    const std::string page = ReadWhenWritten(html.Path());
+              ReadWhenWritten(csv));
+    const std::string page = ReadWhenWritten(html);
     EXPECT_NE(std::string::npos, page.find("<td>a&lt;b</td><td>10</td><td>Tom, Jerry</td>")) << page;
     EXPECT_NE(std::string::npos, page.find("2 rows")) << page;
     EXPECT_EQ(std::string::npos, page.find("never sent")) << page;

@@ -1,5 +1,6 @@
 #include "RightClickScript.h"
 #include "MessageBoxWatcher.h"
+#include "ScratchFolder.h"
 #include "TestFiles.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -84,9 +85,9 @@ TEST(RightClickScript, MissingScriptIsReportedAndNothingRuns)
 // A perl script run by kvperl, which writes what it reads beside itself.
 TEST(RightClickScript, ScriptReadsTheKeysOfTheSelectedRowsInOrder)
 {
-    TempFolder reports("right click reports");
-    reports.Folder("scripts_rightclick");
-    reports.Write("scripts_rightclick\\record_keys.prl",
+    ScratchFolder reports("right click reports");
+    reports.MakeFolder("scripts_rightclick");
+    reports.WriteFile("scripts_rightclick\\record_keys.prl",
                   "binmode STDIN;\n"
                   "my $input = do { local $/; <STDIN> };\n"
                   "(my $folder = $0) =~ s{/[^/]*$}{};\n"
@@ -95,7 +96,7 @@ TEST(RightClickScript, ScriptReadsTheKeysOfTheSelectedRowsInOrder)
                   "print $out $input;\n"
                   "close $out;\n"
                   "rename(\"$folder/keys.part\", \"$folder/keys.txt\");\n");
-    const std::string received = reports.File("scripts_rightclick\\keys.txt");
+    const std::string received = reports / "scripts_rightclick\\keys.txt";
 
     SelectedRows rows("\"Name\"(string) \"Path\"(gpath, rightclick) ");
     rows.Add("first", "C:\\a b\\one.c");
@@ -112,10 +113,10 @@ TEST(RightClickScript, ScriptReadsTheKeysOfTheSelectedRowsInOrder)
 // (Wine's interpreter reads a pipe in one piece and runs only its first line.)
 TEST(RightClickScript, ProgramWithoutInterpreterStartsWithTheKeyOnItsInput)
 {
-    TempFolder reports("right click programs");
-    reports.Folder("scripts_rightclick");
-    const std::string program = reports.File("scripts_rightclick\\run_key.exe");
-    const std::string output = reports.File("key out.txt");
+    ScratchFolder reports("right click programs");
+    reports.MakeFolder("scripts_rightclick");
+    const std::string program = reports / "scripts_rightclick\\run_key.exe";
+    const std::string output = reports / "key out.txt";
     char system[MAX_PATH] = "";
     GetSystemDirectoryA(system, sizeof system);
     ASSERT_TRUE(CopyFileA((std::string(system) + "\\cmd.exe").c_str(), program.c_str(), FALSE));

@@ -1,5 +1,7 @@
 #include "XmlExport.h"
 #include "ExportTestData.h"
+#include "ScratchFolder.h"
+#include "TestFiles.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,44 +39,48 @@ TEST(XmlExport, WithoutTemplateTheReportFollowsTheDeclaration)
 {
     ExportTestData data;
     AddTwoRows(data);
-    TempFile file("xml_export_plain.xml");
-    EXPECT_TRUE(CXmlExport(data.Report()).Write(file.Path(), ""));
+    ScratchFolder scratch("xml export");
+    const std::string path = scratch / "plain.xml";
+    EXPECT_TRUE(CXmlExport(data.Report()).Write(path.c_str(), ""));
     EXPECT_EQ("<?xml version=\"1.0\"?>\n"
               "<Report>\n"
               "<ReportTitle>Sizes &amp; &lt;names&gt;</ReportTitle>\n"
                   + RunDateLine() + kBodyAfterRunDate,
-              file.Read());
+              ReadWholeFile(path));
 }
 
 TEST(XmlExport, TemplateLineRunsIntoTheReportElement)
 {
     ExportTestData data;
     AddTwoRows(data);
-    TempFile file("xml_export_styled.xml");
-    EXPECT_TRUE(CXmlExport(data.Report()).Write(file.Path(), "C:\\tools & more\\table.xsl"));
+    ScratchFolder scratch("xml export");
+    const std::string path = scratch / "styled.xml";
+    EXPECT_TRUE(CXmlExport(data.Report()).Write(path.c_str(), "C:\\tools & more\\table.xsl"));
     EXPECT_EQ("<?xml version=\"1.0\"?>\n"
               "<?xml:stylesheet type=\"text/xsl\" href=\"C:\\tools &amp; more\\table.xsl\" ?><Report>\n"
               "<ReportTitle>Sizes &amp; &lt;names&gt;</ReportTitle>\n"
                   + RunDateLine() + kBodyAfterRunDate,
-              file.Read());
+              ReadWholeFile(path));
 }
 
 TEST(XmlExport, ReportWithoutRowsStillHasItsHeader)
 {
     ExportTestData data;
-    TempFile file("xml_export_empty.xml");
-    EXPECT_TRUE(CXmlExport(data.Report()).Write(file.Path(), nullptr));
-    const std::string text = file.Read();
+    ScratchFolder scratch("xml export");
+    const std::string path = scratch / "empty.xml";
+    EXPECT_TRUE(CXmlExport(data.Report()).Write(path.c_str(), nullptr));
+    const std::string text = ReadWholeFile(path);
     EXPECT_NE(std::string::npos, text.find("<Column Label=\"Note\" Type=\"\"/>\n</Header>\n</Report>\n")) << text;
 }
 
 TEST(XmlExport, ReplacesAnExistingFileAndFailsQuietlyWhereItCannotWrite)
 {
     ExportTestData data;
-    TempFile file("xml_export_replace.xml");
-    std::ofstream(file.Path(), std::ios::binary) << std::string(5000, 'x');
-    EXPECT_TRUE(CXmlExport(data.Report()).Write(file.Path(), ""));
-    EXPECT_EQ(std::string::npos, file.Read().find("xxxxxxxxxx"));
+    ScratchFolder scratch("xml export");
+    const std::string path = scratch / "replace.xml";
+    scratch.WriteFile("replace.xml", std::string(5000, 'x'));
+    EXPECT_TRUE(CXmlExport(data.Report()).Write(path.c_str(), ""));
+    EXPECT_EQ(std::string::npos, ReadWholeFile(path).find("xxxxxxxxxx"));
 
     EXPECT_FALSE(CXmlExport(data.Report()).Write("C:\\no such folder\\at all\\r.xml", ""));
 }
