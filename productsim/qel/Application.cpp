@@ -50,44 +50,35 @@ HRESULT CApplication::LookUp(const char* member, SimKind kind, BSTR selector, st
     return QelMarkedOutcome(record->marks, "Get", IID_IKvApplication, text);
 }
 
-STDMETHODIMP CApplication::GetFolder(BSTR selector, IKvFolder** folder)
+template <class Object, class Interface>
+HRESULT CApplication::GetEntity(const char* member, SimKind kind, BSTR selector, Interface** entity)
 {
-    if (folder == nullptr)
+    if (entity == nullptr)
         return E_POINTER;
     std::shared_ptr<const CSimData> data;
     const SimObject* record = nullptr;
-    HRESULT result = LookUp("GetFolder", SimKind::Folder, selector, data, record);
-    return Finish<IKvFolder>(result, result == S_OK ? new CFolder(data, record) : nullptr, folder);
+    HRESULT result = LookUp(member, kind, selector, data, record);
+    return Finish<Interface>(result, result == S_OK ? new Object(data, record) : nullptr, entity);
+}
+
+STDMETHODIMP CApplication::GetFolder(BSTR selector, IKvFolder** folder)
+{
+    return GetEntity<CFolder>("GetFolder", SimKind::Folder, selector, folder);
 }
 
 STDMETHODIMP CApplication::GetProject(BSTR selector, IKvProject** project)
 {
-    if (project == nullptr)
-        return E_POINTER;
-    std::shared_ptr<const CSimData> data;
-    const SimObject* record = nullptr;
-    HRESULT result = LookUp("GetProject", SimKind::Project, selector, data, record);
-    return Finish<IKvProject>(result, result == S_OK ? new CProject(data, record) : nullptr, project);
+    return GetEntity<CProject>("GetProject", SimKind::Project, selector, project);
 }
 
 STDMETHODIMP CApplication::GetStream(BSTR selector, IKvStream** stream)
 {
-    if (stream == nullptr)
-        return E_POINTER;
-    std::shared_ptr<const CSimData> data;
-    const SimObject* record = nullptr;
-    HRESULT result = LookUp("GetStream", SimKind::Stream, selector, data, record);
-    return Finish<IKvStream>(result, result == S_OK ? new CStream(data, record) : nullptr, stream);
+    return GetEntity<CStream>("GetStream", SimKind::Stream, selector, stream);
 }
 
 STDMETHODIMP CApplication::GetActivity(BSTR selector, IKvActivity** activity)
 {
-    if (activity == nullptr)
-        return E_POINTER;
-    std::shared_ptr<const CSimData> data;
-    const SimObject* record = nullptr;
-    HRESULT result = LookUp("GetActivity", SimKind::Activity, selector, data, record);
-    return Finish<IKvActivity>(result, result == S_OK ? new CActivity(data, record) : nullptr, activity);
+    return GetEntity<CActivity>("GetActivity", SimKind::Activity, selector, activity);
 }
 
 HRESULT CApplication::LookUpOlpex(const std::string& text, const CSimData& data, const SimOlpex*& record)

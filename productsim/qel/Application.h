@@ -21,6 +21,9 @@ private:
     // Finds the record a selector names; S_FALSE when it is marked to give nothing.
     HRESULT LookUp(const char* member, SimKind kind, BSTR selector, std::shared_ptr<const CSimData>& data,
                    const SimObject*& record);
+    // A Get member for a folder, project, stream or activity.
+    template <class Object, class Interface>
+    HRESULT GetEntity(const char* member, SimKind kind, BSTR selector, Interface** entity);
     HRESULT LookUpOlpex(const std::string& text, const CSimData& data, const SimOlpex*& record);
     HRESULT Start(const char* member, std::shared_ptr<const CSimData>& data);
 };

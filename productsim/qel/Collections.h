@@ -22,12 +22,9 @@ public:
 
     STDMETHODIMP get_Count(long* count) override
     {
-        if (count == nullptr)
-            return E_POINTER;
-        *count = 0;
-        HRESULT outcome = QelMarkedOutcome(m_ownerMarks, m_member + ".Count", __uuidof(CollectionInterface), m_ownerText);
-        if (FAILED(outcome))
-            return outcome;
+        if (std::optional<HRESULT> stop =
+                QelStartValueMember(count, m_ownerMarks, m_member + ".Count", __uuidof(CollectionInterface), m_ownerText))
+            return *stop;
         *count = static_cast<long>(m_items.size());
         return S_OK;
     }

@@ -1,6 +1,5 @@
 #include "Entities.h"
 #include "Collections.h"
-#include "QelErrors.h"
 #include "QelText.h"
 
 namespace {
@@ -9,16 +8,6 @@ typedef CCollection<IKvFolders, IKvFolder, CFolder, SimObject> CFolderCollection
 typedef CCollection<IKvProjects, IKvProject, CProject, SimObject> CProjectCollection;
 typedef CCollection<IKvStreams, IKvStream, CStream, SimObject> CStreamCollection;
 typedef CCollection<IKvActivities, IKvActivity, CActivity, SimObject> CActivityCollection;
-
-// Null out-pointers are refused before anything else.
-template <class T>
-bool ClearOut(T** out)
-{
-    if (out == nullptr)
-        return false;
-    *out = nullptr;
-    return true;
-}
 
 }
 
@@ -29,25 +18,22 @@ std::string CEntityObject<Interface>::Text() const
 }
 
 template <class Interface>
-HRESULT CEntityObject<Interface>::Outcome(const std::string& operation) const
+template <class Object, class Out>
+HRESULT CEntityObject<Interface>::GiveRelated(SimKind kind, const std::string& name, const std::string& what,
+                                              Out** out) const
 {
-    return QelMarkedOutcome(m_record->marks, operation, __uuidof(Interface), Text());
-}
-
-template <class Interface>
-HRESULT CEntityObject<Interface>::NotFound(const std::string& what) const
-{
-    return QelError(QEL_E_NOTFOUND, __uuidof(Interface), Text() + " has no " + what + ".");
+    const SimObject* found = m_data->FindObject(kind, name, m_record->olpex);
+    if (found == nullptr)
+        return QelError(QEL_E_NOTFOUND, __uuidof(Interface), Text() + " has no " + what + ".");
+    *out = new Object(m_data, found);
+    return S_OK;
 }
 
 template <class Interface>
 STDMETHODIMP CEntityObject<Interface>::get_Name(BSTR* name)
 {
-    if (!ClearOut(name))
-        return E_POINTER;
-    HRESULT outcome = Outcome("Name");
-    if (FAILED(outcome))
-        return outcome;
+    if (std::optional<HRESULT> stop = QelStartValueMember(name, m_record->marks, "Name", __uuidof(Interface), Text()))
+        return *stop;
     *name = QelAllocString(m_record->name);
     return S_OK;
 }
@@ -55,11 +41,8 @@ STDMETHODIMP CEntityObject<Interface>::get_Name(BSTR* name)
 template <class Interface>
 STDMETHODIMP CEntityObject<Interface>::get_DisplayText(BSTR* text)
 {
-    if (!ClearOut(text))
-        return E_POINTER;
-    HRESULT outcome = Outcome("DisplayText");
-    if (FAILED(outcome))
-        return outcome;
+    if (std::optional<HRESULT> stop = QelStartValueMember(text, m_record->marks, "DisplayText", __uuidof(Interface), Text()))
+        return *stop;
     *text = QelAllocString(m_record->display);
     return S_OK;
 }
@@ -71,25 +54,15 @@ template class CEntityObject<IKvActivity>;
 
 STDMETHODIMP CFolder::get_Parent(IKvEntity** parent)
 {
-    if (!ClearOut(parent))
-        return E_POINTER;
-    HRESULT outcome = Outcome("Parent");
-    if (outcome != S_OK)
-        return QelEarlyResult(outcome);
-    const SimObject* folder = m_data->FindObject(SimKind::Folder, m_record->parent, m_record->olpex);
-    if (m_record->parent.empty() || folder == nullptr)
-        return NotFound("parent folder");
-    *parent = new CFolder(m_data, folder);
-    return S_OK;
+    if (std::optional<HRESULT> stop = StartObjectMember(parent, "Parent"))
+        return *stop;
+    return GiveRelated<CFolder>(SimKind::Folder, m_record->parent, "parent folder", parent);
 }
 
 STDMETHODIMP CFolder::get_SubFolders(IKvFolders** folders)
 {
-    if (!ClearOut(folders))
-        return E_POINTER;
-    HRESULT outcome = Outcome("SubFolders");
-    if (outcome != S_OK)
-        return QelEarlyResult(outcome);
+    if (std::optional<HRESULT> stop = StartObjectMember(folders, "SubFolders"))
+        return *stop;
     *folders = new CFolderCollection(m_data, m_data->Children(SimKind::Folder, m_record->name, m_record->olpex),
                                      m_record->marks, "SubFolders", Text());
     return S_OK;
@@ -97,11 +70,8 @@ STDMETHODIMP CFolder::get_SubFolders(IKvFolders** folders)
 
 STDMETHODIMP CFolder::get_Projects(IKvProjects** projects)
 {
-    if (!ClearOut(projects))
-        return E_POINTER;
-    HRESULT outcome = Outcome("Projects");
-    if (outcome != S_OK)
-        return QelEarlyResult(outcome);
+    if (std::optional<HRESULT> stop = StartObjectMember(projects, "Projects"))
+        return *stop;
     *projects = new CProjectCollection(m_data, m_data->Children(SimKind::Project, m_record->name, m_record->olpex),
                                        m_record->marks, "Projects", Text());
     return S_OK;
@@ -109,39 +79,22 @@ STDMETHODIMP CFolder::get_Projects(IKvProjects** projects)
 
 STDMETHODIMP CProject::get_Parent(IKvEntity** parent)
 {
-    if (!ClearOut(parent))
-        return E_POINTER;
-    HRESULT outcome = Outcome("Parent");
-    if (outcome != S_OK)
-        return QelEarlyResult(outcome);
-    const SimObject* folder = m_data->FindObject(SimKind::Folder, m_record->parent, m_record->olpex);
-    if (folder == nullptr)
-        return NotFound("folder");
-    *parent = new CFolder(m_data, folder);
-    return S_OK;
+    if (std::optional<HRESULT> stop = StartObjectMember(parent, "Parent"))
+        return *stop;
+    return GiveRelated<CFolder>(SimKind::Folder, m_record->parent, "folder", parent);
 }
 
 STDMETHODIMP CProject::get_IntegrationStream(IKvStream** stream)
 {
-    if (!ClearOut(stream))
-        return E_POINTER;
-    HRESULT outcome = Outcome("IntegrationStream");
-    if (outcome != S_OK)
-        return QelEarlyResult(outcome);
-    const SimObject* found = m_data->FindObject(SimKind::Stream, m_record->integrationStream, m_record->olpex);
-    if (m_record->integrationStream.empty() || found == nullptr)
-        return NotFound("integration stream");
-    *stream = new CStream(m_data, found);
-    return S_OK;
+    if (std::optional<HRESULT> stop = StartObjectMember(stream, "IntegrationStream"))
+        return *stop;
+    return GiveRelated<CStream>(SimKind::Stream, m_record->integrationStream, "integration stream", stream);
 }
 
 STDMETHODIMP CProject::Streams(BSTR nameFilter, IKvStreams** streams)
 {
-    if (!ClearOut(streams))
-        return E_POINTER;
-    HRESULT outcome = Outcome("Streams");
-    if (outcome != S_OK)
-        return QelEarlyResult(outcome);
+    if (std::optional<HRESULT> stop = StartObjectMember(streams, "Streams"))
+        return *stop;
     std::string filter = QelNarrow(nameFilter);
     std::vector<const SimObject*> chosen;
     const SimObject* integration = m_data->FindObject(SimKind::Stream, m_record->integrationStream, m_record->olpex);
@@ -162,11 +115,8 @@ STDMETHODIMP CProject::Streams(BSTR nameFilter, IKvStreams** streams)
 
 STDMETHODIMP CStream::get_Activities(IKvActivities** activities)
 {
-    if (!ClearOut(activities))
-        return E_POINTER;
-    HRESULT outcome = Outcome("Activities");
-    if (outcome != S_OK)
-        return QelEarlyResult(outcome);
+    if (std::optional<HRESULT> stop = StartObjectMember(activities, "Activities"))
+        return *stop;
     *activities = new CActivityCollection(m_data, m_data->Children(SimKind::Activity, m_record->name, m_record->olpex),
                                           m_record->marks, "Activities", Text());
     return S_OK;
@@ -174,28 +124,14 @@ STDMETHODIMP CStream::get_Activities(IKvActivities** activities)
 
 STDMETHODIMP CStream::get_Project(IKvProject** project)
 {
-    if (!ClearOut(project))
-        return E_POINTER;
-    HRESULT outcome = Outcome("Project");
-    if (outcome != S_OK)
-        return QelEarlyResult(outcome);
-    const SimObject* found = m_data->FindObject(SimKind::Project, m_record->parent, m_record->olpex);
-    if (found == nullptr)
-        return NotFound("project");
-    *project = new CProject(m_data, found);
-    return S_OK;
+    if (std::optional<HRESULT> stop = StartObjectMember(project, "Project"))
+        return *stop;
+    return GiveRelated<CProject>(SimKind::Project, m_record->parent, "project", project);
 }
 
 STDMETHODIMP CActivity::get_Parent(IKvEntity** parent)
 {
-    if (!ClearOut(parent))
-        return E_POINTER;
-    HRESULT outcome = Outcome("Parent");
-    if (outcome != S_OK)
-        return QelEarlyResult(outcome);
-    const SimObject* stream = m_data->FindObject(SimKind::Stream, m_record->parent, m_record->olpex);
-    if (stream == nullptr)
-        return NotFound("stream");
-    *parent = new CStream(m_data, stream);
-    return S_OK;
+    if (std::optional<HRESULT> stop = StartObjectMember(parent, "Parent"))
+        return *stop;
+    return GiveRelated<CStream>(SimKind::Stream, m_record->parent, "stream", parent);
 }

@@ -4,8 +4,10 @@
 #pragma once
 #include "DualObject.h"
 #include "Qel.h"
+#include "QelErrors.h"
 #include "SimData.h"
 #include <memory>
+#include <optional>
 #include <string>
 
 template <class Interface>
@@ -20,9 +22,17 @@ public:
     std::string Text() const;
 
 protected:
-    // S_OK to go on; otherwise the member's result (error information set).
-    HRESULT Outcome(const std::string& operation) const;
-    HRESULT NotFound(const std::string& what) const;
+    // The start of a member that gives an object: the result to stop with, or
+    // nothing to go on.
+    template <class T>
+    std::optional<HRESULT> StartObjectMember(T** out, const std::string& operation) const
+    {
+        return QelStartObjectMember(out, m_record->marks, operation, __uuidof(Interface), Text());
+    }
+    // Gives the object of that kind and name in this object's repository;
+    // QEL_E_NOTFOUND, saying this object has no `what`, where there is none.
+    template <class Object, class Out>
+    HRESULT GiveRelated(SimKind kind, const std::string& name, const std::string& what, Out** out) const;
 
     std::shared_ptr<const CSimData> m_data;
     const SimObject* m_record;

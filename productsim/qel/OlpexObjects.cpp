@@ -12,36 +12,24 @@ typedef CCollection<IKvHyperlinks, IKvHyperlink, CHyperlink, SimHyperlink> CHype
 
 STDMETHODIMP COlpex::get_Name(BSTR* name)
 {
-    if (name == nullptr)
-        return E_POINTER;
-    *name = nullptr;
-    HRESULT outcome = QelMarkedOutcome(m_record->marks, "Name", IID_IKvOlpex, Text());
-    if (FAILED(outcome))
-        return outcome;
+    if (std::optional<HRESULT> stop = QelStartValueMember(name, m_record->marks, "Name", IID_IKvOlpex, Text()))
+        return *stop;
     *name = QelAllocString(Text());
     return S_OK;
 }
 
 STDMETHODIMP COlpex::get_IsPrivate(VARIANT_BOOL* isPrivate)
 {
-    if (isPrivate == nullptr)
-        return E_POINTER;
-    *isPrivate = VARIANT_FALSE;
-    HRESULT outcome = QelMarkedOutcome(m_record->marks, "IsPrivate", IID_IKvOlpex, Text());
-    if (FAILED(outcome))
-        return outcome;
+    if (std::optional<HRESULT> stop = QelStartValueMember(isPrivate, m_record->marks, "IsPrivate", IID_IKvOlpex, Text()))
+        return *stop;
     *isPrivate = m_record->isPrivate ? VARIANT_TRUE : VARIANT_FALSE;
     return S_OK;
 }
 
 HRESULT COlpex::Types(const char* member, const char* kind, bool includeLocal, bool includeObsolete, IKvTypes** types)
 {
-    if (types == nullptr)
-        return E_POINTER;
-    *types = nullptr;
-    HRESULT outcome = QelMarkedOutcome(m_record->marks, member, IID_IKvOlpex, Text());
-    if (outcome != S_OK)
-        return QelEarlyResult(outcome);
+    if (std::optional<HRESULT> stop = QelStartObjectMember(types, m_record->marks, member, IID_IKvOlpex, Text()))
+        return *stop;
     std::vector<const SimType*> chosen;
     for (const SimType& type : m_data->types) {
         if (type.kind == kind && SimEqualNoCase(type.olpex, m_record->name) && (includeLocal || type.global) &&
@@ -79,12 +67,8 @@ STDMETHODIMP COlpex::TriggerTypes(VARIANT_BOOL includeObsolete, IKvTypes** types
 
 STDMETHODIMP COlpex::Hyperlinks(BSTR typeName, IKvHyperlinks** links)
 {
-    if (links == nullptr)
-        return E_POINTER;
-    *links = nullptr;
-    HRESULT outcome = QelMarkedOutcome(m_record->marks, "Hyperlinks", IID_IKvLinkable, Text());
-    if (outcome != S_OK)
-        return QelEarlyResult(outcome);
+    if (std::optional<HRESULT> stop = QelStartObjectMember(links, m_record->marks, "Hyperlinks", IID_IKvLinkable, Text()))
+        return *stop;
     std::string type = QelNarrow(typeName);
     std::vector<const SimHyperlink*> chosen;
     for (const SimHyperlink& link : m_data->hyperlinks) {
@@ -105,12 +89,8 @@ STDMETHODIMP CHyperlink::get_TypeName(BSTR* name)
 
 STDMETHODIMP CHyperlink::get_Target(IKvOlpex** target)
 {
-    if (target == nullptr)
-        return E_POINTER;
-    *target = nullptr;
-    HRESULT outcome = QelMarkedOutcome(m_record->marks, "Target", IID_IKvHyperlink, Text());
-    if (outcome != S_OK)
-        return QelEarlyResult(outcome);
+    if (std::optional<HRESULT> stop = QelStartObjectMember(target, m_record->marks, "Target", IID_IKvHyperlink, Text()))
+        return *stop;
     const SimOlpex* olpex = m_data->FindOlpex(m_record->to);
     if (olpex == nullptr)
         return QelError(QEL_E_NOTFOUND, IID_IKvHyperlink, "The " + Text() + " leads to \\" + m_record->to + ", which is no known repository.");
@@ -120,12 +100,9 @@ STDMETHODIMP CHyperlink::get_Target(IKvOlpex** target)
 
 STDMETHODIMP CTypeObject::get_Name(BSTR* name)
 {
-    if (name == nullptr)
-        return E_POINTER;
-    *name = nullptr;
-    HRESULT outcome = QelMarkedOutcome(m_record->marks, "Name", IID_IKvType, m_record->kind + " type " + m_record->name);
-    if (FAILED(outcome))
-        return outcome;
+    std::string text = m_record->kind + " type " + m_record->name;
+    if (std::optional<HRESULT> stop = QelStartValueMember(name, m_record->marks, "Name", IID_IKvType, text))
+        return *stop;
     *name = QelAllocString(m_record->name);
     return S_OK;
 }

@@ -12,12 +12,9 @@ STDMETHODIMP CView::get_Path(BSTR* path)
 
 STDMETHODIMP CView::get_IsSnapshot(VARIANT_BOOL* isSnapshot)
 {
-    if (isSnapshot == nullptr)
-        return E_POINTER;
-    *isSnapshot = VARIANT_FALSE;
-    HRESULT outcome = QelMarkedOutcome(m_record->marks, "IsSnapshot", IID_IKvView, "the view " + m_record->path);
-    if (FAILED(outcome))
-        return outcome;
+    std::string text = "the view " + m_record->path;
+    if (std::optional<HRESULT> stop = QelStartValueMember(isSnapshot, m_record->marks, "IsSnapshot", IID_IKvView, text))
+        return *stop;
     *isSnapshot = m_record->snapshot ? VARIANT_TRUE : VARIANT_FALSE;
     return S_OK;
 }

@@ -64,6 +64,12 @@ bool ParseUuid(const std::string& text, unsigned char uuid[16])
     return true;
 }
 
+// Repository names may be written as tags, with a leading backslash.
+std::string WithoutBackslash(const std::string& name)
+{
+    return !name.empty() && name[0] == '\\' ? name.substr(1) : name;
+}
+
 const char* const kMarkKeys[] = {"fail", "empty", "shrink", "grow", nullptr};
 
 }
@@ -166,6 +172,21 @@ bool CSimDataReader::CheckKeys(const Record& record, const char* const* allowed)
     return true;
 }
 
+std::string CSimDataReader::Record::Value(const std::string& key, const std::string& fallback) const
+{
+    auto value = values.find(key);
+    return value == values.end() ? fallback : value->second;
+}
+
+bool CSimDataReader::TakeOlpex(const Record& record, std::string& olpex)
+{
+    auto value = record.values.find("olpex");
+    if (value == record.values.end())
+        return Fail("\"" + record.word + "\" needs olpex=");
+    olpex = WithoutBackslash(value->second);
+    return true;
+}
+
 SimMarks CSimDataReader::TakeMarks(const Record& record)
 {
     SimMarks marks;
@@ -188,14 +209,9 @@ bool CSimDataReader::AddOlpex(const Record& record, CSimData& data)
     olpex.name = record.name[0] == '\\' || record.name[0] == '/' ? record.name.substr(1) : record.name;
     olpex.mounted = record.flags.count("mounted") != 0;
     olpex.isPrivate = record.flags.count("private") != 0;
-    olpex.access = olpex.isPrivate ? "private" : "public";
-    auto value = record.values.find("kinds");
-    if (value != record.values.end())
-        olpex.kinds = value->second;
-    value = record.values.find("access");
-    if (value != record.values.end())
-        olpex.access = value->second;
-    value = record.values.find("uuid");
+    olpex.access = record.Value("access", olpex.isPrivate ? "private" : "public");
+    olpex.kinds = record.Value("kinds");
+    auto value = record.values.find("uuid");
     if (value == record.values.end())
         DeriveUuid(olpex.name, olpex.uuid);
     else if (!ParseUuid(value->second, olpex.uuid))
@@ -215,19 +231,11 @@ bool CSimDataReader::AddObject(const Record& record, SimKind kind, const char* p
     SimObject object;
     object.kind = kind;
     object.name = record.name;
-    auto value = record.values.find("olpex");
-    if (value == record.values.end())
-        return Fail("\"" + record.word + "\" needs olpex=");
-    object.olpex = value->second[0] == '\\' ? value->second.substr(1) : value->second;
-    value = record.values.find("display");
-    if (value != record.values.end())
-        object.display = value->second;
-    value = record.values.find(parentKey);
-    if (value != record.values.end())
-        object.parent = value->second;
-    value = record.values.find("istream");
-    if (value != record.values.end())
-        object.integrationStream = value->second;
+    if (!TakeOlpex(record, object.olpex))
+        return false;
+    object.display = record.Value("display");
+    object.parent = record.Value(parentKey);
+    object.integrationStream = record.Value("istream");
     object.marks = TakeMarks(record);
     data.objects.push_back(object);
     return true;
@@ -241,10 +249,8 @@ bool CSimDataReader::AddType(const Record& record, const std::string& kind, CSim
     SimType type;
     type.kind = kind;
     type.name = record.name;
-    auto value = record.values.find("olpex");
-    if (value == record.values.end())
-        return Fail("\"" + record.word + "\" needs olpex=");
-    type.olpex = value->second[0] == '\\' ? value->second.substr(1) : value->second;
+    if (!TakeOlpex(record, type.olpex))
+        return false;
     type.global = record.flags.count("global") != 0;
     type.obsolete = record.flags.count("obsolete") != 0;
     type.marks = TakeMarks(record);
@@ -276,10 +282,7 @@ bool CSimDataReader::AddSettings(const Record& record, CSimData& data)
     }
     if (!CheckKeys(record, productKeys))
         return false;
-    auto flag = [&record](const char* key, bool fallback) {
-        auto value = record.values.find(key);
-        return value == record.values.end() ? fallback : value->second != "0";
-    };
+    auto flag = [&record](const char* key, bool fallback) { return record.Value(key, fallback ? "1" : "0") != "0"; };
     data.entryLevelEdition = flag("elkv", data.entryLevelEdition);
     data.compTest = flag("comptest", data.compTest);
     data.extendedHelp = flag("extendedhelp", data.extendedHelp);
@@ -316,12 +319,8 @@ bool CSimDataReader::ReadLine(const std::string& line, CSimData& data)
             return false;
         if (record.values.count("from") == 0 || record.values.count("to") == 0)
             return Fail("a hyperlink needs from= and to=");
-        SimHyperlink link{record.name, record.values["from"], record.values["to"], TakeMarks(record)};
-        for (std::string* end : {&link.from, &link.to}) {
-            if (!end->empty() && (*end)[0] == '\\')
-                end->erase(0, 1);
-        }
-        data.hyperlinks.push_back(link);
+        data.hyperlinks.push_back(
+            {record.name, WithoutBackslash(record.Value("from")), WithoutBackslash(record.Value("to")), TakeMarks(record)});
         return true;
     }
     if (word == "view") {
@@ -338,7 +337,7 @@ bool CSimDataReader::ReadLine(const std::string& line, CSimData& data)
         static const char* const keys[] = {"output", nullptr};
         if (!CheckKeys(record, keys))
             return false;
-        data.commands.push_back({record.name, UnescapeLineEnds(record.values["output"]), TakeMarks(record)});
+        data.commands.push_back({record.name, UnescapeLineEnds(record.Value("output")), TakeMarks(record)});
         return true;
     }
     if (word == "application" || word == "tool" || word == "registry" || word == "product")

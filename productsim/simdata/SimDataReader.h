@@ -19,12 +19,17 @@ private:
         std::string name;
         std::map<std::string, std::string> values;
         std::set<std::string> flags;
+
+        // The value of an attribute, or the fallback where it is not given.
+        std::string Value(const std::string& key, const std::string& fallback = "") const;
     };
 
     bool ReadLine(const std::string& line, CSimData& data);
     bool SplitTokens(const std::string& line, std::vector<std::string>& tokens);
     bool ParseRecord(const std::vector<std::string>& tokens, Record& record);
     bool CheckKeys(const Record& record, const char* const* allowed);
+    // The repository of an object record (olpex=, required), without a leading backslash.
+    bool TakeOlpex(const Record& record, std::string& olpex);
     SimMarks TakeMarks(const Record& record);
     bool AddOlpex(const Record& record, CSimData& data);
     bool AddObject(const Record& record, SimKind kind, const char* parentKey, CSimData& data);
