@@ -224,6 +224,39 @@ TEST_F(ServerTest, MarksMakeCallsFailOrGiveNothing)
     EXPECT_EQ(nullptr, ghost);
 }
 
+// "empty" leaves out an object, never a value: names, texts, flags and counts
+// are given anyway. A missing out pointer is refused before any mark counts.
+TEST_F(ServerTest, EmptyMarksLeaveValuesAndNullOutPointersAreRefusedFirst)
+{
+    CSimTestData::Use("olpex \\pvob private empty=Name,IsPrivate\n"
+                      "folder Root olpex=pvob display=Top empty=Name,DisplayText,Parent,SubFolders.Count fail=Projects\n");
+    IKvFolderPtr root;
+    ASSERT_EQ(S_OK, app->GetFolder(_bstr_t("folder:Root@\\pvob"), &root));
+    EXPECT_EQ("Root", Name(root));
+    BSTR display = nullptr;
+    EXPECT_EQ(S_OK, root->get_DisplayText(&display));
+    EXPECT_EQ("Top", Text(display));
+    IKvFoldersPtr subFolders;
+    ASSERT_EQ(S_OK, root->get_SubFolders(&subFolders));
+    long count = -1;
+    EXPECT_EQ(S_OK, subFolders->get_Count(&count));
+    EXPECT_EQ(0, count);
+    IKvOlpexPtr olpex;
+    ASSERT_EQ(S_OK, app->GetOlpex(_bstr_t("\\pvob"), &olpex));
+    BSTR tag = nullptr;
+    EXPECT_EQ(S_OK, olpex->get_Name(&tag));
+    EXPECT_EQ("\\pvob", Text(tag));
+    VARIANT_BOOL isPrivate = VARIANT_FALSE;
+    EXPECT_EQ(S_OK, olpex->get_IsPrivate(&isPrivate));
+    EXPECT_EQ(VARIANT_TRUE, isPrivate);
+
+    EXPECT_EQ(E_POINTER, root->get_Name(nullptr));
+    EXPECT_EQ(E_POINTER, root->get_Parent(nullptr));
+    EXPECT_EQ(E_POINTER, root->get_Projects(nullptr));
+    EXPECT_EQ(E_POINTER, subFolders->get_Count(nullptr));
+    EXPECT_EQ(E_POINTER, olpex->get_IsPrivate(nullptr));
+}
+
 TEST_F(ServerTest, CollectionsThatChangeWhileTheyAreWalked)
 {
     IKvFolderPtr tools;
