@@ -19,7 +19,7 @@ template <class T>
 HRESULT Finish(HRESULT result, T* object, T** out)
 {
     *out = result == S_OK ? object : nullptr;
-    return result == S_FALSE ? S_OK : result;
+    return QelEarlyResult(result);
 }
 
 }
@@ -131,7 +131,7 @@ STDMETHODIMP CApplication::GetView(BSTR path, IKvView** view)
     std::shared_ptr<const CSimData> data;
     HRESULT result = Start("GetView", data);
     if (result != S_OK)
-        return result == S_FALSE ? S_OK : result;
+        return QelEarlyResult(result);
     std::string text = QelNarrow(path);
     const SimView* record = data->FindViewHolding(text);
     if (record == nullptr)

@@ -1,6 +1,7 @@
 // A collection of the server: a snapshot of records, counted and fetched by
-// 1-based index. The owner's marks can make "<member>.Count" fail, and an
-// element's marks can make fetching it ("Item") fail or give nothing.
+// 1-based index. The owner's marks can make "<member>.Count" fail or the
+// collection shrink or grow while it is walked, and an element's marks can
+// make fetching it ("Item") fail or give nothing.
 #pragma once
 #include "DualObject.h"
 #include "QelErrors.h"
@@ -14,7 +15,8 @@ public:
     CCollection(std::shared_ptr<const CSimData> data, std::vector<const Record*> items, const SimMarks& ownerMarks,
                 std::string member, std::string ownerText)
         : m_data(std::move(data)), m_items(std::move(items)), m_ownerMarks(ownerMarks),
-          m_member(std::move(member)), m_ownerText(std::move(ownerText))
+          m_member(std::move(member)), m_ownerText(std::move(ownerText)),
+          m_shrinks(ownerMarks.shrink.count(m_member) != 0), m_grows(ownerMarks.grow.count(m_member) != 0)
     {
     }
 
@@ -44,15 +46,28 @@ public:
         HRESULT outcome = QelMarkedOutcome(record->marks, "Item", __uuidof(CollectionInterface),
                                            "item " + std::to_string(index) + " of the " + m_member + " of " + m_ownerText);
         if (outcome != S_OK)
-            return outcome == S_FALSE ? S_OK : outcome;
+            return QelEarlyResult(outcome);
         *item = new ItemObject(m_data, record);
+        ChangeAfterFetch();
         return S_OK;
     }
 
 private:
+    void ChangeAfterFetch()
+    {
+        if (m_shrinks && !m_items.empty())
+            m_items.pop_back();
+        if (m_grows) {
+            m_items.push_back(m_items.front());
+            m_grows = false;
+        }
+    }
+
     std::shared_ptr<const CSimData> m_data;
     std::vector<const Record*> m_items;
     const SimMarks& m_ownerMarks;
     std::string m_member;
     std::string m_ownerText;
+    bool m_shrinks;
+    bool m_grows;
 };

@@ -69,19 +69,13 @@ template class CEntityObject<IKvProject>;
 template class CEntityObject<IKvStream>;
 template class CEntityObject<IKvActivity>;
 
-// Returns S_OK with an object, S_OK without one (marked empty), or a failure.
-#define QEL_BEGIN(out, operation)                          \
-    if (!ClearOut(out))                                    \
-        return E_POINTER;                                  \
-    {                                                      \
-        HRESULT outcome = Outcome(operation);              \
-        if (outcome != S_OK)                               \
-            return outcome == S_FALSE ? S_OK : outcome;    \
-    }
-
 STDMETHODIMP CFolder::get_Parent(IKvEntity** parent)
 {
-    QEL_BEGIN(parent, "Parent");
+    if (!ClearOut(parent))
+        return E_POINTER;
+    HRESULT outcome = Outcome("Parent");
+    if (outcome != S_OK)
+        return QelEarlyResult(outcome);
     const SimObject* folder = m_data->FindObject(SimKind::Folder, m_record->parent, m_record->olpex);
     if (m_record->parent.empty() || folder == nullptr)
         return NotFound("parent folder");
@@ -91,7 +85,11 @@ STDMETHODIMP CFolder::get_Parent(IKvEntity** parent)
 
 STDMETHODIMP CFolder::get_SubFolders(IKvFolders** folders)
 {
-    QEL_BEGIN(folders, "SubFolders");
+    if (!ClearOut(folders))
+        return E_POINTER;
+    HRESULT outcome = Outcome("SubFolders");
+    if (outcome != S_OK)
+        return QelEarlyResult(outcome);
     *folders = new CFolderCollection(m_data, m_data->Children(SimKind::Folder, m_record->name, m_record->olpex),
                                      m_record->marks, "SubFolders", Text());
     return S_OK;
@@ -99,7 +97,11 @@ STDMETHODIMP CFolder::get_SubFolders(IKvFolders** folders)
 
 STDMETHODIMP CFolder::get_Projects(IKvProjects** projects)
 {
-    QEL_BEGIN(projects, "Projects");
+    if (!ClearOut(projects))
+        return E_POINTER;
+    HRESULT outcome = Outcome("Projects");
+    if (outcome != S_OK)
+        return QelEarlyResult(outcome);
     *projects = new CProjectCollection(m_data, m_data->Children(SimKind::Project, m_record->name, m_record->olpex),
                                        m_record->marks, "Projects", Text());
     return S_OK;
@@ -107,7 +109,11 @@ STDMETHODIMP CFolder::get_Projects(IKvProjects** projects)
 
 STDMETHODIMP CProject::get_Parent(IKvEntity** parent)
 {
-    QEL_BEGIN(parent, "Parent");
+    if (!ClearOut(parent))
+        return E_POINTER;
+    HRESULT outcome = Outcome("Parent");
+    if (outcome != S_OK)
+        return QelEarlyResult(outcome);
     const SimObject* folder = m_data->FindObject(SimKind::Folder, m_record->parent, m_record->olpex);
     if (folder == nullptr)
         return NotFound("folder");
@@ -117,7 +123,11 @@ STDMETHODIMP CProject::get_Parent(IKvEntity** parent)
 
 STDMETHODIMP CProject::get_IntegrationStream(IKvStream** stream)
 {
-    QEL_BEGIN(stream, "IntegrationStream");
+    if (!ClearOut(stream))
+        return E_POINTER;
+    HRESULT outcome = Outcome("IntegrationStream");
+    if (outcome != S_OK)
+        return QelEarlyResult(outcome);
     const SimObject* found = m_data->FindObject(SimKind::Stream, m_record->integrationStream, m_record->olpex);
     if (m_record->integrationStream.empty() || found == nullptr)
         return NotFound("integration stream");
@@ -127,7 +137,11 @@ STDMETHODIMP CProject::get_IntegrationStream(IKvStream** stream)
 
 STDMETHODIMP CProject::Streams(BSTR nameFilter, IKvStreams** streams)
 {
-    QEL_BEGIN(streams, "Streams");
+    if (!ClearOut(streams))
+        return E_POINTER;
+    HRESULT outcome = Outcome("Streams");
+    if (outcome != S_OK)
+        return QelEarlyResult(outcome);
     std::string filter = QelNarrow(nameFilter);
     std::vector<const SimObject*> chosen;
     const SimObject* integration = m_data->FindObject(SimKind::Stream, m_record->integrationStream, m_record->olpex);
@@ -148,7 +162,11 @@ STDMETHODIMP CProject::Streams(BSTR nameFilter, IKvStreams** streams)
 
 STDMETHODIMP CStream::get_Activities(IKvActivities** activities)
 {
-    QEL_BEGIN(activities, "Activities");
+    if (!ClearOut(activities))
+        return E_POINTER;
+    HRESULT outcome = Outcome("Activities");
+    if (outcome != S_OK)
+        return QelEarlyResult(outcome);
     *activities = new CActivityCollection(m_data, m_data->Children(SimKind::Activity, m_record->name, m_record->olpex),
                                           m_record->marks, "Activities", Text());
     return S_OK;
@@ -156,7 +174,11 @@ STDMETHODIMP CStream::get_Activities(IKvActivities** activities)
 
 STDMETHODIMP CStream::get_Project(IKvProject** project)
 {
-    QEL_BEGIN(project, "Project");
+    if (!ClearOut(project))
+        return E_POINTER;
+    HRESULT outcome = Outcome("Project");
+    if (outcome != S_OK)
+        return QelEarlyResult(outcome);
     const SimObject* found = m_data->FindObject(SimKind::Project, m_record->parent, m_record->olpex);
     if (found == nullptr)
         return NotFound("project");
@@ -166,7 +188,11 @@ STDMETHODIMP CStream::get_Project(IKvProject** project)
 
 STDMETHODIMP CActivity::get_Parent(IKvEntity** parent)
 {
-    QEL_BEGIN(parent, "Parent");
+    if (!ClearOut(parent))
+        return E_POINTER;
+    HRESULT outcome = Outcome("Parent");
+    if (outcome != S_OK)
+        return QelEarlyResult(outcome);
     const SimObject* stream = m_data->FindObject(SimKind::Stream, m_record->parent, m_record->olpex);
     if (stream == nullptr)
         return NotFound("stream");

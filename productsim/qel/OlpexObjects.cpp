@@ -41,7 +41,7 @@ HRESULT COlpex::Types(const char* member, const char* kind, bool includeLocal, b
     *types = nullptr;
     HRESULT outcome = QelMarkedOutcome(m_record->marks, member, IID_IKvOlpex, Text());
     if (outcome != S_OK)
-        return outcome == S_FALSE ? S_OK : outcome;
+        return QelEarlyResult(outcome);
     std::vector<const SimType*> chosen;
     for (const SimType& type : m_data->types) {
         if (type.kind == kind && SimEqualNoCase(type.olpex, m_record->name) && (includeLocal || type.global) &&
@@ -84,7 +84,7 @@ STDMETHODIMP COlpex::Hyperlinks(BSTR typeName, IKvHyperlinks** links)
     *links = nullptr;
     HRESULT outcome = QelMarkedOutcome(m_record->marks, "Hyperlinks", IID_IKvLinkable, Text());
     if (outcome != S_OK)
-        return outcome == S_FALSE ? S_OK : outcome;
+        return QelEarlyResult(outcome);
     std::string type = QelNarrow(typeName);
     std::vector<const SimHyperlink*> chosen;
     for (const SimHyperlink& link : m_data->hyperlinks) {
@@ -110,7 +110,7 @@ STDMETHODIMP CHyperlink::get_Target(IKvOlpex** target)
     *target = nullptr;
     HRESULT outcome = QelMarkedOutcome(m_record->marks, "Target", IID_IKvHyperlink, Text());
     if (outcome != S_OK)
-        return outcome == S_FALSE ? S_OK : outcome;
+        return QelEarlyResult(outcome);
     const SimOlpex* olpex = m_data->FindOlpex(m_record->to);
     if (olpex == nullptr)
         return QelError(QEL_E_NOTFOUND, IID_IKvHyperlink, "The " + Text() + " leads to \\" + m_record->to + ", which is no known repository.");

@@ -10,9 +10,14 @@
 // Marks of one record: the operations that fail, and those that succeed
 // without giving an object. Operation names are member names ("Get",
 // "Parent", "Streams.Count", "Item") or registry steps ("tag", "kinds").
+// The collections named by `shrink` lose their last element after each
+// element fetched; those named by `grow` gain their first element again
+// after the first fetch, as collections that change while a caller walks them.
 struct SimMarks {
     std::set<std::string> fail;
     std::set<std::string> empty;
+    std::set<std::string> shrink;
+    std::set<std::string> grow;
 
     bool Fails(const std::string& operation) const { return fail.count(operation) != 0; }
     bool Empties(const std::string& operation) const { return empty.count(operation) != 0; }

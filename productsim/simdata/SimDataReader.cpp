@@ -64,7 +64,7 @@ bool ParseUuid(const std::string& text, unsigned char uuid[16])
     return true;
 }
 
-const char* const kMarkKeys[] = {"fail", "empty", nullptr};
+const char* const kMarkKeys[] = {"fail", "empty", "shrink", "grow", nullptr};
 
 }
 
@@ -169,12 +169,12 @@ bool CSimDataReader::CheckKeys(const Record& record, const char* const* allowed)
 SimMarks CSimDataReader::TakeMarks(const Record& record)
 {
     SimMarks marks;
-    auto fail = record.values.find("fail");
-    if (fail != record.values.end())
-        marks.fail = SplitList(fail->second);
-    auto empty = record.values.find("empty");
-    if (empty != record.values.end())
-        marks.empty = SplitList(empty->second);
+    for (auto mark : {std::make_pair("fail", &marks.fail), std::make_pair("empty", &marks.empty),
+                      std::make_pair("shrink", &marks.shrink), std::make_pair("grow", &marks.grow)}) {
+        auto value = record.values.find(mark.first);
+        if (value != record.values.end())
+            *mark.second = SplitList(value->second);
+    }
     return marks;
 }
 

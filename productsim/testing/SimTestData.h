@@ -7,8 +7,8 @@
 
 class CSimTestData {
 public:
-    // Writes the text to a data file of this process and makes it the one
-    // the product reads; returns the file's path.
+    // Writes the text to a new data file of this process and makes it the
+    // one the product reads; returns the file's path.
     static std::string Use(const std::string& text);
     // Registers KorvastQel.dll from the test program's folder; true on success.
     static bool RegisterServer();

@@ -33,7 +33,11 @@ const char kData[] =
     "olpex \\adm kinds=admin\n"
     "folder RootFolder olpex=pvob display=\"Process root\"\n"
     "folder Products parent=RootFolder olpex=pvob display=\"All products\"\n"
-    "folder Tools parent=RootFolder olpex=pvob\n"
+    "folder Tools parent=RootFolder olpex=pvob shrink=SubFolders grow=Projects\n"
+    "folder Shelf parent=Tools olpex=pvob\n"
+    "folder Drawer parent=Tools olpex=pvob\n"
+    "folder Box parent=Tools olpex=pvob\n"
+    "project hammer folder=Tools olpex=pvob\n"
     "project shop folder=Products olpex=pvob istream=shop_int display=\"The shop\"\n"
     "project broken folder=Products olpex=pvob istream=missing fail=Streams.Count empty=Parent\n"
     "stream ann_dev project=shop olpex=pvob display=\"Ann's work\"\n"
@@ -211,6 +215,29 @@ TEST_F(ServerTest, MarksMakeCallsFailOrGiveNothing)
     IKvActivity* ghost = reinterpret_cast<IKvActivity*>(1);
     EXPECT_EQ(S_OK, app->GetActivity(_bstr_t("activity:ghost@\\pvob"), &ghost));
     EXPECT_EQ(nullptr, ghost);
+}
+
+TEST_F(ServerTest, CollectionsThatChangeWhileTheyAreWalked)
+{
+    IKvFolderPtr tools;
+    ASSERT_EQ(S_OK, app->GetFolder(_bstr_t("folder:Tools@\\pvob"), &tools));
+    auto walk = [this](auto collection, auto itemType) {
+        std::string names;
+        long count = 0;
+        for (long i = 1; SUCCEEDED(collection->get_Count(&count)) && i <= count; ++i) {
+            decltype(itemType) item = nullptr;
+            EXPECT_EQ(S_OK, collection->get_Item(i, &item));
+            names += Name(item) + " ";
+            item->Release();
+        }
+        return names;
+    };
+    IKvFoldersPtr shrinking;
+    ASSERT_EQ(S_OK, tools->get_SubFolders(&shrinking));
+    EXPECT_EQ("Shelf Drawer ", walk(shrinking, static_cast<IKvFolder*>(nullptr)));
+    IKvProjectsPtr growing;
+    ASSERT_EQ(S_OK, tools->get_Projects(&growing));
+    EXPECT_EQ("hammer hammer ", walk(growing, static_cast<IKvProject*>(nullptr)));
 }
 
 TEST_F(ServerTest, LookupFailuresCarryTheirText)

@@ -1,0 +1,2 @@
+# Builds the web shop.
+print "building\n";

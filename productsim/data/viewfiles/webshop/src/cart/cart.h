@@ -1,0 +1,3 @@
+/* The shopping cart. */
+int cart_open(void);
+int cart_add(const char* item, int count);

@@ -1,0 +1,22 @@
+#!/bin/bash
+# Builds the simulated Korvast product and installs it into a Wine prefix:
+#   bash scripts/install-product.sh [<prefix>]
+# The default prefix is the build tree's own. The driver's drive M: is made
+# to point at C:\KorvastViews\driver of the prefix before the set-up program
+# runs, so the dynamic views of the product's data have a home.
+set -e
+root=$(cd "$(dirname "$0")/.." && pwd)
+[ "$KORVAST_SKIP_BUILD" = 1 ] || bash "$root/scripts/build.sh"
+build="${KORVAST_BUILD:-$root/build}"
+export WINEPREFIX="${1:-${WINEPREFIX:-$build/wineprefix}}"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "Creating the Wine prefix $WINEPREFIX (about 20 s)"
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+fi
+mkdir -p "$WINEPREFIX/drive_c/KorvastViews/driver"
+ln -sfn ../drive_c/KorvastViews/driver "$WINEPREFIX/dosdevices/m:"
+payload="Z:$(echo "$build/productsim/payload" | tr / '\\')"
+wine "$build/productsim/setup/KorvastSetup.exe" /install "$payload"

@@ -1,0 +1,123 @@
+#!/bin/bash
+# Installs the simulated product into a prefix of its own and checks what
+# programs and report scripts see there: first the empty prefix, then the
+# installed product, then the product with its server unregistered.
+#   install-test.sh <build folder> <productsim_probe.exe>
+set -u
+build=$1
+probe=$2
+root=$(cd "$(dirname "$0")/../.." && pwd)
+work="$build/productsim-install"
+export WINEPREFIX="$work/prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+failures=0
+
+expect_equal() {
+    if [ "$2" == "$3" ]; then
+        echo "ok: $1"
+    else
+        printf 'FAIL: %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
+        failures=$((failures + 1))
+    fi
+}
+
+expect_line() {
+    if grep -qxF -- "$2" <<<"$3"; then
+        echo "ok: $1"
+    else
+        printf 'FAIL: %s\n  missing line: %s\n  in: %s\n' "$1" "$2" "$3"
+        failures=$((failures + 1))
+    fi
+}
+
+# Runs a Windows program of the prefix; its output without CRs.
+run() {
+    wine "$@" 2>&1 | tr -d '\r'
+}
+
+rm -rf "$work"
+mkdir -p "$work"
+wineboot -i >/dev/null 2>&1
+# One server for the whole test, so each program starts quickly.
+wineserver -p
+
+# The empty prefix: no settings, no server.
+out=$(run "$probe")
+expect_line "empty prefix has no product home" "ProductHome=(absent)" "$out"
+expect_line "empty prefix has no views" "Workspaces=" "$out"
+expect_line "empty prefix has no Application class" "Application=80040154" "$out"
+
+# The installation.
+if ! KORVAST_SKIP_BUILD=1 KORVAST_BUILD="$build" bash "$root/scripts/install-product.sh" "$WINEPREFIX" >"$work/install.log" 2>&1; then
+    echo "FAIL: install-product.sh failed:"
+    cat "$work/install.log"
+    exit 1
+fi
+home='C:\Program Files\Selvo\Korvast'
+unix_home="$WINEPREFIX/drive_c/Program Files/Selvo/Korvast"
+out=$(run "$probe")
+expect_line "product home" "ProductHome=$home" "$out"
+expect_line "reports path" "ReportsPath=$home\\reports" "$out"
+expect_line "major version" "KorvastMajorVersion=8.0" "$out"
+expect_line "driver drive" "drive=M:" "$out"
+expect_line "registered views" 'Workspaces=C:\KorvastViews\bob_snapshot C:\KorvastViews\carol_payments' "$out"
+expect_line "Application object" "Application=0" "$out"
+expect_line "the data reaches the server" "RootFolder=Web shop process" "$out"
+for file in bin/KorvastQel.dll bin/libselvoks.dll bin/libselvoxdr.dll bin/libselvont.dll bin/libselvotbs.dll \
+            bin/libselvoolpex.dll bin/libselvocmd.dll bin/libselvogu.dll bin/kvcmndlg.dll bin/plmfcext.dll \
+            bin/kvperl.exe bin/perl.exe bin/simdata.txt reports/script_tools/save_results.prl \
+            reports/scripts_rightclick/Save_Selection.prl reports/scripts/Benchmark/Hundred_Thousand_Rows.exe; do
+    expect_equal "installed $file" yes "$([ -f "$unix_home/$file" ] && echo yes || echo no)"
+done
+expect_equal "view root of a registered view" "view_tag=bob_snapshot" "$(tr -d '\r' <"$WINEPREFIX/drive_c/KorvastViews/bob_snapshot/view.dat")"
+expect_equal "a folder for every repository in a view" yes \
+    "$([ -d "$WINEPREFIX/drive_c/KorvastViews/carol_payments/webshop_pvob" ] && [ -d "$WINEPREFIX/drive_c/KorvastViews/carol_payments/scratch" ] && echo yes || echo no)"
+expect_equal "view root on the driver's drive" "view_tag=alice_storefront" "$(tr -d '\r' <"$WINEPREFIX/drive_c/KorvastViews/driver/alice_storefront/view.dat")"
+
+# The sample reports, run as the viewer runs them (blanks turned into '%'
+# for kvperl, perl and programs; as they are for cscript).
+scripts="$home\\reports\\scripts"
+view='C:\KorvastViews\bob_snapshot\webshop'
+out=$(run "$unix_home/bin/kvperl.exe" "$scripts\\Files\\Large_Files.prl" -i)
+expect_line "self-description of a .prl report" "parameters: LOOKIN INTEGER" "$out"
+out=$(run "$unix_home/bin/kvperl.exe" "$scripts\\Files\\Large_Files.prl" "LOOKIN=\"$view\";%INTEGER=\"1000\";%")
+expect_equal ".prl report rows" "$view\\docs\\design.txt" "$(cut -d';' -f1 <<<"$out")"
+out=$(run "$unix_home/bin/perl.exe" "$scripts\\Files\\Changed_Since.pl" "LOOKIN=\"$view\\src\";%KVTIME=\"01-Jan-20.00:00\";%")
+expect_equal ".pl report rows" 4 "$(grep -c "^$(sed 's/\\/\\\\/g' <<<"$view")\\\\src\\\\.*;[0-9]*;[0-9][0-9]-[A-Z][a-z][a-z]-[0-9][0-9]\.[0-9:]*;[0-9]*;" <<<"$out")"
+out=$(run "$unix_home/bin/kvperl.exe" "$scripts\\Mivad\\Project_Streams.prl" 'PROJECT="project:storefront@\webshop_pvob";%')
+expect_line "report over the product's data" 'stream:storefront_int@\webshop_pvob;integration;Storefront integration;0' "$out"
+expect_line "report over the product's data, activities counted" "stream:alice_storefront@\\webshop_pvob;development;Alice's storefront work;2" "$out"
+out=$(run cscript //nologo "$scripts\\Mivad\\Stream_Activities.js" -i)
+expect_line "self-description of a .js report" "parameters: STREAM" "$out"
+out=$(run cscript //nologo "$scripts\\Mivad\\Stream_Activities.js" 'STREAM="stream:alice_storefront@\webshop_pvob";')
+expect_line ".js report through the automation server" 'activity:add_wishlist@\webshop_pvob;Add a wish list;alice_storefront' "$out"
+out=$(run cscript //nologo "$scripts\\Mivad\\Activity_Details.vbs" 'ACTIVITY="activity:refund_flow@\webshop_pvob";')
+expect_line ".vbs report through the automation server" "Project;payments" "$out"
+out=$(run "$unix_home/bin/perl.exe" "$scripts\\Types\\Label_Types.pl" "LOOKIN=\"$view\";%LABEL=\"REL_1.1\";%")
+expect_line "label types of the repository of a view path" 'webshop;REL_1.1;yes' "$(sed 's/^\\//' <<<"$out")"
+out=$(run "$unix_home/reports/scripts/Files/Find_Text.exe" "LOOKIN=\"$view\";%STRING=\"TODO\";%")
+expect_equal ".exe report rows" 3 "$(grep -c ';.*TODO' <<<"$out")"
+out=$(run "$unix_home/reports/scripts/Benchmark/Hundred_Thousand_Rows.exe")
+expect_equal "benchmark report rows" 100000 "$(wc -l <<<"$out" | tr -d ' ')"
+
+# The export script and a right-click script.
+input=$'description : "Large files"\nparameters : LOOKIN=C:\\v\n  second line\nfields : "File"; "Size"; \ntime_started : Tuesday 1 12:00\ntime_ended : Tuesday 1 12:01\nresults :a<b;10;\nc,d;20;\n'
+run "$unix_home/bin/kvperl.exe" "$home\\reports\\script_tools\\save_results.prl" '-html%-out%C:\export%file.htm%' <<<"$input" >/dev/null
+html=$(tr -d '\r' <"$WINEPREFIX/drive_c/export file.htm" 2>/dev/null)
+expect_line "HTML export rows" "<tr><td>a&lt;b</td><td>10</td></tr>" "$html"
+expect_line "HTML export parameters" "<p>Parameters: LOOKIN=C:\\v<br>  second line</p>" "$html"
+run "$unix_home/bin/kvperl.exe" "$home\\reports\\script_tools\\save_results.prl" '-csv%-out%C:\export.csv%' <<<"$input" >/dev/null
+expect_equal "CSV export" $'File,Size\r\na<b,10\r\n"c,d",20\r' "$(cat "$WINEPREFIX/drive_c/export.csv" 2>/dev/null)"
+run "$unix_home/bin/kvperl.exe" "$home\\reports\\scripts_rightclick\\Save_Selection.prl" <<<$'first\nsecond' >/dev/null
+expect_equal "right-click script input" $'first\r\nsecond\r' "$(cat "$unix_home/reports/selection.txt" 2>/dev/null)"
+
+# The server unregistered, and registered again.
+run "$build/productsim/setup/KorvastSetup.exe" /unregister >/dev/null
+expect_line "unregistered server" "Application=80040154" "$(run "$probe")"
+run "$build/productsim/setup/KorvastSetup.exe" /register >/dev/null
+expect_line "registered again" "Application=0" "$(run "$probe")"
+
+wineserver -k 2>/dev/null
+echo "$failures failures"
+[ "$failures" -eq 0 ]
