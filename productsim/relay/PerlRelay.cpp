@@ -19,16 +19,6 @@ bool WriteWholeFile(const std::string& path, const std::string& text)
     return ok;
 }
 
-std::string ReadFromHandle(HANDLE handle)
-{
-    std::string text;
-    char buffer[65536];
-    DWORD read = 0;
-    while (ReadFile(handle, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        text.append(buffer, read);
-    return text;
-}
-
 void WriteToHandle(DWORD stream, const std::string& text)
 {
     HANDLE handle = GetStdHandle(stream);
@@ -43,6 +33,16 @@ HANDLE OpenShared(const std::string& path)
                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+}
+
+std::string ReadFromHandle(HANDLE handle)
+{
+    std::string text;
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(handle, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        text.append(buffer, read);
+    return text;
 }
 
 std::string ToTextModeLineEnds(const std::string& bytes)
@@ -97,7 +97,9 @@ bool CPerlRelay::PrepareFolder()
     if (!CreateDirectoryA(m_folder.c_str(), nullptr))
         return false;
     m_unixFolder = CUnixPaths::ToUnix(m_folder);
-    return !m_unixFolder.empty();
+    m_alive = CreateFileA((m_folder + "\\alive").c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                          nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return !m_unixFolder.empty() && m_alive != INVALID_HANDLE_VALUE && LockFile(m_alive, 0, 0, 1, 0);
 }
 
 void CPerlRelay::SaveInput()
@@ -128,15 +130,27 @@ bool CPerlRelay::WriteShellScript(const std::vector<std::string>& arguments)
         command += " " + ShellQuoted(isScript ? CUnixPaths::ToUnix(arguments[i]) : arguments[i]);
     }
     std::string folder = ShellQuoted(m_unixFolder);
-    script += command + " <" + folder + "/in >" + folder + "/out 2>" + folder + "/err\n";
-    script += "echo $? >" + folder + "/status.part && mv " + folder + "/status.part " + folder + "/status\n";
+    script += command + " <" + folder + "/in >" + folder + "/out 2>" + folder + "/err &\n";
+    script += "perl=$!\n";
+    // A relay that is terminated (the report was stopped) takes perl with
+    // it: the relay holds a lock on the file "alive" while it lives, and the
+    // watcher waits until it can take that lock itself.
+    std::string watch = "use Fcntl; open(my $h, '+<', shift) or exit 1; my $lock = pack('s s', F_WRLCK, 0) . \"\\0\" x 28; "
+                        "until (fcntl($h, F_SETLK, $lock)) { select(undef, undef, undef, 0.2) }";
+    script += "( " + std::string(kHostPerl) + " -e " + ShellQuoted(watch) + " " + folder + "/alive && touch " + folder +
+              "/abandoned && kill $perl 2>/dev/null ) &\n";
+    script += "watcher=$!\n";
+    script += "wait $perl\n";
+    script += "status=$?\n";
+    script += "if [ -e " + folder + "/abandoned ]; then rm -rf " + folder + "; else kill $watcher 2>/dev/null; echo $status >" +
+              folder + "/status.part && mv " + folder + "/status.part " + folder + "/status; fi\n";
     return WriteWholeFile(m_folder + "\\run.sh", script);
 }
 
 bool CPerlRelay::StartShell()
 {
     std::string shell = CUnixPaths::ToWindows(kHostShell);
-    std::string commandLine = "\"" + shell + "\" -c \". " + m_unixFolder + "/run.sh\"";
+    std::string commandLine = "\"" + shell + "\" -c \". " + ShellQuoted(m_unixFolder + "/run.sh") + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -180,7 +194,9 @@ int CPerlRelay::RelayUntilDone()
 
 void CPerlRelay::RemoveFolder()
 {
-    for (const char* name : {"in", "out", "err", "status", "run.sh"})
+    if (m_alive != INVALID_HANDLE_VALUE)
+        CloseHandle(m_alive);
+    for (const char* name : {"in", "out", "err", "status", "run.sh", "alive"})
         DeleteFileA((m_folder + "\\" + name).c_str());
     RemoveDirectoryA(m_folder.c_str());
 }

@@ -4,7 +4,8 @@
 // script that runs perl with its streams redirected to files, copies what
 // appears in those files to its own standard output and error (with the
 // CR-LF line ends of a Windows perl's text mode) until a marker file holds
-// the exit status, and exits with that status.
+// the exit status, and exits with that status. When the relay is terminated,
+// the shell ends perl and removes the work folder.
 #pragma once
 #include <windows.h>
 #include <string>
@@ -27,10 +28,12 @@ private:
 
     std::string m_folder;      // Windows path of the work folder
     std::string m_unixFolder;  // its host path
-    HANDLE m_output = INVALID_HANDLE_VALUE;
-    HANDLE m_error = INVALID_HANDLE_VALUE;
+    HANDLE m_alive = INVALID_HANDLE_VALUE;  // locked while the relay lives
 };
 
+// Everything that can be read from the handle now (up to its end, or what
+// has been written so far to a file that grows).
+std::string ReadFromHandle(HANDLE handle);
 // Text as a Windows perl writes it in text mode: every LF becomes CR-LF.
 std::string ToTextModeLineEnds(const std::string& bytes);
 // A shell word that stands for the text exactly: in single quotes.

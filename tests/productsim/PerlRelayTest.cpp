@@ -16,16 +16,6 @@ struct RunResult {
     DWORD exitCode = 0xFFFFFFFF;
 };
 
-std::string ReadAll(HANDLE handle)
-{
-    std::string text;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(handle, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        text.append(buffer, read);
-    return text;
-}
-
 // Starts the command with pipes for all three streams, as a report launcher does.
 RunResult RunCommand(const std::string& commandLine, const std::string& input)
 {
@@ -55,8 +45,8 @@ RunResult RunCommand(const std::string& commandLine, const std::string& input)
         DWORD written = 0;
         WriteFile(inWrite, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
         CloseHandle(inWrite);
-        std::thread errorReader([&] { result.error = ReadAll(errRead); });
-        result.output = ReadAll(outRead);
+        std::thread errorReader([&] { result.error = ReadFromHandle(errRead); });
+        result.output = ReadFromHandle(outRead);
         errorReader.join();
         WaitForSingleObject(process.hProcess, INFINITE);
         GetExitCodeProcess(process.hProcess, &result.exitCode);
@@ -119,6 +109,27 @@ TEST(PerlRelayTest, AScriptThatDoesNotCompileFailsLikePerl)
     EXPECT_EQ("", result.output);
     EXPECT_NE(std::string::npos, result.error.find("Can't find string terminator"));
     EXPECT_EQ(255u, result.exitCode);
+}
+
+TEST(PerlRelayTest, TerminatingTheRelayEndsPerl)
+{
+    char folder[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, folder);
+    std::string late = std::string(folder) + "relay late.txt";
+    DeleteFileA(late.c_str());
+    std::string script = WriteScript("relay slow.pl", "$| = 1; print \"started\\n\"; sleep 2; open(my $f, '>', 'relay late.txt'); close $f;");
+    std::string commandLine = CSimTestData::ProgramFolder() + "perl.exe \"" + script + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process));
+    Sleep(800);
+    TerminateProcess(process.hProcess, 1);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    Sleep(2500);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(late.c_str()));
 }
 
 TEST(PerlRelayTest, TextModeLineEndsAndShellQuoting)

@@ -68,10 +68,17 @@ protected:
     void SetUp() override
     {
         CSimTestData::Use(kData);
+        // As the environment library creates it: by class id, any context,
+        // IUnknown, run, then the Application interface.
         CLSID classId;
         ASSERT_EQ(S_OK, CLSIDFromProgID(L"Korvast.Application", &classId));
         ASSERT_TRUE(IsEqualCLSID(CLSID_Application, classId));
-        ASSERT_EQ(S_OK, app.CreateInstance(classId));
+        IUnknown* object = nullptr;
+        ASSERT_EQ(S_OK, CoCreateInstance(classId, nullptr, CLSCTX_ALL, IID_IUnknown, reinterpret_cast<void**>(&object)));
+        EXPECT_EQ(S_OK, OleRun(object));
+        EXPECT_EQ(S_OK, object->QueryInterface(IID_IKvApplication, reinterpret_cast<void**>(&app)));
+        object->Release();
+        ASSERT_NE(nullptr, app);
     }
 
     static std::string Text(BSTR text)
