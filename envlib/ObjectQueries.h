@@ -10,7 +10,7 @@ template <typename ObjectPtr>
 bool LookUpStep(ObjectPtr& object, HRESULT (STDMETHODCALLTYPE IKvApplication::*lookup)(BSTR, typename ObjectPtr::Interface**),
                 const _bstr_t& selector)
 {
-    return RunQueryStep([&] { Invoke(AutomationApplication, lookup, BSTR(selector), &object); });
+    return RunQueryStep([&] { CallQel(AutomationApplication, lookup, BSTR(selector), &object); });
 }
 
 // Looks an object up, follows one link, and gives the linked object's name;
@@ -24,7 +24,7 @@ _bstr_t ChainQuery(const _bstr_t& selector,
     _bstr_t result;
     ObjectPtr object;
     LinkedPtr linked;
-    if (!LookUpStep(object, lookup, selector) || !RunQueryStep([&] { Invoke(object, link, &linked); }))
+    if (!LookUpStep(object, lookup, selector) || !RunQueryStep([&] { CallQel(object, link, &linked); }))
         return result;
     RunQueryStep([&] { result = ReadText(linked, &IKvEntity::get_Name); });
     return result;
@@ -41,8 +41,8 @@ _bstr_t ListElementNames(const CollectionPtr& collection)
         long count = 0;
         ElementPtr element;
         _bstr_t name;
-        if (!RunQueryStep([&] { Invoke(collection, &Collection::get_Count, &count); }) || index > count
-            || !RunQueryStep([&] { Invoke(collection, &Collection::get_Item, index, &element); })
+        if (!RunQueryStep([&] { CallQel(collection, &Collection::get_Count, &count); }) || index > count
+            || !RunQueryStep([&] { CallQel(collection, &Collection::get_Item, index, &element); })
             || !RunQueryStep([&] { name = ReadText(element, &IKvEntity::get_Name); }))
             return result;
         result += name + " ";

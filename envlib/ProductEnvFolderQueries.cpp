@@ -28,7 +28,7 @@ _bstr_t CProductEnv::ListSubfolders(_bstr_t selector)
 {
     return CollectionQuery<IKvFolderPtr, IKvFoldersPtr, IKvFolderPtr>(
         selector, &IKvApplication::GetFolder,
-        [](const IKvFolderPtr& folder, IKvFoldersPtr& folders) { Invoke(folder, &IKvFolder::get_SubFolders, &folders); });
+        [](const IKvFolderPtr& folder, IKvFoldersPtr& folders) { CallQel(folder, &IKvFolder::get_SubFolders, &folders); });
 }
 
 _bstr_t CProductEnv::ListProjects(_bstr_t selector)
@@ -38,5 +38,5 @@ _bstr_t CProductEnv::ListProjects(_bstr_t selector)
         return _bstr_t();
     return CollectionQuery<IKvFolderPtr, IKvProjectsPtr, IKvProjectPtr>(
         selector, &IKvApplication::GetFolder,
-        [](const IKvFolderPtr& folder, IKvProjectsPtr& projects) { Invoke(folder, &IKvFolder::get_Projects, &projects); });
+        [](const IKvFolderPtr& folder, IKvProjectsPtr& projects) { CallQel(folder, &IKvFolder::get_Projects, &projects); });
 }

@@ -15,12 +15,12 @@ _bstr_t CProductEnv::GetAdminOlpex(_bstr_t tag)
     _bstr_t result;
     GetAutomationApplication();
     IKvOlpexPtr olpex;
-    if (!RunQueryStep([&] { Invoke(AutomationApplication, &IKvApplication::GetOlpex, BSTR(key), &olpex); }))
+    if (!RunQueryStep([&] { CallQel(AutomationApplication, &IKvApplication::GetOlpex, BSTR(key), &olpex); }))
         return result;
-    // A repository without admin hyperlinks is no failure worth a box.
+    // The admin hyperlinks are asked for quietly: a failure shows no box and leaves the flag alone.
     IKvHyperlinksPtr links;
     try {
-        Invoke(olpex, &IKvLinkable::Hyperlinks, BSTR(_bstr_t(kAdminHyperlinkType)), &links);
+        CallQel(olpex, &IKvLinkable::Hyperlinks, BSTR(_bstr_t(kAdminHyperlinkType)), &links);
     } catch (...) {
         return result;
     }
@@ -29,9 +29,9 @@ _bstr_t CProductEnv::GetAdminOlpex(_bstr_t tag)
         long count = 0;
         IKvHyperlinkPtr link;
         IKvOlpexPtr target;
-        if (!RunQueryStep([&] { Invoke(links, &IKvHyperlinks::get_Count, &count); }) || index > count
-            || !RunQueryStep([&] { Invoke(links, &IKvHyperlinks::get_Item, index, &link); })
-            || !RunQueryStep([&] { Invoke(link, &IKvHyperlink::get_Target, &target); })
+        if (!RunQueryStep([&] { CallQel(links, &IKvHyperlinks::get_Count, &count); }) || index > count
+            || !RunQueryStep([&] { CallQel(links, &IKvHyperlinks::get_Item, index, &link); })
+            || !RunQueryStep([&] { CallQel(link, &IKvHyperlink::get_Target, &target); })
             || !RunQueryStep([&] { result = ReadText(target, &IKvOlpex::get_Name); }))
             return result;
     }
@@ -46,8 +46,8 @@ int CProductEnv::TestOlpexObject(_bstr_t tag)
     try {
         IKvOlpexPtr olpex;
         VARIANT_BOOL isPrivate = VARIANT_FALSE;
-        Invoke(AutomationApplication, &IKvApplication::GetOlpex, BSTR(key), &olpex);
-        Invoke(olpex, &IKvOlpex::get_IsPrivate, &isPrivate);
+        CallQel(AutomationApplication, &IKvApplication::GetOlpex, BSTR(key), &olpex);
+        CallQel(olpex, &IKvOlpex::get_IsPrivate, &isPrivate);
         return isPrivate;
     } catch (...) {
         return 0;
@@ -66,7 +66,7 @@ _bstr_t CProductEnv::CmdExec(const char* command, bool passErrorsOn)
         MessageBoxA(nullptr, "CmdExec Called", "CmdExec Called", MB_OK);
     try {
         BSTR output = nullptr;
-        Invoke(tool, &IKvTool::Execute, BSTR(commandText), &output);
+        CallQel(tool, &IKvTool::Execute, BSTR(commandText), &output);
         result = _bstr_t(output, false);
     } catch (const _com_error&) {
         if (passErrorsOn)

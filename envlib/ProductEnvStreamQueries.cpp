@@ -33,7 +33,7 @@ _bstr_t CProductEnv::ListProjectStreams(_bstr_t selector)
 {
     return CollectionQuery<IKvProjectPtr, IKvStreamsPtr, IKvStreamPtr>(
         selector, &IKvApplication::GetProject, [](const IKvProjectPtr& project, IKvStreamsPtr& streams) {
-            Invoke(project, &IKvProject::Streams, BSTR(_bstr_t("")), &streams);
+            CallQel(project, &IKvProject::Streams, BSTR(_bstr_t("")), &streams);
         });
 }
 
@@ -41,7 +41,7 @@ _bstr_t CProductEnv::ListActivities(_bstr_t selector)
 {
     return CollectionQuery<IKvStreamPtr, IKvActivitiesPtr, IKvActivityPtr>(
         selector, &IKvApplication::GetStream, [](const IKvStreamPtr& stream, IKvActivitiesPtr& activities) {
-            Invoke(stream, &IKvStream::get_Activities, &activities);
+            CallQel(stream, &IKvStream::get_Activities, &activities);
         });
 }
 

@@ -33,7 +33,7 @@ bool IsDirectory(const char* path)
 IKvViewPtr LookUpView(const _bstr_t& path)
 {
     IKvViewPtr view;
-    Invoke(AutomationApplication, &IKvApplication::GetView, BSTR(path), &view);
+    CallQel(AutomationApplication, &IKvApplication::GetView, BSTR(path), &view);
     return view;
 }
 
@@ -117,7 +117,7 @@ int CProductEnv::TestViewObject(_bstr_t path)
     GetAutomationApplication();
     try {
         VARIANT_BOOL isSnapshot = VARIANT_TRUE;
-        Invoke(LookUpView(path), &IKvView::get_IsSnapshot, &isSnapshot);
+        CallQel(LookUpView(path), &IKvView::get_IsSnapshot, &isSnapshot);
         return isSnapshot == VARIANT_FALSE;
     } catch (...) {
         return false;

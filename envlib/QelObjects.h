@@ -26,7 +26,7 @@ _COM_SMARTPTR_TYPEDEF(IKvTool, __uuidof(IKvTool));
 // Calls `method` on `object` (a raw or smart pointer): E_POINTER when the
 // object is missing, a _com_error for a failed result.
 template <typename Holder, typename Interface, typename... Params, typename... Args>
-void Invoke(const Holder& object, HRESULT (STDMETHODCALLTYPE Interface::*method)(Params...), Args&&... args)
+void CallQel(const Holder& object, HRESULT (STDMETHODCALLTYPE Interface::*method)(Params...), Args&&... args)
 {
     Interface* target = object;
     RequireObject(target);
@@ -38,6 +38,6 @@ template <typename Holder, typename Interface>
 _bstr_t ReadText(const Holder& object, HRESULT (STDMETHODCALLTYPE Interface::*property)(BSTR*))
 {
     BSTR text = nullptr;
-    Invoke(object, property, &text);
+    CallQel(object, property, &text);
     return _bstr_t(text, false);
 }

@@ -12,8 +12,7 @@ CString FormatDate(DATE time, int namedFormat)
     BSTR text = nullptr;
     if (FAILED(VarFormatDateTime(&value, namedFormat, 0, &text)))
         return CString();
-    CString result(static_cast<const char*>(_bstr_t(text, false)));
-    return result;
+    return CString(static_cast<const char*>(_bstr_t(text, false)));
 }
 }
 

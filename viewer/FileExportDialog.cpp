@@ -39,7 +39,7 @@ void CFileExportDialog::BuildFilter(const CString& filterText)
     for (char& ch : m_filter)
         if (ch == '|')
             ch = '\0';
-    m_ofn.lpstrFilter = m_filter.data();
+    m_ofn.lpstrFilter = m_extensions.empty() ? nullptr : m_filter.data();
 }
 
 void CFileExportDialog::ChooseTypeOfName(const CString& name)

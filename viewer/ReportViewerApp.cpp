@@ -9,11 +9,21 @@
 #include "libselvoks.h"
 #include "libselvont.h"
 #include <clocale>
+#include <memory>
 
 namespace {
 int WindowsMajorVersion()
 {
     return LOBYTE(LOWORD(::GetVersion()));
+}
+
+// A new model parsed from `text`, or null when the text does not parse (the
+// parser has shown why).
+template <typename Model>
+Model* ParsedOrNull(const char* text)
+{
+    auto model = std::make_unique<Model>();
+    return model->Parse(text) ? model.release() : nullptr;
 }
 }
 
@@ -91,9 +101,9 @@ void CReportViewerApp::ParseCommandLineSwitches(const CCommandLineMap& switches)
     if (switches.Lookup("T", value))
         m_title = value;
     if (switches.Lookup("F", value))
-        m_fields = ParseFields(value);
+        m_fields = ParsedOrNull<CFields>(value);
     if (switches.Lookup("R", value))
-        m_rightClickScripts = ParseRightClickScripts(value);
+        m_rightClickScripts = ParsedOrNull<CRightClickScripts>(value);
     if (switches.Lookup("I", value)) {
         StripQuotes(value);
         LoadScriptInfo(value);
@@ -121,25 +131,7 @@ void CReportViewerApp::LoadScriptInfo(const char* scriptPath)
     if (m_title.IsEmpty())
         m_title = script.GetDescription();
     if (!m_fields && !script.GetFields().IsEmpty())
-        m_fields = ParseFields(script.GetFields());
+        m_fields = ParsedOrNull<CFields>(script.GetFields());
     if (!m_rightClickScripts && !script.GetRightClick().IsEmpty())
-        m_rightClickScripts = ParseRightClickScripts(script.GetRightClick());
-}
-
-CFields* CReportViewerApp::ParseFields(const char* header)
-{
-    CFields* fields = new CFields;
-    if (fields->Parse(header))
-        return fields;
-    delete fields;
-    return nullptr;
-}
-
-CRightClickScripts* CReportViewerApp::ParseRightClickScripts(const char* text)
-{
-    CRightClickScripts* scripts = new CRightClickScripts;
-    if (scripts->Parse(text))
-        return scripts;
-    delete scripts;
-    return nullptr;
+        m_rightClickScripts = ParsedOrNull<CRightClickScripts>(script.GetRightClick());
 }

@@ -39,8 +39,6 @@ public:
 
 private:
     void RunReport();
-    static CFields* ParseFields(const char* header);
-    static CRightClickScripts* ParseRightClickScripts(const char* text);
 
     CString m_scriptCommand;
     CString m_workingFolder;

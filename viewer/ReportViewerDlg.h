@@ -47,11 +47,7 @@ public:
 
     const std::vector<DetailsLine>& GetDetailsLines() const { return m_detailsLines; }
     const CString& GetSortOrderText() const { return m_sortOrderText; }
-    const CString& GetErrorText() const { return m_errorText; }
     size_t GetRowCount();
-
-    // The results lock: guards the rows between the output parser and the window.
-    static CCriticalSection& ResultsLock();
 
     BOOL OnInitDialog() override;
     void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT) override;
@@ -92,6 +88,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The results lock: guards the rows between the output parser and the window.
+    static CCriticalSection& ResultsLock();
     static void SetCurrentDialog(CReportViewerDlg* dialog);
     static CReportViewerDlg* GetCurrentDialog();
     void AddAboutItemToSystemMenu();

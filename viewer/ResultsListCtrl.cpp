@@ -170,7 +170,8 @@ LRESULT CResultsListCtrl::DrawEmptyListText(WPARAM dcHandle, LPARAM)
     dc.DrawText(EmptyListText(), &area, DT_CENTER | DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX);
     dc.SelectObject(previousFont);
     dc.Detach();
-    return 0;
+    // Erased: a list view told otherwise fills its background again when it paints.
+    return TRUE;
 }
 
 CString CResultsListCtrl::EmptyListText() const

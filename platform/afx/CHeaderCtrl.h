@@ -6,7 +6,6 @@
 
 class CHeaderCtrl : public CWnd {
 public:
-    int GetItemCount() const { return static_cast<int>(SendMessage(HDM_GETITEMCOUNT)); }
     BOOL GetItem(int index, HDITEMA* item) const { return static_cast<BOOL>(SendMessage(HDM_GETITEMA, index, reinterpret_cast<LPARAM>(item))); }
     BOOL SetItem(int index, HDITEMA* item) { return static_cast<BOOL>(SendMessage(HDM_SETITEMA, index, reinterpret_cast<LPARAM>(item))); }
     BOOL GetItemRect(int index, RECT* rect) const { return static_cast<BOOL>(SendMessage(HDM_GETITEMRECT, index, reinterpret_cast<LPARAM>(rect))); }

@@ -19,7 +19,6 @@ public:
 
     BOOL AppendMenu(UINT flags, UINT_PTR id = 0, const char* text = nullptr) { return ::AppendMenuA(m_hMenu, flags, id, text); }
     UINT EnableMenuItem(UINT item, UINT flags) { return ::EnableMenuItem(m_hMenu, item, flags); }
-    UINT GetMenuItemCount() const { return static_cast<UINT>(::GetMenuItemCount(m_hMenu)); }
     // With TPM_RETURNCMD: the chosen command id, 0 when none.
     BOOL TrackPopupMenu(UINT flags, int x, int y, HWND owner) { return ::TrackPopupMenu(m_hMenu, flags, x, y, 0, owner, nullptr); }
 };

@@ -20,6 +20,5 @@ public:
     int Height() const { return bottom - top; }
     void SetRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
     BOOL PtInRect(POINT point) const { return ::PtInRect(this, point); }
-    void DeflateRect(int dx, int dy) { ::InflateRect(this, -dx, -dy); }
     void OffsetRect(int dx, int dy) { ::OffsetRect(this, dx, dy); }
 };

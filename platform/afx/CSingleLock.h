@@ -41,7 +41,6 @@ public:
         m_locked = FALSE;
         return TRUE;
     }
-    BOOL IsLocked() const { return m_locked; }
 
 private:
     CCriticalSection* m_section;

@@ -1,9 +1,13 @@
 #include "afx/CWnd.h"
 #include "afx/CDataExchange.h"
+#include <mutex>
+#include <unordered_map>
 
 namespace {
-// The window property that leads from a window to its object.
-const char kObjectProperty[] = "KorvastWindowObject";
+// Which object owns which window. Kept in the process: a window property would
+// cost a round trip to the window server on every message (Wine).
+std::mutex g_objectsLock;
+std::unordered_map<HWND, CWnd*> g_objects;
 
 thread_local CWnd* t_windowToHook = nullptr;
 thread_local HHOOK t_creationHook = nullptr;
@@ -58,7 +62,9 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandlePermanent(HWND window)
 {
-    return window ? static_cast<CWnd*>(::GetPropA(window, kObjectProperty)) : nullptr;
+    std::lock_guard<std::mutex> guard(g_objectsLock);
+    auto found = g_objects.find(window);
+    return found != g_objects.end() ? found->second : nullptr;
 }
 
 BOOL CWnd::Attach(HWND window)
@@ -66,15 +72,18 @@ BOOL CWnd::Attach(HWND window)
     if (!window)
         return FALSE;
     m_hWnd = window;
-    ::SetPropA(window, kObjectProperty, this);
+    std::lock_guard<std::mutex> guard(g_objectsLock);
+    g_objects[window] = this;
     return TRUE;
 }
 
 HWND CWnd::Detach()
 {
     HWND window = m_hWnd;
-    if (window)
-        ::RemovePropA(window, kObjectProperty);
+    if (window) {
+        std::lock_guard<std::mutex> guard(g_objectsLock);
+        g_objects.erase(window);
+    }
     m_hWnd = nullptr;
     return window;
 }
@@ -109,18 +118,6 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add)
         return FALSE;
     ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(changed));
     return TRUE;
-}
-
-void CWnd::GetWindowText(CString& text) const
-{
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    ::GetWindowTextA(m_hWnd, text.GetBufferSetLength(length), length + 1);
-    text.ReleaseBuffer();
-}
-
-void CWnd::MoveWindow(const RECT& rect, BOOL repaint)
-{
-    ::MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint);
 }
 
 BOOL CWnd::UpdateData(BOOL save)

@@ -1,14 +1,7 @@
 #include "BstrHelpers.h"
+#include "BstrText.h"
 #include <gtest/gtest.h>
 #include <string>
-
-namespace {
-std::string Text(const _bstr_t& text)
-{
-    const char* narrow = text;
-    return narrow != nullptr ? narrow : "";
-}
-}
 
 TEST(BstrHelpers, AbsentTextComparesAndSearchesAsEmpty)
 {

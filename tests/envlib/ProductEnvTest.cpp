@@ -1,69 +1,23 @@
 #include "ProductEnv.h"
+#include "BstrText.h"
+#include "ChildProcess.h"
+#include "RegistryKeyBackup.h"
+#include "ScratchFolder.h"
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 namespace {
-const char kBackupKey[] = "Software\\KorvastTests\\ProductSettingsBackup";
-
 bool Exists(const std::string& path)
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string Text(const _bstr_t& text)
-{
-    const char* narrow = text;
-    return narrow != nullptr ? narrow : "";
 }
 
 // Each test starts from an empty settings key and a fresh scratch folder; the
 // key as it was (the simulated product may have filled it) comes back afterwards.
 class ProductSettingsTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kBackupKey);
-        HKEY settings = nullptr;
-        m_hadSettings = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kProductVersionKey, 0, KEY_READ, &settings) == 0;
-        if (m_hadSettings) {
-            HKEY backup = nullptr;
-            ASSERT_EQ(0, RegCreateKeyExA(HKEY_CURRENT_USER, kBackupKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                         &backup, nullptr));
-            ASSERT_EQ(0, RegCopyTreeA(settings, nullptr, backup));
-            RegCloseKey(backup);
-            RegCloseKey(settings);
-        }
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kProductVersionKey);
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        m_scratch = std::string(temp) + "korvast-envlib-" + std::to_string(GetCurrentProcessId());
-        std::filesystem::remove_all(m_scratch);
-        std::filesystem::create_directories(m_scratch + "\\home");
-        m_home = m_scratch + "\\home";
-    }
-    void TearDown() override
-    {
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kProductVersionKey);
-        if (m_hadSettings) {
-            HKEY backup = nullptr;
-            HKEY settings = nullptr;
-            RegOpenKeyExA(HKEY_CURRENT_USER, kBackupKey, 0, KEY_READ, &backup);
-            RegCreateKeyExA(HKEY_LOCAL_MACHINE, kProductVersionKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &settings,
-                            nullptr);
-            EXPECT_EQ(0, RegCopyTreeA(backup, nullptr, settings));
-            RegCloseKey(settings);
-            RegCloseKey(backup);
-            RegDeleteTreeA(HKEY_CURRENT_USER, kBackupKey);
-        } else {
-            // Parents this test created; a key that still has sub-keys is not deleted.
-            RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Selvo\\Korvast");
-            RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Selvo");
-        }
-        std::filesystem::remove_all(m_scratch);
-    }
-
     void SetSetting(const char* name, const std::string& text)
     {
         SetRawSetting(name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
@@ -79,28 +33,14 @@ protected:
     // Runs IsLegacyVersion in a new process; see LegacyVersionProbe.cpp for the code.
     int RunLegacyProbe(const char* rewrittenVersion)
     {
-        char program[MAX_PATH];
-        GetModuleFileNameA(nullptr, program, sizeof program);
-        std::string commandLine = std::filesystem::path(program).replace_filename("legacy_version_probe.exe").string();
-        commandLine = "\"" + commandLine + "\" " + rewrittenVersion;
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process = {};
-        if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                            &process))
-            return -1;
-        WaitForSingleObject(process.hProcess, 30000);
-        DWORD exitCode = 0;
-        GetExitCodeProcess(process.hProcess, &exitCode);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-        return static_cast<int>(exitCode);
+        return RunAndWait("\"" + ProgramFolder() + "legacy_version_probe.exe\" " + rewrittenVersion);
     }
 
+    RegistryKeyBackup m_settings{HKEY_LOCAL_MACHINE, kProductVersionKey};
     CProductEnv env;
-    std::string m_scratch;
-    std::string m_home;
-    bool m_hadSettings = false;
+    ScratchFolder m_folder{"settings"};
+    std::string m_scratch = m_folder.MakeFolder("scratch");
+    std::string m_home = m_folder.MakeFolder("home");
 };
 
 const int kLegacyOnceComputed = 3;

@@ -1,12 +1,11 @@
 // A small report for the export tests: three visible fields (one of them
-// without a type) and a hidden one, and files to write it to.
+// without a type) and a hidden one.
 #pragma once
 #include "ExportedReport.h"
 #include "MessageBoxWatcher.h"
+#include "TestFiles.h"
 #include <gtest/gtest.h>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 class ExportTestData {
@@ -74,31 +73,4 @@ private:
     CFields m_model;
     std::vector<std::unique_ptr<CFields>> m_rows;
     CExportedReport m_report;
-};
-
-// A file in the temporary folder, deleted before and after the test.
-class TempFile {
-public:
-    explicit TempFile(const char* name)
-    {
-        char folder[MAX_PATH] = "";
-        GetTempPathA(sizeof folder, folder);
-        m_path = std::string(folder) + name;
-        DeleteFileA(m_path.c_str());
-    }
-    ~TempFile() { DeleteFileA(m_path.c_str()); }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-
-    const char* Path() const { return m_path.c_str(); }
-    std::string Read() const
-    {
-        std::ifstream file(m_path, std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-
-private:
-    std::string m_path;
 };

@@ -1,11 +1,16 @@
 // The viewer dialog driven through its real window, with the test child
 // program as the report script.
 #include "DialogDriver.h"
+#include "DialogUser.h"
 #include "MessageBoxWatcher.h"
 #include "ReportViewerDlg.h"
 #include "Resource.h"
+#include "RightClickScripts.h"
 #include <gtest/gtest.h>
 #include <commctrl.h>
+#include <fstream>
+#include <iterator>
+#include <thread>
 
 using namespace DialogDriver;
 
@@ -183,6 +188,16 @@ TEST_F(ReportViewerDlgTest, TheFilterRefillsTheListOnceTypingHasStopped)
         ASSERT_TRUE(PumpUntil([&] { return Names(window).size() == 2; }, 3000));
         EXPECT_EQ(std::vector<std::string>({ "alpha", "gamma" }), Names(window)) << "hidden fields match too";
 
+        // A refill empties the list first, so the selection tells whether one happened.
+        HWND list = GetDlgItem(window, IDC_RESULTS);
+        ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+        SetDlgItemTextA(window, IDC_FILTER, "alp");
+        PumpFor(1500);
+        EXPECT_EQ(1u, ListView_GetSelectedCount(list)) << "a change of case only does not refill";
+        SetDlgItemTextA(window, IDC_FILTER, "alph");
+        ASSERT_TRUE(PumpUntil([&] { return ListView_GetSelectedCount(list) == 0; }, 3000));
+        EXPECT_EQ(std::vector<std::string>({ "alpha", "gamma" }), Names(window));
+
         SetDlgItemTextA(window, IDC_FILTER, "zzz");
         ASSERT_TRUE(PumpUntil([&] { return Names(window).empty(); }, 3000));
 
@@ -277,4 +292,178 @@ TEST(ReportViewerDlgWindowless, RunsTheReportWithoutAWindowAndEndsWithIt)
         EXPECT_EQ(nullptr, dialog.m_hWnd);
     }
     EXPECT_GE(GetTickCount() - start, 350u) << "the dialog waits for the script to end";
+}
+
+TEST_F(ReportViewerDlgTest, SaveAsWritesTheRowsAsTheListShowsThem)
+{
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    const std::string path = std::string(temp) + "viewer_dialog_save.xml";
+    DeleteFileA(path.c_str());
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:beta;10;h1 out:alpha;9;h2 out:bingo;11;h3");
+    RunToEnd(dialog, [&](HWND window) {
+        SetDlgItemTextA(window, IDC_FILTER, "b");
+        ASSERT_TRUE(PumpUntil([&] { return Names(window).size() == 2; }, 3000));
+        ClickColumn(window, 1);
+        EXPECT_EQ(std::vector<std::string>({ "bingo", "beta" }), Names(window))
+            << "the refill sorted by the report's key, ascending; the click turns it";
+        DialogUser user;
+        user.Then("Save Report Data As", [&](HWND saveDialog) {
+            DialogUser::PickFileType(saveDialog, 1);
+            SetDlgItemTextA(saveDialog, DialogUser::kFileNameBox, path.c_str());
+            DialogUser::Press(saveDialog, IDOK);
+        });
+        user.Then("Select HTML Template", [](HWND templateDialog) { DialogUser::Press(templateDialog, IDCANCEL); });
+        user.Start();
+        Click(window, IDC_SAVE_AS);
+        EXPECT_EQ(2u, user.Join().size());
+    });
+    std::ifstream file(path, std::ios::binary);
+    std::string xml((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    xml.erase(0, xml.find("</Header>"));
+    file.close();
+    DeleteFileA(path.c_str());
+    size_t bingo = xml.find("<string>bingo</string>");
+    size_t beta = xml.find("<string>beta</string>");
+    ASSERT_NE(std::string::npos, bingo) << xml;
+    ASSERT_NE(std::string::npos, beta) << xml;
+    EXPECT_LT(bingo, beta) << "sorted by Size, descending";
+    EXPECT_EQ(std::string::npos, xml.find("alpha")) << "filtered out";
+    EXPECT_EQ(std::string::npos, xml.find("h3")) << "hidden fields are not saved";
+}
+
+namespace {
+// The popup menu of a right-click, read and closed from a second thread while
+// the dialog tracks it.
+struct MenuState {
+    std::vector<std::string> texts;
+    std::vector<bool> enabled;
+};
+
+std::thread WatchPopupMenu(MenuState& state, std::vector<WORD> keys)
+{
+    return std::thread([&state, keys] {
+        HWND menuWindow = nullptr;
+        for (int attempt = 0; attempt < 250 && !menuWindow; ++attempt, Sleep(20))
+            menuWindow = FindWindowA("#32768", nullptr);
+        HMENU menu = menuWindow ? reinterpret_cast<HMENU>(SendMessageA(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0)) : nullptr;
+        for (int position = 0; menu && position < GetMenuItemCount(menu); ++position) {
+            char text[128] = "";
+            GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+            state.texts.push_back(text);
+            state.enabled.push_back(!(GetMenuState(menu, position, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)));
+        }
+        for (WORD key : keys) {
+            PostMessageA(menuWindow, WM_KEYDOWN, key, 0);
+            Sleep(50);
+        }
+    });
+}
+
+void RightClickItem(HWND dialog, int item)
+{
+    NMITEMACTIVATE notify = {};
+    notify.hdr.hwndFrom = GetDlgItem(dialog, IDC_RESULTS);
+    notify.hdr.idFrom = IDC_RESULTS;
+    notify.hdr.code = NM_RCLICK;
+    notify.iItem = item;
+    SendMessageA(dialog, WM_NOTIFY, IDC_RESULTS, reinterpret_cast<LPARAM>(&notify));
+}
+
+void SelectItems(HWND dialog, std::initializer_list<int> items)
+{
+    HWND list = GetDlgItem(dialog, IDC_RESULTS);
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+    for (int item : items)
+        ListView_SetItemState(list, item, LVIS_SELECTED, LVIS_SELECTED);
+}
+}
+
+TEST_F(ReportViewerDlgTest, TheRightClickMenuOffersTheScriptsThatFitTheSelection)
+{
+    CRightClickScripts scripts;
+    MessageBoxWatcher watcher;
+    ASSERT_TRUE(scripts.Parse("show_it SEP label_it(single) tag_all(multiple) "));
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:a;1 out:b;2");
+    dialog.SetRightClickScripts(&scripts);
+    RunToEnd(dialog, [&](HWND window) {
+        SelectItems(window, { 0 });
+        MenuState single;
+        std::thread watch = WatchPopupMenu(single, { VK_ESCAPE });
+        RightClickItem(window, 0);
+        watch.join();
+        EXPECT_EQ(std::vector<std::string>({ "show it", "", "label it", "tag all" }), single.texts);
+        EXPECT_EQ(std::vector<bool>({ true, true, true, false }), single.enabled);
+
+        SelectItems(window, { 0, 1 });
+        MenuState multiple;
+        watch = WatchPopupMenu(multiple, { VK_UP, VK_RETURN });
+        RightClickItem(window, 1);
+        watch.join();
+        EXPECT_EQ(std::vector<bool>({ true, true, false, true }), multiple.enabled);
+        auto boxes = watcher.WaitForBoxes(1);
+        ASSERT_EQ(1u, boxes.size()) << "the chosen script is looked for in the reports folder";
+        EXPECT_EQ("Script Error", boxes[0].caption);
+        EXPECT_NE(std::string::npos, boxes[0].text.find("scripts_rightclick\\tag_all.prl"));
+    });
+}
+
+TEST_F(ReportViewerDlgTest, TheSystemMenuOpensTheAboutBox)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:a;1");
+    RunToEnd(dialog, [&](HWND window) {
+        HMENU systemMenu = GetSystemMenu(window, FALSE);
+        int last = GetMenuItemCount(systemMenu) - 1;
+        char text[128] = "";
+        GetMenuStringA(systemMenu, last, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ("&About Korvast Report Viewer...", text);
+        EXPECT_EQ(static_cast<UINT>(IDM_ABOUTBOX), GetMenuItemID(systemMenu, last));
+        EXPECT_EQ(static_cast<UINT>(MF_SEPARATOR), GetMenuState(systemMenu, last - 1, MF_BYPOSITION) & MF_SEPARATOR);
+
+        std::string version;
+        DialogUser user;
+        user.Then("About Korvast Report Viewer", [&](HWND about) {
+            version = DialogUser::ItemText(about, IDC_VERSION);
+            DialogUser::Press(about, IDOK);
+        });
+        user.Start();
+        SendMessageA(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        user.Join();
+        EXPECT_EQ("Korvast Report Viewer, Version 8.0.0.17 (8.0.0.17)", version);
+    });
+}
+
+TEST_F(ReportViewerDlgTest, ManyParametersGiveTheDetailsAreaNineLinesAtMost)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:a;1");
+    std::string parameters;
+    for (int index = 0; index < 12; ++index)
+        parameters += "P" + std::to_string(index) + "=\\\"v\\\"; ";
+    dialog.SetParameters(parameters.c_str());
+    EXPECT_EQ(12u, dialog.GetDetailsLines().size());
+    RunToEnd(dialog, [&](HWND window) {
+        CheckDlgButton(window, IDC_SHOW_DETAILS, BST_CHECKED);
+        Click(window, IDC_SHOW_DETAILS);
+        UpdateWindow(window);
+        RECT area = ClientRectOf(window, IDC_DETAILS_AREA);
+        EXPECT_EQ(area.top + 14 * 9 + 21, ClientRectOf(window, IDC_RESULTS).top);
+    });
+}
+
+TEST_F(ReportViewerDlgTest, HelpOpensTheViewersTopicInTheProductsHelp)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:a;1");
+    RunToEnd(dialog, [&](HWND window) {
+        MessageBoxWatcher watcher;
+        Click(window, ID_HELP);
+        auto boxes = watcher.WaitForBoxes(1);
+        ASSERT_EQ(1u, boxes.size());
+        EXPECT_EQ("Korvast Help", boxes[0].caption);
+        EXPECT_EQ("Korvast help, topic: kv_reports/c_vwr_wndw_manplt.htm", boxes[0].text);
+    });
 }

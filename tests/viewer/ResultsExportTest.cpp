@@ -4,30 +4,18 @@
 #include <gtest/gtest.h>
 
 namespace {
-// A reports folder in the temporary folder with "script_tools\table.xsl".
-class ReportsFolder {
+// A reports folder with "script_tools\table.xsl".
+class ReportsFolder : public TempFolder {
 public:
-    ReportsFolder()
+    ReportsFolder() : TempFolder("export reports")
     {
-        char temp[MAX_PATH] = "";
-        GetTempPathA(sizeof temp, temp);
-        m_path = std::string(temp) + "export reports";
-        CreateDirectoryA(m_path.c_str(), nullptr);
-        CreateDirectoryA(Tools().c_str(), nullptr);
-        std::ofstream(Template()) << "<xsl:stylesheet/>";
+        Folder("script_tools");
+        m_template = Write("script_tools\\table.xsl", "<xsl:stylesheet/>");
     }
-    ~ReportsFolder()
-    {
-        DeleteFileA(Template().c_str());
-        RemoveDirectoryA(Tools().c_str());
-        RemoveDirectoryA(m_path.c_str());
-    }
-    const std::string& Path() const { return m_path; }
-    std::string Tools() const { return m_path + "\\script_tools"; }
-    std::string Template() const { return Tools() + "\\table.xsl"; }
+    const std::string& Template() const { return m_template; }
 
 private:
-    std::string m_path;
+    std::string m_template;
 };
 
 const char kPlainStart[] = "<?xml version=\"1.0\"?>\n<Report>\n";

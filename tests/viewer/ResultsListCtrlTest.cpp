@@ -80,3 +80,32 @@ TEST_F(ResultsListCtrlTest, AppendsRowsWithoutKeys)
         ASSERT_TRUE(m_list.InsertRow(row));
     EXPECT_EQ(std::vector<std::string>({ "b", "a" }), Names());
 }
+
+namespace {
+int g_timerDispatches = 0;
+void CALLBACK CountTimer(HWND, UINT, UINT_PTR, DWORD) { ++g_timerDispatches; }
+}
+
+TEST_F(ResultsListCtrlTest, InsertsALargeReportQuicklyWhileKeepingTheWindowResponsive)
+{
+    ShowWindow(m_parent, SW_SHOWNOACTIVATE);
+    m_list.SetSortKeys({ { 1, 1 } });
+    const int rowCount = 20000;
+    std::vector<CFields*> rows;
+    for (int index = 0; index < rowCount; ++index)
+        rows.push_back(Row("r", std::to_string((index * 7919) % rowCount).c_str()));
+    g_timerDispatches = 0;
+    UINT_PTR timer = SetTimer(nullptr, 0, 1, &CountTimer);
+    DWORD start = GetTickCount();
+    m_list.SetRedraw(FALSE);
+    for (CFields* row : rows)
+        m_list.InsertRow(row);
+    m_list.SetRedraw(TRUE);
+    DWORD elapsed = GetTickCount() - start;
+    KillTimer(nullptr, timer);
+    EXPECT_LT(elapsed, 8000u) << "dispatching messages after every probe would take half a minute";
+    EXPECT_GT(g_timerDispatches, 0) << "messages are dispatched during the insertion";
+    ASSERT_EQ(rowCount, m_list.GetItemCount());
+    for (int item = 1; item < rowCount; item += 997)
+        ASSERT_LE(atoi(m_list.GetCellText(item - 1, 1)), atoi(m_list.GetCellText(item, 1)));
+}

@@ -1,9 +1,8 @@
 #include "RightClickScript.h"
 #include "MessageBoxWatcher.h"
+#include "TestFiles.h"
 #include <gtest/gtest.h>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -82,42 +81,49 @@ TEST(RightClickScript, MissingScriptIsReportedAndNothingRuns)
     EXPECT_EQ("Unable to locate script C:\\no reports here\\scripts_rightclick\\not_there.prl  ", boxes[0].text);
 }
 
+// A perl script run by kvperl, which writes what it reads beside itself.
+TEST(RightClickScript, ScriptReadsTheKeysOfTheSelectedRowsInOrder)
+{
+    TempFolder reports("right click reports");
+    reports.Folder("scripts_rightclick");
+    reports.Write("scripts_rightclick\\record_keys.prl",
+                  "binmode STDIN;\n"
+                  "my $input = do { local $/; <STDIN> };\n"
+                  "(my $folder = $0) =~ s{/[^/]*$}{};\n"
+                  "open(my $out, '>', \"$folder/keys.part\") or die;\n"
+                  "binmode $out;\n"
+                  "print $out $input;\n"
+                  "close $out;\n"
+                  "rename(\"$folder/keys.part\", \"$folder/keys.txt\");\n");
+    const std::string received = reports.File("scripts_rightclick\\keys.txt");
+
+    SelectedRows rows("\"Name\"(string) \"Path\"(gpath, rightclick) ");
+    rows.Add("first", "C:\\a b\\one.c");
+    rows.Add("second", "two");
+    rows.Add("third", "\\\\server\\three");
+    MessageBoxWatcher watcher;
+    ScriptNamed("record_keys").Run(reports.Path().c_str(), rows.Rows());
+    EXPECT_EQ("C:\\a b\\one.c\ntwo\n\\\\server\\three\n", ReadWhenWritten(received));
+    EXPECT_TRUE(watcher.Boxes().empty());
+}
+
 // The command interpreter, copied in as a right-click program, runs the line
 // on its input as a command, so the key of the selected row says what it writes.
 // (Wine's interpreter reads a pipe in one piece and runs only its first line.)
-TEST(RightClickScript, ProgramStartsWithTheKeyOnItsInput)
+TEST(RightClickScript, ProgramWithoutInterpreterStartsWithTheKeyOnItsInput)
 {
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    const std::string reports = std::string(temp) + "right click reports";
-    const std::string scripts = reports + "\\scripts_rightclick";
-    const std::string program = scripts + "\\run_key.exe";
-    const std::string output = reports + "\\key out.txt";
-    CreateDirectoryA(reports.c_str(), nullptr);
-    CreateDirectoryA(scripts.c_str(), nullptr);
+    TempFolder reports("right click programs");
+    reports.Folder("scripts_rightclick");
+    const std::string program = reports.File("scripts_rightclick\\run_key.exe");
+    const std::string output = reports.File("key out.txt");
     char system[MAX_PATH] = "";
     GetSystemDirectoryA(system, sizeof system);
     ASSERT_TRUE(CopyFileA((std::string(system) + "\\cmd.exe").c_str(), program.c_str(), FALSE));
-    DeleteFileA(output.c_str());
 
     SelectedRows rows("\"Name\"(string) \"Command\"(string, rightclick) ");
     rows.Add("first", (">\"" + output + "\" echo started").c_str());
     MessageBoxWatcher watcher;
-    ScriptNamed("run_key.exe").Run(reports.c_str(), rows.Rows());
-
-    std::string written;
-    for (int attempt = 0; attempt < 250 && written.empty(); ++attempt) {
-        Sleep(20);
-        std::ifstream file(output, std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        written = text.str();
-    }
-    EXPECT_EQ("started\r\n", written);
+    ScriptNamed("run_key.exe").Run(reports.Path().c_str(), rows.Rows());
+    EXPECT_EQ("started\r\n", ReadWhenWritten(output));
     EXPECT_TRUE(watcher.Boxes().empty());
-    for (int attempt = 0; attempt < 250 && !DeleteFileA(program.c_str()); ++attempt)
-        Sleep(20);
-    DeleteFileA(output.c_str());
-    RemoveDirectoryA(scripts.c_str());
-    RemoveDirectoryA(reports.c_str());
 }

@@ -1,31 +1,39 @@
-// A folder of its own for one test, with blanks in its name, removed with all
-// it holds when the test ends; and the test child program beside the tests.
+// A folder of its own for one test, removed with all it holds when the test
+// ends; and the test child program beside the tests.
 #pragma once
 #include <windows.h>
+#include <filesystem>
 #include <string>
 
 class ScratchFolder {
 public:
-    ScratchFolder()
+    explicit ScratchFolder(const std::string& name = "")
     {
         static int counter = 0;
         char temp[MAX_PATH] = "";
         GetTempPathA(sizeof temp, temp);
-        m_path = std::string(temp) + "korvast scratch " + std::to_string(GetCurrentProcessId()) + " "
-            + std::to_string(++counter) + "\\";
-        CreateDirectoryA(m_path.c_str(), nullptr);
+        m_path = std::string(temp) + "korvast-scratch-" + std::to_string(GetCurrentProcessId()) + "-"
+            + std::to_string(++counter) + (name.empty() ? "" : "-" + name) + "\\";
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
     }
-    ~ScratchFolder() { RemoveTree(m_path); }
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
+    // The folder's full path, ending in a backslash.
     const std::string& Path() const { return m_path; }
+    // The full path of a relative name inside.
+    std::string operator/(const std::string& relative) const { return m_path + relative; }
 
-    // Creates the folders of a relative path ending in a backslash; returns its full path.
+    // Creates every folder of a relative path; returns its full path as given.
     std::string MakeFolder(const std::string& relative) const
     {
-        for (size_t slash = relative.find('\\'); slash != std::string::npos; slash = relative.find('\\', slash + 1))
-            CreateDirectoryA((m_path + relative.substr(0, slash)).c_str(), nullptr);
+        std::filesystem::create_directories(m_path + relative);
         return m_path + relative;
     }
 
@@ -38,6 +46,8 @@ public:
         CloseHandle(file);
         return path;
     }
+
+    std::string MakeFile(const std::string& relative) const { return WriteFile(relative, "x"); }
 
     // A copy of the test child program under another name.
     std::string CopyChildProcess(const std::string& relative) const
@@ -56,25 +66,5 @@ public:
     }
 
 private:
-    static void RemoveTree(const std::string& folder)
-    {
-        WIN32_FIND_DATAA entry;
-        HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
-        while (search != INVALID_HANDLE_VALUE) {
-            const std::string name = entry.cFileName;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                if (name != "." && name != "..")
-                    RemoveTree(folder + name + "\\");
-            } else {
-                DeleteFileA((folder + name).c_str());
-            }
-            if (!FindNextFileA(search, &entry)) {
-                FindClose(search);
-                break;
-            }
-        }
-        RemoveDirectoryA(folder.c_str());
-    }
-
     std::string m_path;
 };
