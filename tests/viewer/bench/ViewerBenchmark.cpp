@@ -4,12 +4,12 @@
 // figure is also given as a multiple of it.
 //   viewer_benchmark [<report program>]
 // The default report is Hundred_Thousand_Rows.exe beside this program.
+#include "DialogDriver.h"
 #include "ReportViewerDlg.h"
 #include "ScriptFileInfo.h"
 #include "ScriptOutput.h"
 #include "XmlExport.h"
 #include "Resource.h"
-#include "afx/CWinApp.h"
 #include <commctrl.h>
 #include <cstdio>
 #include <string>
@@ -32,22 +32,6 @@ public:
 
 private:
     LARGE_INTEGER m_start;
-};
-
-// The application object the dialog reaches for its profile, kept in the temporary folder.
-class BenchmarkApp : public CWinApp {
-public:
-    BenchmarkApp()
-    {
-        char folder[MAX_PATH] = "";
-        GetTempPathA(sizeof folder, folder);
-        m_profile = std::string(folder) + "viewer_benchmark.ini";
-        m_pszProfileName = m_profile.c_str();
-    }
-    ~BenchmarkApp() override { DeleteFileA(m_profile.c_str()); }
-
-private:
-    std::string m_profile;
 };
 
 // The viewer dialog, opened up for what Save As would write.
@@ -201,7 +185,7 @@ std::string DefaultReport()
 
 int main(int argc, char** argv)
 {
-    BenchmarkApp app;
+    DialogDriver::TestApp app;
     INITCOMMONCONTROLSEX controls = { sizeof controls, ICC_LISTVIEW_CLASSES };
     InitCommonControlsEx(&controls);
     std::string reportPath = argc > 1 ? argv[1] : DefaultReport();

@@ -1,6 +1,6 @@
 #include "ViewerProcess.h"
 #include "Resource.h"
-#include <commctrl.h>
+#include <cstring>
 
 namespace {
 const char kDialogClass[] = "#32770";
