@@ -52,7 +52,7 @@ int main(int argc, char** argv)
         printf("description: \"Find a text in files\"\n"
                "id: 103\n"
                "parameters: LOOKIN STRING\n"
-               "rightclick: Save_Selection \n"
+               "rightclick: Save_Selection(single, multiple)\n"
                "fields: \"File\"(gpath, rightclick, sort 1) \"Line\"(Integer, sort 2) \"Text\"(string)\n");
         return 0;
     }

@@ -12,7 +12,7 @@ if (@ARGV && $ARGV[0] eq '-i') {
         description => '"Files changed since"',
         id => 102,
         parameters => '[LOOKIN KVTIME]',
-        rightclick => 'Save_Selection ',
+        rightclick => 'Save_Selection(single, multiple)',
         fields => '"File"(gpath, rightclick) "Changed"(time_t, sort 1) "Changed at"(kvtime) "Bytes"(Integer) "Path"(string, hidden)',
     );
     exit 0;
