@@ -49,6 +49,13 @@ void CField::SetType(const char* type)
 {
     m_type = type;
     m_width = DefaultWidth(m_type);
+    m_sortKind = SortKindOf(m_type);
+}
+
+void CField::SetValue(const _variant_t& value)
+{
+    m_value = value;
+    m_sortKeyReady = false;
 }
 
 CString CField::GetValueText() const
@@ -60,13 +67,38 @@ CString CField::GetValueText() const
     }
 }
 
+CField::SortKind CField::SortKindOf(const CString& type)
+{
+    if (type.CompareNoCase("Integer") == 0 || type.CompareNoCase("time_t") == 0)
+        return SortKind::Number;
+    if (type.CompareNoCase("kvtime") == 0)
+        return SortKind::DateTime;
+    return SortKind::Text;
+}
+
+void CField::PrepareSortKey(SortKind kind) const
+{
+    if (m_sortKeyReady && m_sortKeyKind == kind)
+        return;
+    CString text = GetValueText().Trim();
+    m_sortNumber = 0;
+    m_sortText.Empty();
+    if (kind == SortKind::Number)
+        m_sortNumber = ReadNumber(text);
+    else if (kind == SortKind::DateTime)
+        m_sortNumber = ParseDateTimeText(text);
+    else
+        m_sortText = text;
+    m_sortKeyKind = kind;
+    m_sortKeyReady = true;
+}
+
+// Both values are read under this field's type, whatever the other's type.
 int CField::Compare(const CField& other) const
 {
-    CString mine = GetValueText().Trim();
-    CString theirs = other.GetValueText().Trim();
-    if (m_type.CompareNoCase("Integer") == 0 || m_type.CompareNoCase("time_t") == 0)
-        return Order(ReadNumber(mine), ReadNumber(theirs));
-    if (m_type.CompareNoCase("kvtime") == 0)
-        return Order(ParseDateTimeText(mine), ParseDateTimeText(theirs));
-    return mine.CompareNoCase(theirs);
+    PrepareSortKey(m_sortKind);
+    other.PrepareSortKey(m_sortKind);
+    if (m_sortKind == SortKind::Text)
+        return m_sortText.CompareNoCase(other.m_sortText);
+    return Order(m_sortNumber, other.m_sortNumber);
 }

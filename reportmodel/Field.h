@@ -19,7 +19,7 @@ public:
     void SetType(const char* type);
 
     const _variant_t& GetValue() const { return m_value; }
-    void SetValue(const _variant_t& value) { m_value = value; }
+    void SetValue(const _variant_t& value);
     // The value as text; empty when it cannot be shown as text.
     CString GetValueText() const;
 
@@ -31,14 +31,29 @@ public:
     void SetWidth(int width) { m_width = width; }
 
     // This field's value against the same column's value of another row:
-    // negative, 0 or positive.
+    // negative, 0 or positive. Not for concurrent use: it keeps each value's
+    // sort key for the next comparison.
     int Compare(const CField& other) const;
 
 private:
+    // How the type name orders values: as "%d" numbers, as date-times, or as
+    // trimmed text without case.
+    enum class SortKind { Text, Number, DateTime };
+
+    static SortKind SortKindOf(const CString& type);
+    // Works out the value's sort key under that kind unless it is known already;
+    // a sort compares every value many times over.
+    void PrepareSortKey(SortKind kind) const;
+
     CString m_name;
     CString m_type;
     _variant_t m_value{L""};
     bool m_rightClick = false;
     bool m_visible = true;
     int m_width = 10;
+    SortKind m_sortKind = SortKind::Text;
+    mutable bool m_sortKeyReady = false;
+    mutable SortKind m_sortKeyKind = SortKind::Text;
+    mutable __int64 m_sortNumber = 0;
+    mutable CString m_sortText;
 };

@@ -108,6 +108,29 @@ TEST(Field, CopyTakesValueAndSettings)
     EXPECT_EQ(33, assigned.GetWidth());
 }
 
+TEST(Field, ComparisonFollowsLaterValueAndTypeChanges)
+{
+    CField nine = FieldOf("Integer", "9");
+    CField ten = FieldOf("Integer", "10");
+    EXPECT_EQ(-1, nine.Compare(ten));
+
+    nine.SetValue("11");
+    EXPECT_EQ(1, nine.Compare(ten)) << "a new value replaces the one compared before";
+    CField copy(nine);
+    nine.SetValue("3");
+    EXPECT_EQ(1, copy.Compare(ten)) << "a copy keeps its own value's order";
+    EXPECT_EQ(-1, nine.Compare(ten));
+
+    nine.SetType("string");
+    EXPECT_GT(nine.Compare(ten), 0) << "text order once the type is no longer numeric";
+    ten.SetType("kvtime");
+    ten.SetValue("07-Dec-26.23:30");
+    nine.SetType("kvtime");
+    nine.SetValue("07-Dec-26.23:29");
+    EXPECT_EQ(-1, nine.Compare(ten));
+    EXPECT_EQ(1, ten.Compare(nine));
+}
+
 TEST(DateTimeText, ReadsDayMonthYearHourAndMinuteAsLocalTime)
 {
     const tm december = LocalCalendar(ParseDateTimeText("07-Dec-26.23:30:15"));
