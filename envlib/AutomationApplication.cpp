@@ -1,6 +1,6 @@
-#include "AutomationApplication.h"
-#include "EnvLibStrings.h"
-#include "QelObjects.h"
+#include "envlib/AutomationApplication.h"
+#include "envlib/EnvLibStrings.h"
+#include "envlib/QelObjects.h"
 #include "afx/CString.h"
 
 IKvApplication* AutomationApplication = nullptr;

@@ -1,4 +1,4 @@
-#include "BstrHelpers.h"
+#include "envlib/BstrHelpers.h"
 #include "afx/CString.h"
 #include <cstdarg>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "MakerLibraries.h"
+#include "envlib/MakerLibraries.h"
 
 namespace {
 bool kernelStarted = false;

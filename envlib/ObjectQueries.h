@@ -2,8 +2,8 @@
 // one protected step (see RunQueryStep): a failure shows its box, sets
 // QueryFailed and ends the query with the result as it stands.
 #pragma once
-#include "AutomationApplication.h"
-#include "QelObjects.h"
+#include "envlib/AutomationApplication.h"
+#include "envlib/QelObjects.h"
 
 // Looks up the object that a selector names.
 template <typename ObjectPtr>

@@ -1,7 +1,7 @@
 // CProductEnv: the product's registry settings and the folders derived from them.
-#include "ProductEnv.h"
-#include "BstrHelpers.h"
-#include "Registry.h"
+#include "envlib/ProductEnv.h"
+#include "envlib/BstrHelpers.h"
+#include "envlib/Registry.h"
 #include <mbstring.h>
 
 const char kProductVersionKey[] = "Software\\Selvo\\Korvast\\CurrentVersion";

@@ -1,7 +1,7 @@
 // CProductEnv: queries about folders, projects and a project's integration stream.
-#include "BstrHelpers.h"
-#include "ObjectQueries.h"
-#include "ProductEnv.h"
+#include "envlib/BstrHelpers.h"
+#include "envlib/ObjectQueries.h"
+#include "envlib/ProductEnv.h"
 
 _bstr_t CProductEnv::GetFolderParent(_bstr_t selector)
 {

@@ -1,9 +1,9 @@
 // CProductEnv: the registered repositories and the entries of a directory, as
 // the maker's libraries know them, in lines of text.
-#include "BstrHelpers.h"
-#include "MakerLibraries.h"
-#include "ProductEnv.h"
-#include "QelErrors.h"
+#include "envlib/BstrHelpers.h"
+#include "envlib/MakerLibraries.h"
+#include "envlib/ProductEnv.h"
+#include "envlib/QelErrors.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstring>

@@ -1,9 +1,9 @@
 // CProductEnv: repository lookups that are no listing, and command execution
 // over the automation tool object.
-#include "AutomationApplication.h"
-#include "BstrHelpers.h"
-#include "ProductEnv.h"
-#include "QelObjects.h"
+#include "envlib/AutomationApplication.h"
+#include "envlib/BstrHelpers.h"
+#include "envlib/ProductEnv.h"
+#include "envlib/QelObjects.h"
 
 namespace {
 const char kAdminHyperlinkType[] = "AdminOLPEX";

@@ -1,6 +1,6 @@
 // CProductEnv: the kind, repository tag and shown text of a selector.
-#include "BstrHelpers.h"
-#include "ProductEnv.h"
+#include "envlib/BstrHelpers.h"
+#include "envlib/ProductEnv.h"
 #include <cstring>
 
 namespace {

@@ -1,7 +1,7 @@
 // CProductEnv: queries about streams and activities, and the text of any object.
-#include "BstrHelpers.h"
-#include "ObjectQueries.h"
-#include "ProductEnv.h"
+#include "envlib/BstrHelpers.h"
+#include "envlib/ObjectQueries.h"
+#include "envlib/ProductEnv.h"
 
 namespace {
 // Looks up the object of one kind word when the selector contains it, and

@@ -1,11 +1,11 @@
 // CProductEnv: telling view roots, listing the views, and splitting a path at
 // the longest view root that begins it.
-#include "AutomationApplication.h"
-#include "BstrHelpers.h"
-#include "MakerLibraries.h"
-#include "ProductEnv.h"
-#include "QelObjects.h"
-#include "Registry.h"
+#include "envlib/AutomationApplication.h"
+#include "envlib/BstrHelpers.h"
+#include "envlib/MakerLibraries.h"
+#include "envlib/ProductEnv.h"
+#include "envlib/QelObjects.h"
+#include "envlib/Registry.h"
 #include <mbstring.h>
 #include <string>
 

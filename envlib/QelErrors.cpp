@@ -1,7 +1,7 @@
-#include "QelErrors.h"
-#include "BstrHelpers.h"
-#include "EnvLibStrings.h"
-#include "MakerLibraries.h"
+#include "envlib/QelErrors.h"
+#include "envlib/BstrHelpers.h"
+#include "envlib/EnvLibStrings.h"
+#include "envlib/MakerLibraries.h"
 #include "afx/CString.h"
 
 bool QueryFailed = false;

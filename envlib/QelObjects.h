@@ -2,7 +2,7 @@
 // that release on every path, and the call that turns a failed HRESULT into a
 // _com_error carrying the object's error information.
 #pragma once
-#include "QelErrors.h"
+#include "envlib/QelErrors.h"
 #include <Qel.h>
 #include <comdef.h>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "Registry.h"
+#include "envlib/Registry.h"
 #include <cstring>
 
 bool CRegistry::Record(LONG result)

@@ -1,5 +1,5 @@
-#include "ApplicationLauncher.h"
-#include "ReportModelStrings.h"
+#include "reportmodel/ApplicationLauncher.h"
+#include "reportmodel/ReportModelStrings.h"
 #include "afx/FileException.h"
 #include "afx/WaitCursor.h"
 #include <process.h>

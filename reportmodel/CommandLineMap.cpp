@@ -1,4 +1,4 @@
-#include "CommandLineMap.h"
+#include "reportmodel/CommandLineMap.h"
 #include <cstdlib>
 #include <cstring>
 

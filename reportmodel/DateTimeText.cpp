@@ -1,5 +1,5 @@
-#include "DateTimeText.h"
-#include "StringTokenizer.h"
+#include "reportmodel/DateTimeText.h"
+#include "reportmodel/StringTokenizer.h"
 #include <cstdio>
 #include <ctime>
 

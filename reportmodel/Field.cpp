@@ -1,5 +1,5 @@
-#include "Field.h"
-#include "DateTimeText.h"
+#include "reportmodel/Field.h"
+#include "reportmodel/DateTimeText.h"
 #include <cstdio>
 
 namespace {

@@ -1,6 +1,6 @@
-#include "Fields.h"
-#include "HeaderSyntax.h"
-#include "StringTokenizer.h"
+#include "reportmodel/Fields.h"
+#include "reportmodel/HeaderSyntax.h"
+#include "reportmodel/StringTokenizer.h"
 #include <cstdio>
 
 namespace {

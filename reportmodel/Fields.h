@@ -2,7 +2,7 @@
 //   "Name"(type, rightclick, sort 1, initial_width 25) "Other"(string, hidden) Bare(Integer)
 // The viewer parses the header once and copies that model for every result row.
 #pragma once
-#include "Field.h"
+#include "reportmodel/Field.h"
 #include <map>
 #include <memory>
 #include <vector>

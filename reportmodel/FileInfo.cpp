@@ -1,4 +1,4 @@
-#include "FileInfo.h"
+#include "reportmodel/FileInfo.h"
 #include <algorithm>
 #include <array>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "HeaderSyntax.h"
+#include "reportmodel/HeaderSyntax.h"
 
 bool IsHeaderBlank(char ch)
 {

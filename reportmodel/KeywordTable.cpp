@@ -1,5 +1,5 @@
-#include "KeywordTable.h"
-#include "ParameterElement.h"
+#include "reportmodel/KeywordTable.h"
+#include "reportmodel/ParameterElement.h"
 #include <cstring>
 #include <map>
 

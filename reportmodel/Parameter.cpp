@@ -1,6 +1,6 @@
-#include "Parameter.h"
-#include "KeywordTable.h"
-#include "StringTokenizer.h"
+#include "reportmodel/Parameter.h"
+#include "reportmodel/KeywordTable.h"
+#include "reportmodel/StringTokenizer.h"
 
 void CParameter::SetType(const char* keyword)
 {

@@ -3,7 +3,7 @@
 // kind word itself as the value the user replaces ("Select <pathnames> in view
 // to report on" gives "Select ", "pathnames" and " in view to report on").
 #pragma once
-#include "ParameterElement.h"
+#include "reportmodel/ParameterElement.h"
 #include <memory>
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "ParameterElement.h"
+#include "reportmodel/ParameterElement.h"
 
 void CParameterElement::SetText(const char* text, bool alsoDefault)
 {

@@ -1,6 +1,6 @@
-#include "Parameters.h"
-#include "HeaderSyntax.h"
-#include "ReportModelStrings.h"
+#include "reportmodel/Parameters.h"
+#include "reportmodel/HeaderSyntax.h"
+#include "reportmodel/ReportModelStrings.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 //   LOOKIN [PROJECT STREAM] LABEL(any attributes)
 // Later it joins the values the user entered into the script's argument text.
 #pragma once
-#include "Parameter.h"
+#include "reportmodel/Parameter.h"
 
 class CParameters {
 public:

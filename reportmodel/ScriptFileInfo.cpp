@@ -1,4 +1,4 @@
-#include "ScriptFileInfo.h"
+#include "reportmodel/ScriptFileInfo.h"
 #include <cstdlib>
 #include <vector>
 

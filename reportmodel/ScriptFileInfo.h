@@ -2,7 +2,7 @@
 // a header of "key: value" lines giving its description, id, help file,
 // parameters, right-click scripts and fields.
 #pragma once
-#include "FileInfo.h"
+#include "reportmodel/FileInfo.h"
 
 class CScriptFileInfo : public CFileInfo {
 public:

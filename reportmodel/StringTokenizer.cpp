@@ -1,4 +1,4 @@
-#include "StringTokenizer.h"
+#include "reportmodel/StringTokenizer.h"
 
 CStringTokenizer::CStringTokenizer(const char* text, const char* delimiters) : m_text(text)
 {

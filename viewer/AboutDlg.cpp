@@ -1,5 +1,5 @@
-#include "AboutDlg.h"
-#include "Resource.h"
+#include "viewer/AboutDlg.h"
+#include "viewer/Resource.h"
 
 namespace {
 const char kVersion[] = "8.0.0.17 (8.0.0.17)";

@@ -1,4 +1,4 @@
-#include "ExportedReport.h"
+#include "viewer/ExportedReport.h"
 #include <comdef.h>
 
 namespace {

@@ -2,7 +2,7 @@
 // list shows them, that is the rows passing the current filter in the list's
 // order. Only the visible fields of each row are saved.
 #pragma once
-#include "Fields.h"
+#include "reportmodel/Fields.h"
 #include <oleauto.h>
 #include <utility>
 #include <vector>

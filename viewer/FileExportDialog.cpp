@@ -1,5 +1,5 @@
-#include "FileExportDialog.h"
-#include "StringTokenizer.h"
+#include "viewer/FileExportDialog.h"
+#include "reportmodel/StringTokenizer.h"
 #include <algorithm>
 
 CFileExportDialog::CFileExportDialog(const char* title, const char* filterText, const char* initialName)

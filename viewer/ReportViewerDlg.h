@@ -3,10 +3,10 @@
 // details area (parameters and sort order), the error output, a status line
 // and the commands to stop the run, save the rows and run right-click scripts.
 #pragma once
-#include "ExportedReport.h"
-#include "ResizingDialog.h"
-#include "ResultsListCtrl.h"
-#include "ApplicationLauncher.h"
+#include "viewer/ExportedReport.h"
+#include "viewer/ResizingDialog.h"
+#include "viewer/ResultsListCtrl.h"
+#include "reportmodel/ApplicationLauncher.h"
 #include "afx/CEdit.h"
 #include "afx/CFont.h"
 #include "afx/CMenu.h"

@@ -1,9 +1,9 @@
 // The report run of the viewer dialog: the worker thread, the parsing of the
 // script's output into rows, the error text and the status line.
-#include "ReportViewerDlg.h"
-#include "ResultRowParser.h"
-#include "Resource.h"
-#include "StringTokenizer.h"
+#include "viewer/ReportViewerDlg.h"
+#include "viewer/ResultRowParser.h"
+#include "viewer/Resource.h"
+#include "reportmodel/StringTokenizer.h"
 #include <process.h>
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ResizingDialog.h"
+#include "viewer/ResizingDialog.h"
 #include "afx/CDC.h"
 #include "afx/CWinApp.h"
 

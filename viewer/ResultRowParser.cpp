@@ -1,4 +1,4 @@
-#include "ResultRowParser.h"
+#include "viewer/ResultRowParser.h"
 
 namespace {
 const char kLineEnds[] = "\r\n";

@@ -3,7 +3,7 @@
 // header order separated by ";". Empty lines give no row; a ";" that ends a
 // line adds no empty value; values are taken as they stand.
 #pragma once
-#include "Fields.h"
+#include "reportmodel/Fields.h"
 
 class CResultRowParser {
 public:

@@ -1,7 +1,7 @@
-#include "ResultsExport.h"
-#include "FileExportDialog.h"
-#include "ResultsSaveScript.h"
-#include "XmlExport.h"
+#include "viewer/ResultsExport.h"
+#include "viewer/FileExportDialog.h"
+#include "viewer/ResultsSaveScript.h"
+#include "viewer/XmlExport.h"
 
 void CResultsExport::SaveAs() const
 {

@@ -2,7 +2,7 @@
 // writes XML itself (with an XSL stylesheet the user may pick) or has the
 // export script write HTML or CSV.
 #pragma once
-#include "ExportedReport.h"
+#include "viewer/ExportedReport.h"
 #include <comutil.h>
 
 class CResultsExport {

@@ -1,6 +1,6 @@
-#include "ResultsListCtrl.h"
-#include "ReportViewerDlg.h"
-#include "Resource.h"
+#include "viewer/ResultsListCtrl.h"
+#include "viewer/ReportViewerDlg.h"
+#include "viewer/Resource.h"
 #include "afx/CDC.h"
 
 namespace {

@@ -3,8 +3,8 @@
 // The list keeps itself sorted by its sort keys while rows arrive, sorts again
 // on a heading click, and explains itself in grey when it is empty.
 #pragma once
-#include "SortedHeaderCtrl.h"
-#include "Fields.h"
+#include "viewer/SortedHeaderCtrl.h"
+#include "reportmodel/Fields.h"
 #include "afx/CListCtrl.h"
 #include <map>
 

@@ -1,7 +1,7 @@
-#include "ResultsSaveScript.h"
-#include "ApplicationLauncher.h"
-#include "BstrHelpers.h"
-#include "Resource.h"
+#include "viewer/ResultsSaveScript.h"
+#include "reportmodel/ApplicationLauncher.h"
+#include "envlib/BstrHelpers.h"
+#include "viewer/Resource.h"
 
 CString CResultsSaveScript::GetToolsFolder(const _bstr_t& reportsFolder)
 {

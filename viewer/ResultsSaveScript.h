@@ -9,7 +9,7 @@
 //   time_ended : <long date> <long time>
 //   results :<value>;<value>;...   one line per row, rows one after another
 #pragma once
-#include "ExportedReport.h"
+#include "viewer/ExportedReport.h"
 #include <comutil.h>
 
 class CResultsSaveScript {

@@ -1,7 +1,7 @@
-#include "RightClickScript.h"
-#include "ApplicationLauncher.h"
-#include "BstrHelpers.h"
-#include "Resource.h"
+#include "viewer/RightClickScript.h"
+#include "reportmodel/ApplicationLauncher.h"
+#include "envlib/BstrHelpers.h"
+#include "viewer/Resource.h"
 
 void CRightClickScript::SetScriptFile(const char* name)
 {

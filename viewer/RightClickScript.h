@@ -2,7 +2,7 @@
 // "scripts_rightclick\" that the user runs on selected result rows, or a menu
 // separator. The scopes say for how many selected rows the entry is offered.
 #pragma once
-#include "Fields.h"
+#include "reportmodel/Fields.h"
 #include <comutil.h>
 #include <vector>
 

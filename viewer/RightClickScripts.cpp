@@ -1,5 +1,5 @@
-#include "RightClickScripts.h"
-#include "StringTokenizer.h"
+#include "viewer/RightClickScripts.h"
+#include "reportmodel/StringTokenizer.h"
 
 CRightClickScripts::CRightClickScripts(const CRightClickScripts& other)
 {

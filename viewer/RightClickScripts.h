@@ -4,7 +4,7 @@
 // A bare name ends at a blank or "(", so a bare name at the very end of the
 // text needs a trailing blank.
 #pragma once
-#include "RightClickScript.h"
+#include "viewer/RightClickScript.h"
 #include <memory>
 #include <vector>
 

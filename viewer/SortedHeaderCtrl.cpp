@@ -1,4 +1,4 @@
-#include "SortedHeaderCtrl.h"
+#include "viewer/SortedHeaderCtrl.h"
 #include "afx/CDC.h"
 #include <initializer_list>
 

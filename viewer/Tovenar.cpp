@@ -1,5 +1,5 @@
 // Entry point of Tovenar, the report viewer.
-#include "ReportViewerApp.h"
+#include "viewer/ReportViewerApp.h"
 
 CReportViewerApp theApp;
 

@@ -1,4 +1,4 @@
-#include "XmlExport.h"
+#include "viewer/XmlExport.h"
 #include <string>
 
 namespace {

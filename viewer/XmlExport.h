@@ -6,7 +6,7 @@
 //   element named after its field's type.
 // Texts are escaped, so any value keeps the document readable.
 #pragma once
-#include "ExportedReport.h"
+#include "viewer/ExportedReport.h"
 
 class CXmlExport {
 public:

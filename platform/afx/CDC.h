@@ -14,6 +14,13 @@ public:
     operator HDC() const { return m_hDC; }
     BOOL Attach(HDC dc) { m_hDC = dc; return dc != nullptr; }
     HDC Detach() { HDC dc = m_hDC; m_hDC = nullptr; return dc; }
+    // A memory DC of this object's own, compatible with `dc` (the screen when null); DeleteDC ends it.
+    BOOL CreateCompatibleDC(CDC* dc) { return Attach(::CreateCompatibleDC(dc ? dc->m_hDC : nullptr)); }
+    BOOL DeleteDC() { HDC dc = Detach(); return dc ? ::DeleteDC(dc) : FALSE; }
+    BOOL BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY, DWORD rop)
+    {
+        return ::BitBlt(m_hDC, x, y, width, height, source->m_hDC, sourceX, sourceY, rop);
+    }
 
     HGDIOBJ SelectObject(HGDIOBJ object) { return ::SelectObject(m_hDC, object); }
     HGDIOBJ SelectStockObject(int index) { return ::SelectObject(m_hDC, ::GetStockObject(index)); }

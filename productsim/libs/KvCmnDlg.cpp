@@ -1,7 +1,7 @@
 // kvcmndlg: the product's About box.
 #define KVCMNDLG_BUILD
 #include "kvcmndlg.h"
-#include "SimLog.h"
+#include "productsim/simdata/SimLog.h"
 #include <string>
 
 int kvAboutBoxOp(const char* applicationName, HWND window, HICON icon, int)

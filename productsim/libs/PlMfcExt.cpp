@@ -1,8 +1,8 @@
 // plmfcext: extended help, offered as the data file says.
 #define PLMFCEXT_BUILD
 #include "plmfcext.h"
-#include "SimDataSource.h"
-#include "SimLog.h"
+#include "productsim/simdata/SimDataSource.h"
+#include "productsim/simdata/SimLog.h"
 #include <string>
 
 namespace plfx {

@@ -4,7 +4,7 @@
 #define LIBSELVOCMD_BUILD
 #include "libselvocmd.h"
 #include "libselvoks.h"
-#include "SimStatus.h"
+#include "productsim/simdata/SimStatus.h"
 #include <windows.h>
 #include <stdio.h>
 #include <string.h>

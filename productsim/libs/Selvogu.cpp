@@ -2,7 +2,7 @@
 // topic was asked for, and logs the call.
 #define LIBSELVOGU_BUILD
 #include "libselvogu.h"
-#include "SimLog.h"
+#include "productsim/simdata/SimLog.h"
 #include <string>
 
 int gu_help(HWND window, const char* topic, int command, int)

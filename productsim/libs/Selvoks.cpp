@@ -1,7 +1,7 @@
 // libselvoks: kernel start-up, messages, storage areas, string replacement.
 #define LIBSELVOKS_BUILD
 #include "libselvoks.h"
-#include "SimDataSource.h"
+#include "productsim/simdata/SimDataSource.h"
 #include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>

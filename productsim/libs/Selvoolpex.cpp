@@ -1,7 +1,7 @@
 // libselvoolpex: whether a repository is mounted.
 #define LIBSELVOOLPEX_BUILD
 #include "libselvoolpex.h"
-#include "SimDataSource.h"
+#include "productsim/simdata/SimDataSource.h"
 
 int olpex_utl_is_mounted_olpex_pname(const char* tag)
 {

@@ -1,8 +1,8 @@
 // libselvotbs: status texts and product facts.
 #define LIBSELVOTBS_BUILD
 #include "libselvotbs.h"
-#include "SimDataSource.h"
-#include "SimStatus.h"
+#include "productsim/simdata/SimDataSource.h"
+#include "productsim/simdata/SimStatus.h"
 #include <stdio.h>
 
 const char* tbs_strerror(int status)

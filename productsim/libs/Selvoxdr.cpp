@@ -4,8 +4,8 @@
 // handles that the caller deletes and closes.
 #define LIBSELVOXDR_BUILD
 #include "libselvoxdr.h"
-#include "SimDataSource.h"
-#include "SimStatus.h"
+#include "productsim/simdata/SimDataSource.h"
+#include "productsim/simdata/SimStatus.h"
 #include <string.h>
 #include <mutex>
 #include <set>

@@ -1,10 +1,10 @@
-#include "Application.h"
-#include "Entities.h"
-#include "OlpexObjects.h"
-#include "QelErrors.h"
-#include "QelText.h"
-#include "SimDataSource.h"
-#include "View.h"
+#include "productsim/qel/Application.h"
+#include "productsim/qel/Entities.h"
+#include "productsim/qel/OlpexObjects.h"
+#include "productsim/qel/QelErrors.h"
+#include "productsim/qel/QelText.h"
+#include "productsim/simdata/SimDataSource.h"
+#include "productsim/qel/View.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // by selector, repositories by tag or view path, and views by path, in the
 // data as it stands at each call.
 #pragma once
-#include "DualObject.h"
+#include "productsim/qel/DualObject.h"
 #include "Qel.h"
-#include "SimData.h"
+#include "productsim/simdata/SimData.h"
 #include <memory>
 #include <string>
 

@@ -1,9 +1,9 @@
-#include "ClassFactory.h"
-#include "Application.h"
-#include "QelErrors.h"
-#include "QelModule.h"
-#include "SimDataSource.h"
-#include "Tool.h"
+#include "productsim/qel/ClassFactory.h"
+#include "productsim/qel/Application.h"
+#include "productsim/qel/QelErrors.h"
+#include "productsim/qel/QelModule.h"
+#include "productsim/simdata/SimDataSource.h"
+#include "productsim/qel/Tool.h"
 
 STDMETHODIMP CClassFactory::QueryInterface(REFIID iid, void** object)
 {

@@ -3,8 +3,8 @@
 // collection shrink or grow while it is walked, and an element's marks can
 // make fetching it ("Item") fail or give nothing.
 #pragma once
-#include "DualObject.h"
-#include "QelErrors.h"
+#include "productsim/qel/DualObject.h"
+#include "productsim/qel/QelErrors.h"
 #include <memory>
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 // QueryInterface over the interface and the bases it derives from, IDispatch
 // through the type library, and ISupportErrorInfo for those interfaces.
 #pragma once
-#include "QelModule.h"
+#include "productsim/qel/QelModule.h"
 #include <oaidl.h>
 
 template <class Interface, class... Bases>

@@ -1,6 +1,6 @@
-#include "Entities.h"
-#include "Collections.h"
-#include "QelText.h"
+#include "productsim/qel/Entities.h"
+#include "productsim/qel/Collections.h"
+#include "productsim/qel/QelText.h"
 
 namespace {
 

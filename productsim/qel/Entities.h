@@ -2,10 +2,10 @@
 // through its dual interface, which derives from IKvEntity (name and
 // display text).
 #pragma once
-#include "DualObject.h"
+#include "productsim/qel/DualObject.h"
 #include "Qel.h"
-#include "QelErrors.h"
-#include "SimData.h"
+#include "productsim/qel/QelErrors.h"
+#include "productsim/simdata/SimData.h"
 #include <memory>
 #include <optional>
 #include <string>

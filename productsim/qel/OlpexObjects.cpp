@@ -1,7 +1,7 @@
-#include "OlpexObjects.h"
-#include "Collections.h"
-#include "QelErrors.h"
-#include "QelText.h"
+#include "productsim/qel/OlpexObjects.h"
+#include "productsim/qel/Collections.h"
+#include "productsim/qel/QelErrors.h"
+#include "productsim/qel/QelText.h"
 
 namespace {
 

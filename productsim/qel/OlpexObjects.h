@@ -1,9 +1,9 @@
 // A repository (OLPEX) with its type lists and hyperlinks, a hyperlink, and
 // a type.
 #pragma once
-#include "DualObject.h"
+#include "productsim/qel/DualObject.h"
 #include "Qel.h"
-#include "SimData.h"
+#include "productsim/simdata/SimData.h"
 #include <memory>
 #include <string>
 

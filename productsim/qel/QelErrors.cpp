@@ -1,5 +1,5 @@
-#include "QelErrors.h"
-#include "QelText.h"
+#include "productsim/qel/QelErrors.h"
+#include "productsim/qel/QelText.h"
 
 HRESULT QelError(HRESULT result, REFIID iid, const std::string& description)
 {

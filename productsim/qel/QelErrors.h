@@ -2,7 +2,7 @@
 // so that a caller's _com_error carries a readable description.
 #pragma once
 #include "Qel.h"
-#include "SimData.h"
+#include "productsim/simdata/SimData.h"
 #include <windows.h>
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 // Entry points of the in-process server.
-#include "QelModule.h"
-#include "ClassFactory.h"
+#include "productsim/qel/QelModule.h"
+#include "productsim/qel/ClassFactory.h"
 #include "Qel.h"
-#include "ServerRegistration.h"
+#include "productsim/qel/ServerRegistration.h"
 #include <mutex>
 #include <utility>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "QelText.h"
+#include "productsim/qel/QelText.h"
 
 BSTR QelAllocString(const std::string& text)
 {

@@ -1,4 +1,4 @@
-#include "ServerRegistration.h"
+#include "productsim/qel/ServerRegistration.h"
 #include "Qel.h"
 #include <oleauto.h>
 #include <olectl.h>

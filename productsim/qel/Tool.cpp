@@ -1,7 +1,7 @@
-#include "Tool.h"
-#include "QelErrors.h"
-#include "QelText.h"
-#include "SimDataSource.h"
+#include "productsim/qel/Tool.h"
+#include "productsim/qel/QelErrors.h"
+#include "productsim/qel/QelText.h"
+#include "productsim/simdata/SimDataSource.h"
 
 STDMETHODIMP CTool::Execute(BSTR command, BSTR* output)
 {

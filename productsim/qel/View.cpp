@@ -1,6 +1,6 @@
-#include "View.h"
-#include "QelErrors.h"
-#include "QelText.h"
+#include "productsim/qel/View.h"
+#include "productsim/qel/QelErrors.h"
+#include "productsim/qel/QelText.h"
 
 STDMETHODIMP CView::get_Path(BSTR* path)
 {

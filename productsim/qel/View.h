@@ -1,8 +1,8 @@
 // A view: its root folder and whether it is a snapshot view.
 #pragma once
-#include "DualObject.h"
+#include "productsim/qel/DualObject.h"
 #include "Qel.h"
-#include "SimData.h"
+#include "productsim/simdata/SimData.h"
 #include <memory>
 
 class CView : public CDualObject<IKvView> {

@@ -1,5 +1,5 @@
-#include "PerlRelay.h"
-#include "UnixPaths.h"
+#include "productsim/relay/PerlRelay.h"
+#include "productsim/relay/UnixPaths.h"
 #include <stdio.h>
 #include <stdlib.h>
 

@@ -1,5 +1,5 @@
 // kvperl.exe and perl.exe: run a Perl script with the host's perl.
-#include "PerlRelay.h"
+#include "productsim/relay/PerlRelay.h"
 #include <stdlib.h>
 
 int main(int argc, char** argv)

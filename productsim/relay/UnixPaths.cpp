@@ -1,4 +1,4 @@
-#include "UnixPaths.h"
+#include "productsim/relay/UnixPaths.h"
 #include <windows.h>
 
 namespace {

@@ -1,6 +1,6 @@
-#include "ProductInstaller.h"
-#include "Registry.h"
-#include "SimDataReader.h"
+#include "productsim/setup/ProductInstaller.h"
+#include "envlib/Registry.h"
+#include "productsim/simdata/SimDataReader.h"
 #include <windows.h>
 #include <stdio.h>
 #include <fstream>

@@ -1,7 +1,7 @@
 // KorvastSetup.exe: installs the simulated Korvast product into this prefix.
 //   KorvastSetup /install <payload folder> [<product home>]
 //   KorvastSetup /register | /unregister
-#include "ProductInstaller.h"
+#include "productsim/setup/ProductInstaller.h"
 #include <stdio.h>
 #include <string.h>
 

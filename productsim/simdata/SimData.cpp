@@ -1,4 +1,4 @@
-#include "SimData.h"
+#include "productsim/simdata/SimData.h"
 #include <string.h>
 
 bool SimEqualNoCase(const std::string& a, const std::string& b)

@@ -1,4 +1,4 @@
-#include "SimDataReader.h"
+#include "productsim/simdata/SimDataReader.h"
 #include <stdio.h>
 #include <stdlib.h>
 

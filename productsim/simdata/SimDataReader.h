@@ -3,7 +3,7 @@
 // names with blanks are written in double quotes. '#' starts a comment line.
 // The format is described in productsim/README.md.
 #pragma once
-#include "SimData.h"
+#include "productsim/simdata/SimData.h"
 #include <map>
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "SimDataSource.h"
-#include "SimDataReader.h"
+#include "productsim/simdata/SimDataSource.h"
+#include "productsim/simdata/SimDataReader.h"
 #include <mutex>
 
 namespace {

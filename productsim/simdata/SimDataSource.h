@@ -3,7 +3,7 @@
 // else "simdata.txt" beside the module (DLL) that asks. It is read again
 // whenever its time or size changed, so a test can rewrite it between calls.
 #pragma once
-#include "SimData.h"
+#include "productsim/simdata/SimData.h"
 #include <memory>
 #include <string>
 #include <windows.h>

@@ -1,5 +1,5 @@
-#include "SimLog.h"
-#include "SimDataSource.h"
+#include "productsim/simdata/SimLog.h"
+#include "productsim/simdata/SimDataSource.h"
 #include <windows.h>
 
 std::string CSimLog::Path()

@@ -1,4 +1,4 @@
-#include "SimTestData.h"
+#include "productsim/testing/SimTestData.h"
 #include <windows.h>
 
 std::string CSimTestData::ProgramFolder()

@@ -1,6 +1,6 @@
-#include "AutomationApplication.h"
-#include "ChildProcess.h"
-#include "ProductQueryFixture.h"
+#include "envlib/AutomationApplication.h"
+#include "tests/envlib/ChildProcess.h"
+#include "tests/envlib/ProductQueryFixture.h"
 
 // The Application object is kept for the rest of a process once created, so
 // its failed creation is tested first thing in a process of its own.

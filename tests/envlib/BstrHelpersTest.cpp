@@ -1,5 +1,5 @@
-#include "BstrHelpers.h"
-#include "BstrText.h"
+#include "envlib/BstrHelpers.h"
+#include "tests/envlib/BstrText.h"
 #include <gtest/gtest.h>
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "ChildProcess.h"
+#include "tests/envlib/ChildProcess.h"
 #include <windows.h>
 
 std::string ProgramFolder()

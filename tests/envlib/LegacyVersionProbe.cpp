@@ -1,8 +1,8 @@
 // Answers IsLegacyVersion in a process of its own. Exit code: bit 0 is the
 // answer once a CProductEnv exists; bit 1 the answer after the major version
 // was rewritten to the first argument (when one is given).
-#include "ProductEnv.h"
-#include "Registry.h"
+#include "envlib/ProductEnv.h"
+#include "envlib/Registry.h"
 
 int main(int argc, char** argv)
 {

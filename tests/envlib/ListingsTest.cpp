@@ -1,5 +1,5 @@
-#include "ProductQueryFixture.h"
-#include "ScratchFolder.h"
+#include "tests/envlib/ProductQueryFixture.h"
+#include "tests/support/ScratchFolder.h"
 #include <algorithm>
 #include <sstream>
 

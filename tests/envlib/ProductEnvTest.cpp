@@ -1,8 +1,8 @@
-#include "ProductEnv.h"
-#include "BstrText.h"
-#include "ChildProcess.h"
-#include "RegistryKeyBackup.h"
-#include "ScratchFolder.h"
+#include "envlib/ProductEnv.h"
+#include "tests/envlib/BstrText.h"
+#include "tests/envlib/ChildProcess.h"
+#include "tests/envlib/RegistryKeyBackup.h"
+#include "tests/support/ScratchFolder.h"
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "ProductQueryFixture.h"
+#include "tests/envlib/ProductQueryFixture.h"
 
 const char kProcessData[] =
     "olpex \\pvob kinds=polpex,sumolpex mounted\n"

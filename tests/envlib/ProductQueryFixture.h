@@ -1,11 +1,11 @@
 // Base of the tests of queries over the simulated product: the product with
 // a small process repository, the boxes shown, and a CProductEnv.
 #pragma once
-#include "BstrText.h"
-#include "MessageBoxWatcher.h"
-#include "ProductEnv.h"
-#include "QelErrors.h"
-#include "SimulatedProduct.h"
+#include "tests/envlib/BstrText.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "envlib/ProductEnv.h"
+#include "envlib/QelErrors.h"
+#include "tests/envlib/SimulatedProduct.h"
 #include <gtest/gtest.h>
 #include <string>
 

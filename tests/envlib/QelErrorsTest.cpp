@@ -1,5 +1,5 @@
-#include "QelErrors.h"
-#include "MessageBoxWatcher.h"
+#include "envlib/QelErrors.h"
+#include "tests/support/MessageBoxWatcher.h"
 #include <gtest/gtest.h>
 #include <stdexcept>
 

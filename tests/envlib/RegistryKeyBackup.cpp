@@ -1,4 +1,4 @@
-#include "RegistryKeyBackup.h"
+#include "tests/envlib/RegistryKeyBackup.h"
 
 namespace {
 bool CopyKey(HKEY fromRoot, const std::string& from, HKEY toRoot, const std::string& to)

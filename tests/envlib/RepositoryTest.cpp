@@ -1,4 +1,4 @@
-#include "ProductQueryFixture.h"
+#include "tests/envlib/ProductQueryFixture.h"
 
 namespace {
 const char kRepositories[] =

@@ -1,5 +1,5 @@
-#include "SimulatedProduct.h"
-#include "ChildProcess.h"
+#include "tests/envlib/SimulatedProduct.h"
+#include "tests/envlib/ChildProcess.h"
 #include <windows.h>
 #include <fstream>
 #include <sstream>

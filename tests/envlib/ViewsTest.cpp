@@ -1,6 +1,6 @@
-#include "ProductQueryFixture.h"
-#include "RegistryKeyBackup.h"
-#include "ScratchFolder.h"
+#include "tests/envlib/ProductQueryFixture.h"
+#include "tests/envlib/RegistryKeyBackup.h"
+#include "tests/support/ScratchFolder.h"
 #include <algorithm>
 
 namespace {

@@ -1,4 +1,4 @@
-#include "MessageBoxWatcher.h"
+#include "tests/support/MessageBoxWatcher.h"
 #include <gtest/gtest.h>
 
 TEST(MessageBoxWatcher, RecordsAndDismissesABox)

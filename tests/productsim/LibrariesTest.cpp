@@ -1,5 +1,5 @@
 // The maker's libraries over the product's data and over real folders.
-#include "SimTestData.h"
+#include "productsim/testing/SimTestData.h"
 #include "kvcmndlg.h"
 #include "libselvocmd.h"
 #include "libselvogu.h"
@@ -9,7 +9,7 @@
 #include "libselvotbs.h"
 #include "libselvoxdr.h"
 #include "plmfcext.h"
-#include "MessageBoxWatcher.h"
+#include "tests/support/MessageBoxWatcher.h"
 #include <gtest/gtest.h>
 #include <string.h>
 #include <fstream>

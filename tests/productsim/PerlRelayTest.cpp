@@ -1,7 +1,7 @@
 // kvperl.exe and perl.exe run a script with the host's perl and relay its
 // arguments, standard streams and exit code.
-#include "PerlRelay.h"
-#include "SimTestData.h"
+#include "productsim/relay/PerlRelay.h"
+#include "productsim/testing/SimTestData.h"
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <fstream>

@@ -1,7 +1,7 @@
 // The QEL server through COM: by vtable, by name through IDispatch, and its
 // error information.
 #include "Qel.h"
-#include "SimTestData.h"
+#include "productsim/testing/SimTestData.h"
 #include <comdef.h>
 #include <gtest/gtest.h>
 

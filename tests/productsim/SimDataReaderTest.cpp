@@ -1,6 +1,6 @@
 // The data file's reader: records, attributes, quoting, and the line named
 // in every complaint.
-#include "SimDataReader.h"
+#include "productsim/simdata/SimDataReader.h"
 #include <gtest/gtest.h>
 #include <string.h>
 

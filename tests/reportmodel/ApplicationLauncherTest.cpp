@@ -1,6 +1,6 @@
-#include "ApplicationLauncher.h"
-#include "MessageBoxWatcher.h"
-#include "ScratchFolder.h"
+#include "reportmodel/ApplicationLauncher.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/ScratchFolder.h"
 #include "afx/FileException.h"
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "CommandLineMap.h"
+#include "reportmodel/CommandLineMap.h"
 #include <gtest/gtest.h>
 
 namespace {

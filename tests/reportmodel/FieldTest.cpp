@@ -1,5 +1,5 @@
-#include "DateTimeText.h"
-#include "Field.h"
+#include "reportmodel/DateTimeText.h"
+#include "reportmodel/Field.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,5 +1,5 @@
-#include "Fields.h"
-#include "MessageBoxWatcher.h"
+#include "reportmodel/Fields.h"
+#include "tests/support/MessageBoxWatcher.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,5 +1,5 @@
-#include "FileInfo.h"
-#include "ScratchFolder.h"
+#include "reportmodel/FileInfo.h"
+#include "tests/support/ScratchFolder.h"
 #include <gtest/gtest.h>
 
 namespace {

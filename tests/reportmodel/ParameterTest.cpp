@@ -1,4 +1,4 @@
-#include "Parameter.h"
+#include "reportmodel/Parameter.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,5 +1,5 @@
-#include "MessageBoxWatcher.h"
-#include "Parameters.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "reportmodel/Parameters.h"
 #include <gtest/gtest.h>
 
 namespace {

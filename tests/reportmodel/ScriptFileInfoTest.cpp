@@ -1,5 +1,5 @@
-#include "ScriptFileInfo.h"
-#include "ScratchFolder.h"
+#include "reportmodel/ScriptFileInfo.h"
+#include "tests/support/ScratchFolder.h"
 #include <gtest/gtest.h>
 
 namespace {

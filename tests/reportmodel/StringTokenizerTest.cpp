@@ -1,5 +1,5 @@
-#include "StringTokenizer.h"
-#include "ReportModelStrings.h"
+#include "reportmodel/StringTokenizer.h"
+#include "reportmodel/ReportModelStrings.h"
 #include <gtest/gtest.h>
 
 TEST(StringTokenizer, LastTokenIsOnlyInTheRemainder)

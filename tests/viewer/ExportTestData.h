@@ -1,8 +1,8 @@
 // A small report for the export tests: three visible fields (one of them
 // without a type) and a hidden one.
 #pragma once
-#include "ExportedReport.h"
-#include "MessageBoxWatcher.h"
+#include "viewer/ExportedReport.h"
+#include "tests/support/MessageBoxWatcher.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>

@@ -1,5 +1,5 @@
-#include "FileExportDialog.h"
-#include "DialogUser.h"
+#include "viewer/FileExportDialog.h"
+#include "tests/viewer/DialogUser.h"
 #include <gtest/gtest.h>
 #include <string>
 

@@ -1,10 +1,10 @@
 // Start-up of the viewer: the switches of its command line and the script's
 // self-description filling what they leave empty.
-#include "CommandLineMap.h"
-#include "Fields.h"
-#include "MessageBoxWatcher.h"
-#include "ReportViewerApp.h"
-#include "RightClickScripts.h"
+#include "reportmodel/CommandLineMap.h"
+#include "reportmodel/Fields.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "viewer/ReportViewerApp.h"
+#include "viewer/RightClickScripts.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,11 +1,11 @@
 // The viewer dialog driven through its real window, with the test child
 // program as the report script.
-#include "DialogDriver.h"
-#include "DialogUser.h"
-#include "MessageBoxWatcher.h"
-#include "ReportViewerDlg.h"
-#include "Resource.h"
-#include "RightClickScripts.h"
+#include "tests/viewer/DialogDriver.h"
+#include "tests/viewer/DialogUser.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "viewer/ReportViewerDlg.h"
+#include "viewer/Resource.h"
+#include "viewer/RightClickScripts.h"
 #include <gtest/gtest.h>
 #include <commctrl.h>
 #include <fstream>

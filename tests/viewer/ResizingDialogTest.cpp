@@ -1,8 +1,8 @@
 // The resizing dialog base over the viewer's dialog template: anchored
 // controls, the least size, the size grip and the size kept in the profile.
-#include "DialogDriver.h"
-#include "ResizingDialog.h"
-#include "Resource.h"
+#include "tests/viewer/DialogDriver.h"
+#include "viewer/ResizingDialog.h"
+#include "viewer/Resource.h"
 #include <gtest/gtest.h>
 
 using namespace DialogDriver;

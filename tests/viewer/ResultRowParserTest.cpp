@@ -1,6 +1,6 @@
 // The text format of result rows: lines, separators and how values fill a row.
-#include "ResultRowParser.h"
-#include "MessageBoxWatcher.h"
+#include "viewer/ResultRowParser.h"
+#include "tests/support/MessageBoxWatcher.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "ResultsExport.h"
-#include "DialogUser.h"
-#include "ExportTestData.h"
-#include "ScratchFolder.h"
-#include "TestFiles.h"
+#include "viewer/ResultsExport.h"
+#include "tests/viewer/DialogUser.h"
+#include "tests/viewer/ExportTestData.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/viewer/TestFiles.h"
 #include <gtest/gtest.h>
 
 namespace {

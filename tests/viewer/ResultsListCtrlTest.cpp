@@ -1,7 +1,7 @@
 // The results list over a real list-view window: key ordering, insertion in
 // key order, heading clicks and the cell texts.
-#include "MessageBoxWatcher.h"
-#include "ResultsListCtrl.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "viewer/ResultsListCtrl.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>

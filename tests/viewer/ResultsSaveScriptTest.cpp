@@ -1,7 +1,7 @@
-#include "ResultsSaveScript.h"
-#include "ExportTestData.h"
-#include "ScratchFolder.h"
-#include "TestFiles.h"
+#include "viewer/ResultsSaveScript.h"
+#include "tests/viewer/ExportTestData.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/viewer/TestFiles.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,7 +1,7 @@
-#include "RightClickScript.h"
-#include "MessageBoxWatcher.h"
-#include "ScratchFolder.h"
-#include "TestFiles.h"
+#include "viewer/RightClickScript.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/viewer/TestFiles.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>

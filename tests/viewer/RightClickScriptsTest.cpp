@@ -1,5 +1,5 @@
-#include "RightClickScripts.h"
-#include "MessageBoxWatcher.h"
+#include "viewer/RightClickScripts.h"
+#include "tests/support/MessageBoxWatcher.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,7 +1,7 @@
 // Tovenar.exe as a whole, started with a command line of switches the way the
 // builder starts it, with the test child program as the report script. A
 // localized resource library lies beside it (res\Tovenar.dll, texts in German).
-#include "Resource.h"
+#include "viewer/Resource.h"
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "XmlExport.h"
-#include "ExportTestData.h"
-#include "ScratchFolder.h"
-#include "TestFiles.h"
+#include "viewer/XmlExport.h"
+#include "tests/viewer/ExportTestData.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/viewer/TestFiles.h"
 #include <gtest/gtest.h>
 
 namespace {

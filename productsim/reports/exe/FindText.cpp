@@ -1,6 +1,6 @@
 // Report program: the lines of the files under the chosen view folders that
 // contain a text.
-#include "ReportArguments.h"
+#include "productsim/reports/exe/ReportArguments.h"
 #include <windows.h>
 #include <stdio.h>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "ReportArguments.h"
+#include "productsim/reports/exe/ReportArguments.h"
 
 CReportArguments::CReportArguments(int argc, char** argv)
 {

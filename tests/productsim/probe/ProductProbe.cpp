@@ -2,7 +2,7 @@
 // settings, the registered views, and whether the Application object can be
 // created. The install test compares it with what it expects.
 #include "Qel.h"
-#include "Registry.h"
+#include "envlib/Registry.h"
 #include <comdef.h>
 #include <stdio.h>
 #include <string>

@@ -4,12 +4,12 @@
 // figure is also given as a multiple of it.
 //   viewer_benchmark [<report program>]
 // The default report is Hundred_Thousand_Rows.exe beside this program.
-#include "DialogDriver.h"
-#include "ReportViewerDlg.h"
-#include "ScriptFileInfo.h"
-#include "ScriptOutput.h"
-#include "XmlExport.h"
-#include "Resource.h"
+#include "tests/viewer/DialogDriver.h"
+#include "viewer/ReportViewerDlg.h"
+#include "reportmodel/ScriptFileInfo.h"
+#include "tests/viewer/e2e/ScriptOutput.h"
+#include "viewer/XmlExport.h"
+#include "viewer/Resource.h"
 #include <commctrl.h>
 #include <cstdio>
 #include <string>

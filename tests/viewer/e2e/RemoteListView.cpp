@@ -1,4 +1,4 @@
-#include "RemoteListView.h"
+#include "tests/viewer/e2e/RemoteListView.h"
 #include <commctrl.h>
 
 RemoteListView::RemoteListView(HWND list, HANDLE process)

@@ -1,4 +1,4 @@
-#include "ScriptOutput.h"
+#include "tests/viewer/e2e/ScriptOutput.h"
 #include <windows.h>
 
 namespace ScriptOutput {

@@ -1,10 +1,10 @@
 // Tovenar.exe of the installed product, started as the builder starts it,
 // on the product's sample reports of every kind; the test plays the user
 // from its own process and checks what the viewer shows and saves.
-#include "ViewerProcess.h"
-#include "ScriptOutput.h"
-#include "DialogUser.h"
-#include "Resource.h"
+#include "tests/viewer/e2e/ViewerProcess.h"
+#include "tests/viewer/e2e/ScriptOutput.h"
+#include "tests/viewer/DialogUser.h"
+#include "viewer/Resource.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <fstream>

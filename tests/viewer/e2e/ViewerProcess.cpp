@@ -1,5 +1,5 @@
-#include "ViewerProcess.h"
-#include "Resource.h"
+#include "tests/viewer/e2e/ViewerProcess.h"
+#include "viewer/Resource.h"
 #include <cstring>
 
 namespace {
