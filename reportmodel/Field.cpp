@@ -1,6 +1,8 @@
 #include "reportmodel/Field.h"
 #include "reportmodel/DateTimeText.h"
 #include <cstdio>
+#include <cstring>
+#include <mbstring.h>
 
 namespace {
 
@@ -31,6 +33,12 @@ int DefaultWidth(const CString& type)
     return kOtherTypeWidth;
 }
 
+// The blanks that CString's Trim removes.
+bool IsTrimSpace(char ch)
+{
+    return ch == ' ' || (ch >= '\t' && ch <= '\r');
+}
+
 int ReadNumber(const CString& text)
 {
     int number = 0;
@@ -45,17 +53,56 @@ int Order(T left, T right)
 
 }
 
+const std::shared_ptr<CField::Settings>& CField::DefaultSettings()
+{
+    static const std::shared_ptr<Settings> defaults = std::make_shared<Settings>();
+    return defaults;
+}
+
+CField::CField() : m_settings(DefaultSettings()) {}
+
+CField::CField(const char* name) : m_settings(DefaultSettings())
+{
+    SetName(name);
+}
+
+CField::CField(const CField& other) : m_settings(other.m_settings), m_value(other.m_value) {}
+
+CField& CField::operator=(const CField& other)
+{
+    if (this != &other) {
+        m_value = other.m_value;
+        m_settings = other.m_settings;
+        ForgetSortKey();
+    }
+    return *this;
+}
+
+CField::~CField()
+{
+    ForgetSortKey();
+}
+
+// Copies share their settings until one of them changes its own.
+CField::Settings& CField::EditSettings()
+{
+    if (m_settings.use_count() > 1)
+        m_settings = std::make_shared<Settings>(*m_settings);
+    return *m_settings;
+}
+
 void CField::SetType(const char* type)
 {
-    m_type = type;
-    m_width = DefaultWidth(m_type);
-    m_sortKind = SortKindOf(m_type);
+    Settings& settings = EditSettings();
+    settings.type = type;
+    settings.width = DefaultWidth(settings.type);
+    settings.sortKind = SortKindOf(settings.type);
 }
 
 void CField::SetValue(const _variant_t& value)
 {
     m_value = value;
-    m_sortKeyReady = false;
+    ForgetSortKey();
 }
 
 CString CField::GetValueText() const
@@ -67,6 +114,36 @@ CString CField::GetValueText() const
     }
 }
 
+// A filter looks into every value of every row: short texts are converted on
+// the stack rather than through three copies on the heap.
+bool CField::ValueContains(const char* lowered) const
+{
+    char buffer[256];
+    int length = 0;
+    if (m_value.vt == VT_BSTR && m_value.bstrVal) {
+        const int wideLength = static_cast<int>(SysStringLen(m_value.bstrVal));
+        length = WideCharToMultiByte(CP_ACP, 0, m_value.bstrVal, wideLength, buffer, sizeof buffer - 1, nullptr, nullptr);
+        if (length == 0 && wideLength > 0)
+            length = -1;
+    } else if (m_value.vt != VT_BSTR) {
+        length = -1;
+    }
+    if (length < 0) {
+        CString text = GetValueText();
+        return text.Trim().MakeLower().Find(lowered) >= 0;
+    }
+    buffer[length] = '\0';
+    char* first = buffer;
+    char* end = buffer + strlen(buffer);
+    while (first < end && IsTrimSpace(*first))
+        ++first;
+    while (end > first && IsTrimSpace(end[-1]))
+        --end;
+    *end = '\0';
+    _mbslwr(reinterpret_cast<unsigned char*>(first));
+    return strstr(first, lowered) != nullptr;
+}
+
 CField::SortKind CField::SortKindOf(const CString& type)
 {
     if (type.CompareNoCase("Integer") == 0 || type.CompareNoCase("time_t") == 0)
@@ -76,19 +153,28 @@ CField::SortKind CField::SortKindOf(const CString& type)
     return SortKind::Text;
 }
 
+void CField::ForgetSortKey() const
+{
+    if (m_sortKeyReady && m_sortKeyKind == SortKind::Text)
+        delete[] m_sortKey.text;
+    m_sortKey.number = 0;
+    m_sortKeyReady = false;
+}
+
 void CField::PrepareSortKey(SortKind kind) const
 {
     if (m_sortKeyReady && m_sortKeyKind == kind)
         return;
+    ForgetSortKey();
     CString text = GetValueText().Trim();
-    m_sortNumber = 0;
-    m_sortText.Empty();
-    if (kind == SortKind::Number)
-        m_sortNumber = ReadNumber(text);
-    else if (kind == SortKind::DateTime)
-        m_sortNumber = ParseDateTimeText(text);
-    else
-        m_sortText = text;
+    if (kind == SortKind::Number) {
+        m_sortKey.number = ReadNumber(text);
+    } else if (kind == SortKind::DateTime) {
+        m_sortKey.number = ParseDateTimeText(text);
+    } else {
+        m_sortKey.text = new char[text.GetLength() + 1];
+        memcpy(m_sortKey.text, text.GetString(), text.GetLength() + 1);
+    }
     m_sortKeyKind = kind;
     m_sortKeyReady = true;
 }
@@ -96,9 +182,11 @@ void CField::PrepareSortKey(SortKind kind) const
 // Both values are read under this field's type, whatever the other's type.
 int CField::Compare(const CField& other) const
 {
-    PrepareSortKey(m_sortKind);
-    other.PrepareSortKey(m_sortKind);
-    if (m_sortKind == SortKind::Text)
-        return m_sortText.CompareNoCase(other.m_sortText);
-    return Order(m_sortNumber, other.m_sortNumber);
+    const SortKind kind = m_settings->sortKind;
+    PrepareSortKey(kind);
+    other.PrepareSortKey(kind);
+    if (kind == SortKind::Text)
+        return _mbsicmp(reinterpret_cast<const unsigned char*>(m_sortKey.text),
+                        reinterpret_cast<const unsigned char*>(other.m_sortKey.text));
+    return Order(m_sortKey.number, other.m_sortKey.number);
 }

@@ -1,6 +1,8 @@
 // The fields of a report's result rows, parsed from the script's fields header:
 //   "Name"(type, rightclick, sort 1, initial_width 25) "Other"(string, hidden) Bare(Integer)
 // The viewer parses the header once and copies that model for every result row.
+// A copy shares what the header decides (columns, sort order, header text and
+// each field's settings) with the model; only the values are its own.
 #pragma once
 #include "reportmodel/Field.h"
 #include <map>
@@ -9,7 +11,7 @@
 
 class CFields {
 public:
-    CFields() = default;
+    CFields();
     CFields(const CFields& other);
     CFields& operator=(const CFields& other);
     virtual ~CFields() = default;
@@ -25,40 +27,29 @@ public:
     int GetColumn(int index) const;
     // The first field shown in a column, -1 when none is.
     int FindFieldOfColumn(int column) const;
-    CField* GetRightClickField() const { return m_rightClickField; }
+    CField* GetRightClickField() const { return GetAt(m_rightClickIndex); }
     int GetRightClickIndex() const { return m_rightClickIndex; }
     // Sort order number to field index, ascending by order number.
-    const std::map<int, int>& GetSortOrder() const { return m_sortOrder; }
-    const CString& GetHeaderText() const { return m_headerText; }
+    const std::map<int, int>& GetSortOrder() const { return m_layout->sortOrder; }
+    const CString& GetHeaderText() const { return m_layout->headerText; }
 
     // True when the filter is empty or some field's value holds it (without case).
     bool Match(const char* filter) const;
 
 private:
+    friend class CFieldsParser;
+
+    // What the header decides for every row.
+    struct Layout {
+        std::map<int, int> sortOrder;
+        // By field index: the column number, or -1 for a hidden field.
+        std::vector<int> columns;
+        CString headerText;
+    };
+
     void CopyFrom(const CFields& other);
-    void ResetParseState();
 
-    bool ReadField();
-    bool ReadAttributeList();
-    bool ApplyAttributeList(const CString& list);
-    bool ApplyAttribute(const CString& attribute);
-    bool AddSortOrder(const CString& value);
-    void SetWidth(const CString& value);
-    void SetPendingColumn();
-    void SetColumnOfCurrentField();
-    bool AtEnd() const { return m_position >= m_headerText.GetLength(); }
-    char CurrentChar() const { return m_headerText[m_position]; }
-
-    std::vector<std::unique_ptr<CField>> m_fields;
-    std::map<int, int> m_sortOrder;
-    std::vector<int> m_columns;
-    int m_position = 0;
-    CString m_headerText;
-    CField* m_currentField = nullptr;
-    CField* m_rightClickField = nullptr;
+    std::vector<CField> m_fields;
+    std::shared_ptr<Layout> m_layout;
     int m_rightClickIndex = -1;
-    bool m_listAllowed = false;
-    int m_currentIndex = -1;
-    int m_columnCounter = 0;
-    bool m_emptyName = false;
 };

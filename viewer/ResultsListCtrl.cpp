@@ -2,6 +2,8 @@
 #include "viewer/ReportViewerDlg.h"
 #include "viewer/Resource.h"
 #include "afx/CDC.h"
+#include <algorithm>
+#include <unordered_set>
 
 namespace {
 // Dispatching messages is a round trip to the window server, far dearer than a
@@ -25,17 +27,65 @@ void CResultsListCtrl::PreSubclassWindow()
 
 BOOL CResultsListCtrl::InsertRow(CFields* row)
 {
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = FindInsertPosition(row);
-    item.pszText = LPSTR_TEXTCALLBACKA;
-    item.lParam = reinterpret_cast<LPARAM>(row);
-    return InsertItem(&item) != -1;
+    // Messages dispatched during the search may have emptied the list.
+    const int item = std::min(FindInsertPosition(row), ItemCount());
+    m_rows.insert(m_rows.begin() + item, row);
+    if (!SetItemCountEx(ItemCount(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL))
+        return FALSE;
+    ShiftSelection(item);
+    return TRUE;
+}
+
+BOOL CResultsListCtrl::DeleteAllItems()
+{
+    m_rows.clear();
+    return CListCtrl::DeleteAllItems();
+}
+
+CFields* CResultsListCtrl::GetRow(int item) const
+{
+    return item >= 0 && item < ItemCount() ? m_rows[item] : nullptr;
+}
+
+// An owner-data list view keeps its selection by item number, not with the row.
+void CResultsListCtrl::ShiftSelection(int item)
+{
+    if (GetSelectedCount() == 0)
+        return;
+    std::vector<int> selected;
+    for (int next = GetNextItem(item - 1, LVNI_SELECTED); next >= 0 && next < ItemCount() - 1;
+         next = GetNextItem(next, LVNI_SELECTED))
+        selected.push_back(next);
+    for (auto moved = selected.rbegin(); moved != selected.rend(); ++moved) {
+        SetItemState(*moved, 0, LVIS_SELECTED);
+        SetItemState(*moved + 1, LVIS_SELECTED, LVIS_SELECTED);
+    }
+}
+
+std::vector<CFields*> CResultsListCtrl::SelectedRows() const
+{
+    std::vector<CFields*> rows;
+    if (GetSelectedCount() == 0)
+        return rows;
+    for (int item = GetNextItem(-1, LVNI_SELECTED); item >= 0; item = GetNextItem(item, LVNI_SELECTED))
+        rows.push_back(GetRow(item));
+    return rows;
+}
+
+void CResultsListCtrl::SelectRows(const std::vector<CFields*>& rows)
+{
+    if (rows.empty())
+        return;
+    SetItemState(-1, 0, LVIS_SELECTED);
+    const std::unordered_set<CFields*> wanted(rows.begin(), rows.end());
+    for (int item = 0; item < ItemCount(); ++item)
+        if (wanted.count(m_rows[item]))
+            SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
 }
 
 int CResultsListCtrl::FindInsertPosition(const CFields* row)
 {
-    int count = GetItemCount();
+    int count = ItemCount();
     if (m_sortKeys.empty())
         return count;
     if (count == 0)
@@ -47,15 +97,18 @@ int CResultsListCtrl::FindInsertPosition(const CFields* row)
     int middle = 0;
     while (low <= high) {
         middle = low + (high - low) / 2;
-        int order = CompareRows(newRow, static_cast<LPARAM>(GetItemData(middle)), reinterpret_cast<LPARAM>(&ascending));
+        int order = CompareRows(newRow, reinterpret_cast<LPARAM>(m_rows[middle]), reinterpret_cast<LPARAM>(&ascending));
         if (!KeepResponsive())
             return 0;
+        // The messages may have changed the list.
+        if (middle >= ItemCount())
+            return ItemCount();
         if (order >= 0)
             low = middle + 1;
         else
             high = middle - 1;
     }
-    int order = CompareRows(newRow, static_cast<LPARAM>(GetItemData(middle)), reinterpret_cast<LPARAM>(&ascending));
+    int order = CompareRows(newRow, reinterpret_cast<LPARAM>(m_rows[middle]), reinterpret_cast<LPARAM>(&ascending));
     return order < 0 ? middle : middle + 1;
 }
 
@@ -101,7 +154,7 @@ int CALLBACK CResultsListCtrl::CompareRows(LPARAM rowA, LPARAM rowB, LPARAM sort
 BOOL CResultsListCtrl::SortRows(const SortKeys& keys, BOOL ascending)
 {
     m_sortKeys = keys;
-    if (GetItemCount() == 0 || m_sortKeys.empty())
+    if (ItemCount() == 0 || m_sortKeys.empty())
         return TRUE;
     const CFields* firstRow = GetRow(0);
     if (m_sortKeys.size() == 1 && firstRow && (GetStyle() & LVS_TYPEMASK) == LVS_REPORT) {
@@ -109,8 +162,14 @@ BOOL CResultsListCtrl::SortRows(const SortKeys& keys, BOOL ascending)
         if (column >= 0)
             m_header.SetSortColumn(column, ascending);
     }
+    const std::vector<CFields*> selected = SelectedRows();
     SortInfo info = { &m_sortKeys, ascending };
-    return SortItems(&CompareRows, reinterpret_cast<DWORD_PTR>(&info));
+    std::stable_sort(m_rows.begin(), m_rows.end(), [&info](const CFields* a, const CFields* b) {
+        return CompareRows(reinterpret_cast<LPARAM>(a), reinterpret_cast<LPARAM>(b), reinterpret_cast<LPARAM>(&info)) < 0;
+    });
+    SelectRows(selected);
+    Invalidate();
+    return TRUE;
 }
 
 BOOL CResultsListCtrl::ResortRows()
@@ -121,7 +180,7 @@ BOOL CResultsListCtrl::ResortRows()
 void CResultsListCtrl::OnColumnClick(NMHDR* notify, LRESULT* result)
 {
     *result = 0;
-    const CFields* firstRow = GetItemCount() > 0 ? GetRow(0) : nullptr;
+    const CFields* firstRow = GetRow(0);
     if (!m_finished || !firstRow)
         return;
     int column = reinterpret_cast<NMLISTVIEW*>(notify)->iSubItem;
@@ -152,7 +211,7 @@ CString CResultsListCtrl::GetCellText(int item, int column) const
 
 LRESULT CResultsListCtrl::DrawEmptyListText(WPARAM dcHandle, LPARAM)
 {
-    if (!m_finished || GetItemCount() > 0)
+    if (!m_finished || ItemCount() > 0)
         return Default();
     Default();
     CRect area;

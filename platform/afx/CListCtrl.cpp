@@ -9,6 +9,14 @@ DWORD_PTR CListCtrl::GetItemData(int item) const
     return static_cast<DWORD_PTR>(entry.lParam);
 }
 
+BOOL CListCtrl::SetItemState(int item, UINT state, UINT mask)
+{
+    LVITEMA entry = {};
+    entry.state = state;
+    entry.stateMask = mask;
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&entry)));
+}
+
 int CListCtrl::InsertColumn(int column, const char* heading, int format, int width)
 {
     LVCOLUMNA entry = {};

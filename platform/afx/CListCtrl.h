@@ -9,6 +9,10 @@ public:
     int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
     BOOL DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
     int InsertItem(const LVITEMA* item) { return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(item))); }
+    // Owner-data lists: the number of items, with the LVSICF_ flags.
+    BOOL SetItemCountEx(int count, DWORD flags) { return static_cast<BOOL>(SendMessage(LVM_SETITEMCOUNT, count, flags)); }
+    // Item -1: every item.
+    BOOL SetItemState(int item, UINT state, UINT mask);
     DWORD_PTR GetItemData(int item) const;
     UINT GetSelectedCount() const { return static_cast<UINT>(SendMessage(LVM_GETSELECTEDCOUNT)); }
     // The next item after `start` (-1: from the beginning) with the LVNI_ flags; -1 when none.

@@ -146,6 +146,18 @@ TEST(Fields, CopyIsAnIndependentRow)
     assigned = row;
     EXPECT_STREQ("13", assigned.GetAt(1)->GetValueText());
     EXPECT_EQ(assigned.GetAt(0), assigned.GetRightClickField());
+
+    // Rows share what the header decided; changing it in one changes no other.
+    row.GetAt(1)->SetWidth(40);
+    row.GetAt(1)->SetName("Renamed");
+    EXPECT_EQ(40, row.GetAt(1)->GetWidth());
+    EXPECT_EQ(2, model.GetAt(1)->GetWidth());
+    EXPECT_STREQ("Size", assigned.GetAt(1)->GetName());
+    ASSERT_TRUE(ParseBoxes(model, "\"Other\"(string)", true).empty());
+    EXPECT_EQ(2, row.GetCount());
+    EXPECT_EQ(0, row.GetColumn(1));
+    EXPECT_STREQ("\"Key\"(string, hidden, rightclick) \"Size\"(Integer, sort 1)", row.GetHeaderText());
+    EXPECT_EQ(1u, row.GetSortOrder().size());
 }
 
 TEST(Fields, MatchLooksIntoEveryValueWithoutCase)
@@ -162,4 +174,10 @@ TEST(Fields, MatchLooksIntoEveryValueWithoutCase)
     EXPECT_TRUE(row.Match("KEY"));
     EXPECT_FALSE(row.Match("branch  "));
     EXPECT_FALSE(row.Match("absent"));
+
+    row.GetAt(0)->SetValue(_variant_t(std::string(300, 'x').append("Tail ").c_str()));
+    row.GetAt(1)->SetValue(_variant_t(1234L));
+    EXPECT_TRUE(row.Match("xtail")) << "a value longer than any short buffer";
+    EXPECT_FALSE(row.Match("tail "));
+    EXPECT_TRUE(row.Match("23")) << "a number is matched as its text";
 }

@@ -13,7 +13,7 @@ protected:
     {
         ASSERT_TRUE(m_model.Parse("\"Name\"(string) \"Size\"(Integer) \"Hidden\"(string, hidden) \"When\"(kvtime)"));
         m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr);
-        HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 600, 400, m_parent,
+        HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA, 0, 0, 600, 400, m_parent,
                                     reinterpret_cast<HMENU>(1070), nullptr, nullptr);
         ASSERT_TRUE(m_list.SubclassWindow(list));
         for (int column = 0; column < 3; ++column)
@@ -108,4 +108,37 @@ TEST_F(ResultsListCtrlTest, InsertsALargeReportQuicklyWhileKeepingTheWindowRespo
     ASSERT_EQ(rowCount, m_list.GetItemCount());
     for (int item = 1; item < rowCount; item += 997)
         ASSERT_LE(atoi(m_list.GetCellText(item - 1, 1)), atoi(m_list.GetCellText(item, 1)));
+}
+
+namespace {
+std::vector<std::string> SelectedNames(CResultsListCtrl& list)
+{
+    std::vector<std::string> names;
+    for (int item = list.GetNextItem(-1, LVNI_SELECTED); item >= 0; item = list.GetNextItem(item, LVNI_SELECTED))
+        names.push_back(static_cast<const char*>(list.GetCellText(item, 0)));
+    return names;
+}
+}
+
+// The list view keeps the selection by item number; the rows move under it.
+TEST_F(ResultsListCtrlTest, SelectionStaysWithItsRowsThroughInsertionsSortsAndEmptying)
+{
+    m_list.SetSortKeys({ { 1, 1 } });
+    for (CFields* row : { Row("b", "20"), Row("d", "40"), Row("e", "50") })
+        m_list.InsertRow(row);
+    m_list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    m_list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    m_list.InsertRow(Row("a", "10"));
+    m_list.InsertRow(Row("c", "30"));
+    EXPECT_EQ(std::vector<std::string>({ "a", "b", "c", "d", "e" }), Names());
+    EXPECT_EQ(std::vector<std::string>({ "d", "e" }), SelectedNames(m_list));
+
+    m_list.SortRows({ { 1, 0 } }, FALSE);
+    EXPECT_EQ(std::vector<std::string>({ "e", "d", "c", "b", "a" }), Names());
+    EXPECT_EQ(std::vector<std::string>({ "e", "d" }), SelectedNames(m_list));
+
+    m_list.DeleteAllItems();
+    EXPECT_EQ(0, m_list.GetItemCount());
+    EXPECT_EQ(nullptr, m_list.GetRow(0));
+    EXPECT_EQ(0u, m_list.GetSelectedCount());
 }

@@ -1,6 +1,8 @@
 // Report program for measuring the viewer: 100,000 rows of six fields of
-// mixed kinds, made up quickly and always the same.
+// mixed kinds, made up quickly and always the same; an argument gives
+// another number of rows.
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 namespace {
@@ -34,10 +36,11 @@ int main(int argc, char** argv)
                "\"Owner\"(string) \"Changed\"(kvtime)\n");
         return 0;
     }
+    const int rows = argc > 1 ? atoi(argv[1]) : 100000;
     static char buffer[1 << 20];
     setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
     char created[32], changed[32];
-    for (int row = 1; row <= 100000; ++row) {
+    for (int row = 1; row <= rows; ++row) {
         PrintKvTime(created, Next());
         PrintKvTime(changed, Next());
         printf("%d;%s;%s_%u.c;%u;%s;%s\n", row, created, kWords[Next() % 8], Next() % 1000, Next() % 500000,

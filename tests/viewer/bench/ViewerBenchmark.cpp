@@ -1,8 +1,9 @@
 // Measures the viewer's handling of a large report: the real dialog in a real
 // window runs the report program and the user's commands are sent to it. The
 // baseline is the same report's output read through a plain pipe; every
-// figure is also given as a multiple of it.
-//   viewer_benchmark [<report program>]
+// figure is also given as a multiple of it. Memory is the peak working set
+// during the run above that of the dialog without rows.
+//   viewer_benchmark [<report program> [<argument text>]]
 // The default report is Hundred_Thousand_Rows.exe beside this program.
 #include "tests/viewer/DialogDriver.h"
 #include "viewer/ReportViewerDlg.h"
@@ -11,7 +12,10 @@
 #include "viewer/XmlExport.h"
 #include "viewer/Resource.h"
 #include <commctrl.h>
+#include <psapi.h>
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,6 +38,14 @@ private:
     LARGE_INTEGER m_start;
 };
 
+size_t WorkingSet()
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.WorkingSetSize;
+}
+
 // The viewer dialog, opened up for what Save As would write.
 class BenchmarkDlg : public CReportViewerDlg {
 public:
@@ -51,6 +63,14 @@ class Measurement {
 public:
     Measurement(BenchmarkDlg& dialog, size_t rows) : m_dialog(dialog), m_rows(rows) {}
 
+    // Runs until the report has ended and every row is listed, measures the
+    // user's commands and closes the window.
+    Measurement& Measuring()
+    {
+        m_measure = true;
+        return *this;
+    }
+
     void Run()
     {
         s_current = this;
@@ -61,6 +81,9 @@ public:
         s_current = nullptr;
     }
     const std::vector<Figure>& Figures() const { return m_figures; }
+    size_t PeakWorkingSet() const { return m_peakWorkingSet; }
+    // Time from the close command to the end of DoModal.
+    double CloseSeconds() const { return m_closeClock.Seconds(); }
 
 private:
     static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
@@ -79,6 +102,12 @@ private:
     {
         if (m_done || !m_dialog.m_hWnd)
             return;
+        m_peakWorkingSet = std::max(m_peakWorkingSet, WorkingSet());
+        if (!m_measure) {
+            if (HasFinalStatus())
+                Close();
+            return;
+        }
         if (m_parsedAt < 0 && m_dialog.GetRowCount() == m_rows)
             m_parsedAt = m_clock.Seconds();
         ReportProgress();
@@ -93,7 +122,16 @@ private:
         MeasureFilter("wishlist", "refill with a filter (wishlist)");
         MeasureFilter("", "refill without the filter");
         MeasureXml();
-        EndDialog(m_dialog.m_hWnd, IDOK);
+        m_peakWorkingSet = std::max(m_peakWorkingSet, WorkingSet());
+        Close();
+    }
+
+    // The Close button.
+    void Close()
+    {
+        m_done = true;
+        m_closeClock.Restart();
+        SendMessageA(m_dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     }
 
     // A line on standard error every few seconds while the rows come in.
@@ -164,6 +202,9 @@ private:
     BenchmarkDlg& m_dialog;
     size_t m_rows;
     Stopwatch m_clock;
+    Stopwatch m_closeClock;
+    bool m_measure = false;
+    size_t m_peakWorkingSet = 0;
     double m_parsedAt = -1;
     double m_lastProgress = 0;
     bool m_busy = false;
@@ -181,6 +222,33 @@ std::string DefaultReport()
     return report.substr(0, report.rfind('\\') + 1) + "Hundred_Thousand_Rows.exe";
 }
 
+// Non-empty lines, as the viewer counts rows.
+size_t CountRows(const std::string& output)
+{
+    size_t rows = 0;
+    for (size_t start = output.find_first_not_of("\r\n"); start != std::string::npos;
+         start = output.find_first_not_of("\r\n", output.find_first_of("\r\n", start)))
+        ++rows;
+    return rows;
+}
+
+// The working set of the dialog with the report asked for no rows.
+size_t EmptyDialogWorkingSet(const CString& commandLine, CFields& fieldModel)
+{
+    BenchmarkDlg dialog;
+    dialog.SetScriptCommand(commandLine);
+    dialog.SetParameters("0");
+    dialog.SetFields(&fieldModel);
+    Measurement measurement(dialog, 0);
+    measurement.Run();
+    return measurement.PeakWorkingSet();
+}
+
+void PrintFigure(const char* what, double seconds, double baseline, const std::string& detail = std::string())
+{
+    printf("%-40s %9.2f %9.2f  %s\n", what, seconds, seconds / baseline, detail.c_str());
+}
+
 }
 
 int main(int argc, char** argv)
@@ -189,6 +257,7 @@ int main(int argc, char** argv)
     INITCOMMONCONTROLSEX controls = { sizeof controls, ICC_LISTVIEW_CLASSES };
     InitCommonControlsEx(&controls);
     std::string reportPath = argc > 1 ? argv[1] : DefaultReport();
+    const std::string arguments = argc > 2 ? argv[2] : "";
     CScriptFileInfo report;
     report.Create(reportPath.c_str(), 0);
     CFields fieldModel;
@@ -196,28 +265,38 @@ int main(int argc, char** argv)
         fprintf(stderr, "%s describes no fields\n", reportPath.c_str());
         return 1;
     }
+    const size_t emptyDialog = EmptyDialogWorkingSet(report.GetCommandLine(), fieldModel);
 
+    std::string commandLine = report.GetCommandLine().GetString();
+    if (!arguments.empty())
+        commandLine += " " + arguments;
     Stopwatch clock;
-    const std::string output = ScriptOutput::Read(report.GetCommandLine().GetString());
+    size_t rows = CountRows(ScriptOutput::Read(commandLine));
     const double baseline = clock.Seconds();
-    const size_t rows = ScriptOutput::Rows(output).size();
-    printf("%s: %u rows of %d fields\n", report.GetDescription().GetString(), unsigned(rows), fieldModel.GetCount());
+    printf("%s %s: %u rows of %d fields\n", report.GetDescription().GetString(), arguments.c_str(), unsigned(rows),
+           fieldModel.GetCount());
     printf("%-40s %9s %9s\n", "", "seconds", "x pipe");
-    printf("%-40s %9.2f %9.2f\n", "baseline: output read through a pipe", baseline, 1.0);
+    PrintFigure("baseline: output read through a pipe", baseline, baseline);
     fflush(stdout);
 
-    BenchmarkDlg dialog;
-    dialog.SetScriptCommand(report.GetCommandLine());
-    dialog.SetFields(&fieldModel);
-    dialog.SetTitle(report.GetDescription());
-    Measurement measurement(dialog, rows);
-    measurement.Run();
+    auto dialog = std::make_unique<BenchmarkDlg>();
+    dialog->SetScriptCommand(report.GetCommandLine());
+    dialog->SetParameters(arguments.c_str());
+    dialog->SetFields(&fieldModel);
+    dialog->SetTitle(report.GetDescription());
+    Measurement measurement(*dialog, rows);
+    measurement.Measuring().Run();
+    dialog.reset();
+    const double closeSeconds = measurement.CloseSeconds();
     if (measurement.Figures().empty()) {
         fprintf(stderr, "the dialog closed before every row was listed\n");
         return 1;
     }
     for (const Figure& figure : measurement.Figures())
-        printf("%-40s %9.2f %9.2f  %s\n", figure.what.c_str(), figure.seconds, figure.seconds / baseline,
-               figure.detail.c_str());
+        PrintFigure(figure.what.c_str(), figure.seconds, baseline, figure.detail);
+    PrintFigure("close the window with every row", closeSeconds, baseline);
+    const double above = double(measurement.PeakWorkingSet()) - double(emptyDialog);
+    printf("peak working set: %.1f MB, %.1f MB above the dialog without rows (%.0f bytes a row)\n",
+           measurement.PeakWorkingSet() / 1048576.0, above / 1048576.0, rows ? above / rows : 0.0);
     return 0;
 }
