@@ -5,10 +5,10 @@
 // during the run above that of the dialog without rows.
 //   viewer_benchmark [<report program> [<argument text>]]
 // The default report is Hundred_Thousand_Rows.exe beside this program.
-#include "tests/viewer/DialogDriver.h"
+#include "tests/support/DialogDriver.h"
 #include "viewer/ReportViewerDlg.h"
 #include "reportmodel/ScriptFileInfo.h"
-#include "tests/viewer/e2e/ScriptOutput.h"
+#include "tests/support/ChildRun.h"
 #include "viewer/XmlExport.h"
 #include "viewer/Resource.h"
 #include <commctrl.h>
@@ -253,7 +253,7 @@ void PrintFigure(const char* what, double seconds, double baseline, const std::s
 
 int main(int argc, char** argv)
 {
-    DialogDriver::TestApp app;
+    TestApp app;
     INITCOMMONCONTROLSEX controls = { sizeof controls, ICC_LISTVIEW_CLASSES };
     InitCommonControlsEx(&controls);
     std::string reportPath = argc > 1 ? argv[1] : DefaultReport();
@@ -271,7 +271,7 @@ int main(int argc, char** argv)
     if (!arguments.empty())
         commandLine += " " + arguments;
     Stopwatch clock;
-    size_t rows = CountRows(ScriptOutput::Read(commandLine));
+    const size_t rows = CountRows(RunAndCapture(commandLine));
     const double baseline = clock.Seconds();
     printf("%s %s: %u rows of %d fields\n", report.GetDescription().GetString(), arguments.c_str(), unsigned(rows),
            fieldModel.GetCount());
