@@ -36,7 +36,8 @@ int main(int argc, char** argv)
                "\"Owner\"(string) \"Changed\"(kvtime)\n");
         return 0;
     }
-    const int rows = argc > 1 ? atoi(argv[1]) : 100000;
+    // The viewer hands over its argument text with every blank turned into '%'.
+    const int rows = argc > 1 ? atoi(argv[1] + strspn(argv[1], "%")) : 100000;
     static char buffer[1 << 20];
     setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
     char created[32], changed[32];

@@ -81,6 +81,9 @@ public:
         s_current = nullptr;
     }
     const std::vector<Figure>& Figures() const { return m_figures; }
+    // The status line and the number of listed rows when the run had ended.
+    const std::string& Status() const { return m_status; }
+    size_t Listed() const { return m_listed; }
     size_t PeakWorkingSet() const { return m_peakWorkingSet; }
     // Time from the close command to the end of DoModal.
     double CloseSeconds() const { return m_closeClock.Seconds(); }
@@ -103,17 +106,18 @@ private:
         if (m_done || !m_dialog.m_hWnd)
             return;
         m_peakWorkingSet = std::max(m_peakWorkingSet, WorkingSet());
-        if (!m_measure) {
-            if (HasFinalStatus())
-                Close();
-            return;
-        }
         if (m_parsedAt < 0 && m_dialog.GetRowCount() == m_rows)
             m_parsedAt = m_clock.Seconds();
-        ReportProgress();
-        if (size_t(ItemCount()) != m_rows || !HasFinalStatus())
+        if (m_measure)
+            ReportProgress();
+        m_status = StatusText();
+        if (!IsFinal(m_status) || size_t(ItemCount()) != m_dialog.GetRowCount())
             return;
-        m_done = true;
+        m_listed = ItemCount();
+        if (!m_measure || m_status != "Completed" || m_listed != m_rows) {
+            Close();
+            return;
+        }
         m_figures.push_back({ "every row in the list", m_clock.Seconds(),
                               "all rows parsed after " + FormatSeconds(m_parsedAt) });
         MeasureSort(2, "re-sort by a text column (Name)");
@@ -144,11 +148,16 @@ private:
         fprintf(stderr, "%6.1f s: %u rows parsed, %d listed\n", now, unsigned(m_dialog.GetRowCount()), ItemCount());
     }
 
-    bool HasFinalStatus() const
+    std::string StatusText() const
     {
         char status[64] = "";
         GetDlgItemTextA(m_dialog.m_hWnd, IDC_STATUS, status, sizeof status);
-        return strcmp(status, "Completed") == 0 || strcmp(status, "Canceled") == 0 || strcmp(status, "Failed") == 0;
+        return status;
+    }
+
+    static bool IsFinal(const std::string& status)
+    {
+        return status == "Completed" || status == "Canceled" || status == "Failed";
     }
 
     // What a heading click does, sent as the list's notification.
@@ -204,6 +213,8 @@ private:
     Stopwatch m_clock;
     Stopwatch m_closeClock;
     bool m_measure = false;
+    std::string m_status;
+    size_t m_listed = 0;
     size_t m_peakWorkingSet = 0;
     double m_parsedAt = -1;
     double m_lastProgress = 0;
@@ -273,8 +284,8 @@ int main(int argc, char** argv)
     Stopwatch clock;
     const size_t rows = CountRows(RunAndCapture(commandLine));
     const double baseline = clock.Seconds();
-    printf("%s %s: %u rows of %d fields\n", report.GetDescription().GetString(), arguments.c_str(), unsigned(rows),
-           fieldModel.GetCount());
+    printf("%s%s: %u rows of %d fields\n", report.GetDescription().GetString(),
+           arguments.empty() ? "" : (" (" + arguments + ")").c_str(), unsigned(rows), fieldModel.GetCount());
     printf("%-40s %9s %9s\n", "", "seconds", "x pipe");
     PrintFigure("baseline: output read through a pipe", baseline, baseline);
     fflush(stdout);
@@ -289,7 +300,8 @@ int main(int argc, char** argv)
     dialog.reset();
     const double closeSeconds = measurement.CloseSeconds();
     if (measurement.Figures().empty()) {
-        fprintf(stderr, "the dialog closed before every row was listed\n");
+        printf("the run ended \"%s\" with %u of %u rows listed\n", measurement.Status().c_str(),
+               unsigned(measurement.Listed()), unsigned(rows));
         return 1;
     }
     for (const Figure& figure : measurement.Figures())
