@@ -27,8 +27,7 @@ void CResultsListCtrl::PreSubclassWindow()
 
 BOOL CResultsListCtrl::InsertRow(CFields* row)
 {
-    // Messages dispatched during the search may have emptied the list.
-    const int item = std::min(FindInsertPosition(row), ItemCount());
+    const int item = FindInsertPosition(row);
     m_rows.insert(m_rows.begin() + item, row);
     if (!SetItemCountEx(ItemCount(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL))
         return FALSE;
@@ -100,8 +99,8 @@ int CResultsListCtrl::FindInsertPosition(const CFields* row)
         int order = CompareRows(newRow, reinterpret_cast<LPARAM>(m_rows[middle]), reinterpret_cast<LPARAM>(&ascending));
         if (!KeepResponsive())
             return 0;
-        // The messages may have changed the list.
-        if (middle >= ItemCount())
+        // A handler run by the messages changed the list: the search is void.
+        if (ItemCount() != count)
             return ItemCount();
         if (order >= 0)
             low = middle + 1;

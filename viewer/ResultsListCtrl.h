@@ -44,7 +44,6 @@ protected:
     void PreSubclassWindow() override;
     void OnGetDispInfo(NMHDR* notify, LRESULT* result);
     void OnColumnClick(NMHDR* notify, LRESULT* result);
-    void OnFindItem(NMHDR* notify, LRESULT* result);
     LRESULT DrawEmptyListText(WPARAM dc, LPARAM);
 
     DECLARE_MESSAGE_MAP()
