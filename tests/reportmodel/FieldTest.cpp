@@ -131,6 +131,25 @@ TEST(Field, ComparisonFollowsLaterValueAndTypeChanges)
     EXPECT_EQ(1, ten.Compare(nine));
 }
 
+// A text sort key is owned by its field: copies, assignment and a change of
+// kind must neither share nor lose it.
+TEST(Field, TextSortKeysBelongToTheirField)
+{
+    CField apple = FieldOf("string", " Apple ");
+    CField banana = FieldOf("string", "banana");
+    EXPECT_LT(apple.Compare(banana), 0);
+    CField copy(apple);
+    apple = banana;
+    EXPECT_EQ(0, apple.Compare(banana));
+    EXPECT_LT(copy.Compare(banana), 0);
+    copy.SetValue("Cherry");
+    EXPECT_GT(copy.Compare(banana), 0);
+    copy.SetType("Integer");
+    copy.SetValue("7");
+    EXPECT_EQ(1, copy.Compare(FieldOf("Integer", "6")));
+    EXPECT_STREQ("string", banana.GetType()) << "the copy's type is its own";
+}
+
 TEST(DateTimeText, ReadsDayMonthYearHourAndMinuteAsLocalTime)
 {
     const tm december = LocalCalendar(ParseDateTimeText("07-Dec-26.23:30:15"));
