@@ -21,8 +21,33 @@ END_MESSAGE_MAP()
 
 void CResultsListCtrl::PreSubclassWindow()
 {
+    if (!(GetStyle() & LVS_OWNERDATA))
+        ReplaceByOwnerDataList();
     m_header.SubclassWindow(GetHeaderCtrl());
     CListCtrl::PreSubclassWindow();
+}
+
+// A template without LVS_OWNERDATA (a localized resource library of an older
+// build) gets an owner-data list in its list's place: a list view cannot take
+// on that style once it exists.
+void CResultsListCtrl::ReplaceByOwnerDataList()
+{
+    HWND old = m_hWnd;
+    HWND parent = ::GetParent(old);
+    RECT place;
+    ::GetWindowRect(old, &place);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+    HWND list = ::CreateWindowExA(static_cast<DWORD>(::GetWindowLongA(old, GWL_EXSTYLE)), WC_LISTVIEWA, "",
+                                  GetStyle() | LVS_OWNERDATA, place.left, place.top, place.right - place.left,
+                                  place.bottom - place.top, parent, reinterpret_cast<HMENU>(::GetDlgCtrlID(old)),
+                                  reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(old, GWLP_HINSTANCE)), nullptr);
+    if (!list)
+        return;
+    ::SendMessageA(list, WM_SETFONT, ::SendMessageA(old, WM_GETFONT, 0, 0), FALSE);
+    ::SetWindowPos(list, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Detach();
+    ::DestroyWindow(old);
+    Attach(list);
 }
 
 BOOL CResultsListCtrl::InsertRow(CFields* row)

@@ -2,8 +2,8 @@
 // owns); cell texts are produced from the row when the list asks for them.
 // The list keeps itself sorted by its sort keys while rows arrive, sorts again
 // on a heading click, and explains itself in grey when it is empty.
-// The list view is an owner-data one (LVS_OWNERDATA in its template): the rows
-// of its items are kept here in item order. A list view that keeps its own
+// The list view is an owner-data one (LVS_OWNERDATA): the rows of its items are
+// kept here in item order. A list view that keeps its own
 // items costs over 600 bytes an item under Wine and frees them in quadratic
 // time, longer than the rows themselves take.
 #pragma once
@@ -53,6 +53,7 @@ private:
     // since the last time; false when WM_QUIT came (it is posted again).
     bool KeepResponsive();
     CString EmptyListText() const;
+    void ReplaceByOwnerDataList();
     // Items selected at or after `item` move one down, with their rows.
     void ShiftSelection(int item);
     std::vector<CFields*> SelectedRows() const;

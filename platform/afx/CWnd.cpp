@@ -93,7 +93,8 @@ BOOL CWnd::SubclassWindow(HWND window)
     if (!Attach(window))
         return FALSE;
     PreSubclassWindow();
-    m_previousProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc)));
+    // PreSubclassWindow may have put a window of its own in the given one's place.
+    m_previousProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc)));
     return TRUE;
 }
 

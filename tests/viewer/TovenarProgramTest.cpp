@@ -4,6 +4,7 @@
 #include "viewer/Resource.h"
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 #include <functional>
 #include <string>
 
@@ -114,6 +115,10 @@ TEST(TovenarProgram, WithFieldsShowsTheRowsInTheLocalizedDialogUntilItIsClosed)
     EXPECT_EQ("Ergebnisse filtern:", Text(GetDlgItem(dialog, IDC_FILTER_LABEL)));
     ASSERT_TRUE(WaitFor([&] { return Text(GetDlgItem(dialog, IDC_STATUS)) == "Fertig"; }));
     EXPECT_EQ("Verarbeitete Zeilen: 2", Text(GetDlgItem(dialog, IDC_ROWS_PROCESSED)));
+    // The library's list is one of an older build, without LVS_OWNERDATA.
+    HWND list = GetDlgItem(dialog, IDC_RESULTS);
+    EXPECT_EQ(2, ListView_GetItemCount(list));
+    EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & LVS_OWNERDATA);
     EXPECT_FALSE(program.HasEnded(0));
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.HasEnded(10000));
