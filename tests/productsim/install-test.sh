@@ -8,9 +8,6 @@ build=$1
 probe=$2
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work="$build/productsim-install"
-export WINEPREFIX="$work/prefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
 failures=0
 
 expect_equal() {
@@ -36,11 +33,15 @@ run() {
     wine "$@" 2>&1 | tr -d '\r'
 }
 
+WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null
 rm -rf "$work"
 mkdir -p "$work"
-wineboot -i >/dev/null 2>&1
-# One server for the whole test, so each program starts quickly.
+source "$root/scripts/wine-env.sh" "$work/prefix"
+# One server for the whole test, so each program starts quickly; the
+# prefix's services start here, not inside a captured run below, whose
+# output would stay open as long as they live.
 wineserver -p
+wineboot >/dev/null 2>&1
 
 # The empty prefix: no settings, no server.
 out=$(run "$probe")
