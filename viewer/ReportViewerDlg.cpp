@@ -84,7 +84,6 @@ CReportViewerDlg::CReportViewerDlg() : CResizingDialog(IDD_REPORTVIEWER_DIALOG),
     m_normalFont.CreateFontIndirect(&font);
     font.lfWeight = FW_BOLD;
     m_boldFont.CreateFontIndirect(&font);
-    SetCurrentDialog(this);
 }
 
 // Waits for the report's worker, so a windowless run ends with its script.
@@ -94,8 +93,6 @@ CReportViewerDlg::~CReportViewerDlg()
         ::WaitForSingleObject(m_workerThread, INFINITE);
         ::CloseHandle(m_workerThread);
     }
-    if (GetCurrentDialog() == this)
-        SetCurrentDialog(nullptr);
     for (CFields* row : m_rows)
         delete row;
 }
@@ -287,7 +284,7 @@ void CReportViewerDlg::OnTimer(UINT_PTR id)
 
 void CReportViewerDlg::RefillResults()
 {
-    CSingleLock lock(&ResultsLock(), TRUE);
+    CSingleLock lock(&m_resultsLock, TRUE);
     if (m_refilling)
         return;
     m_refilling = true;

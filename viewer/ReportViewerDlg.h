@@ -12,6 +12,7 @@
 #include "afx/CMenu.h"
 #include "afx/CSingleLock.h"
 #include <oleauto.h>
+#include <atomic>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -59,7 +60,7 @@ protected:
     // The report run (worker thread, output parsing, status line).
     static unsigned __stdcall RunReportThreadProc(void* dialog);
     void RunReportThreadBody();
-    static bool OutputCallback(const CString& block, int streamId);
+    static bool OutputCallback(void* dialog, const CString& block, int streamId);
     bool OnOutputText(const CString& block);
     bool OnErrorText(const CString& block);
     LRESULT OnRunFinished(WPARAM, LPARAM normalEnd);
@@ -88,10 +89,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The results lock: guards the rows between the output parser and the window.
-    static CCriticalSection& ResultsLock();
-    static void SetCurrentDialog(CReportViewerDlg* dialog);
-    static CReportViewerDlg* GetCurrentDialog();
     void AddAboutItemToSystemMenu();
     void InitResultColumns();
     void SetBusyCursor(bool on);
@@ -116,18 +113,20 @@ private:
     CFields* m_fieldModel = nullptr;
     CRightClickScripts* m_rightClickScripts = nullptr;
     HANDLE m_workerThread = nullptr;
-    volatile bool m_cancel = false;
-    volatile bool m_running = false;
+    std::atomic<bool> m_cancel{ false };
+    std::atomic<bool> m_running{ false };
     DATE m_startTime = 0;
     DATE m_endTime = 0;
     CString m_title;
     CString m_sortOrderText;
+    // Guards the rows between the output parser and the window.
+    CCriticalSection m_resultsLock;
     std::vector<CFields*> m_rows;
     size_t m_rowsShown = 0;
     bool m_canceledMark = false;
     int m_status = kExecuting;
     bool m_initialized = false;
-    volatile bool m_errorsReported = false;
+    std::atomic<bool> m_errorsReported{ false };
     bool m_inserting = false;
     std::vector<DetailsLine> m_detailsLines;
 

@@ -6,30 +6,9 @@
 #include "reportmodel/StringTokenizer.h"
 #include <process.h>
 
-namespace {
-// The dialog whose report is running; the launcher's static callback finds it here.
-CReportViewerDlg* volatile g_currentDialog = nullptr;
-}
-
-CCriticalSection& CReportViewerDlg::ResultsLock()
-{
-    static CCriticalSection lock;
-    return lock;
-}
-
-void CReportViewerDlg::SetCurrentDialog(CReportViewerDlg* dialog)
-{
-    g_currentDialog = dialog;
-}
-
-CReportViewerDlg* CReportViewerDlg::GetCurrentDialog()
-{
-    return g_currentDialog;
-}
-
 size_t CReportViewerDlg::GetRowCount()
 {
-    CSingleLock lock(&ResultsLock(), TRUE);
+    CSingleLock lock(&m_resultsLock, TRUE);
     return m_rows.size();
 }
 
@@ -99,6 +78,7 @@ void CReportViewerDlg::RunReportThreadBody()
         auto launcher = std::make_unique<CApplicationLauncher>(m_scriptCommand, m_parameters, m_workingFolder);
         if (m_initialized) {
             launcher->m_outputCallback = &OutputCallback;
+            launcher->m_outputContext = this;
             EnableControl(IDCANCEL, TRUE);
         }
         launcher->m_abortFlag = &m_cancel;
@@ -127,12 +107,10 @@ void CReportViewerDlg::RunReportThreadBody()
         PostMessage(WM_REPORT_FINISHED, 0, normalEnd);
 }
 
-bool CReportViewerDlg::OutputCallback(const CString& block, int streamId)
+bool CReportViewerDlg::OutputCallback(void* dialog, const CString& block, int streamId)
 {
-    CReportViewerDlg* dialog = g_currentDialog;
-    if (!dialog)
-        return false;
-    return streamId == 1 ? dialog->OnErrorText(block) : dialog->OnOutputText(block);
+    CReportViewerDlg& target = *static_cast<CReportViewerDlg*>(dialog);
+    return streamId == 1 ? target.OnErrorText(block) : target.OnOutputText(block);
 }
 
 bool CReportViewerDlg::OnOutputText(const CString& block)
@@ -144,7 +122,7 @@ bool CReportViewerDlg::OnOutputText(const CString& block)
             continue;
         CFields* row = new CFields(*m_fieldModel);
         CResultRowParser::FillRow(line, *row);
-        CSingleLock lock(&ResultsLock(), TRUE);
+        CSingleLock lock(&m_resultsLock, TRUE);
         m_rows.push_back(row);
     }
     if (m_hWnd)
@@ -166,7 +144,7 @@ bool CReportViewerDlg::OnErrorText(const CString& block)
 
 LRESULT CReportViewerDlg::OnRowsArrived(WPARAM, LPARAM)
 {
-    CSingleLock lock(&ResultsLock(), TRUE);
+    CSingleLock lock(&m_resultsLock, TRUE);
     if (m_inserting)
         return 0;
     m_inserting = true;
