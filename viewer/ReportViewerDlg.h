@@ -14,6 +14,7 @@
 #include <oleauto.h>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,8 @@ class CRightClickScripts;
 
 // Posted by the worker when the run has ended; LPARAM 1 normal end, 0 ended by an exception.
 const UINT WM_REPORT_FINISHED = WM_USER + 50;
+// Posted by the error collector after each block of error output.
+const UINT WM_ERRORS_ARRIVED = WM_USER + 51;
 // Posted by the output parser after each block of rows.
 const UINT WM_ROWS_ARRIVED = WM_USER + 52;
 
@@ -65,6 +68,7 @@ protected:
     bool OnErrorText(const CString& block);
     LRESULT OnRunFinished(WPARAM, LPARAM normalEnd);
     LRESULT OnRowsArrived(WPARAM, LPARAM);
+    LRESULT OnErrorsArrived(WPARAM, LPARAM);
     void SetStatus(int status);
 
     // The window.
@@ -73,6 +77,7 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(m_icon); }
     void OnClose() { EndDialog(IDOK); }
+    void OnDestroy();
     void OnLButtonDblClk(UINT flags, CPoint point);
     void OnShowErrors();
     void OnShowDetails();
@@ -89,6 +94,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    std::unique_ptr<CApplicationLauncher> CreateLauncher();
+    void StopReport();
+    void DropLauncher();
+    void AppendRow(std::unique_ptr<CFields> row);
+    void FinishRun(LPARAM normalEnd);
+    void ShowNewErrorText();
     void AddAboutItemToSystemMenu();
     void InitResultColumns();
     void SetBusyCursor(bool on);
@@ -104,7 +115,8 @@ private:
     // Run state.
     CString m_errorText;
     CCriticalSection m_errorLock;
-    // The launcher of the running report; the worker drops it once its readers have delivered everything.
+    // The launcher of the report, made before the worker starts so that Stop
+    // always reaches it; the worker drops it once its readers have delivered everything.
     std::unique_ptr<CApplicationLauncher> m_launcher;
     CCriticalSection m_launcherLock;
     CString m_scriptCommand;
@@ -128,6 +140,8 @@ private:
     bool m_initialized = false;
     std::atomic<bool> m_errorsReported{ false };
     bool m_inserting = false;
+    // How the run ended, while the rows it left are still being inserted.
+    std::optional<LPARAM> m_pendingEnd;
     std::vector<DetailsLine> m_detailsLines;
 
     // Window state.
@@ -142,6 +156,10 @@ private:
     CFont m_normalFont;
     CMenu m_scriptMenu;
     CString m_appliedFilterText;
+    // The list holds exactly the rows of the applied filter text; false while a refill is under way or was cut short.
+    bool m_filterApplied = true;
+    // How much of the error text the error box shows.
+    int m_errorTextShown = 0;
     bool m_refilling = false;
     bool m_filterPending = false;
 };
