@@ -106,6 +106,7 @@ void CReportViewerDlg::RunReportThreadBody()
         PostMessage(WM_REPORT_FINISHED, 0, normalEnd);
 }
 
+// The launcher's end waits for its readers; it happens outside the lock that Stop takes.
 void CReportViewerDlg::DropLauncher()
 {
     std::unique_ptr<CApplicationLauncher> dropped;
