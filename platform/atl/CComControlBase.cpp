@@ -20,6 +20,14 @@ CComControlBase::~CComControlBase()
     ReleaseAndClear(m_viewSink);
 }
 
+HRESULT CComControlBase::GetWindow(HWND* window) const
+{
+    if (!window)
+        return E_POINTER;
+    *window = m_hWnd;
+    return m_hWnd ? S_OK : E_FAIL;
+}
+
 // The container tears down a control that does not hold its site.
 HRESULT CComControlBase::SetClientSite(IOleClientSite* site)
 {

@@ -16,6 +16,8 @@ public:
     HWND m_hWnd = nullptr;
     SIZEL m_sizeExtent = {0, 0};  // HIMETRIC
 
+    // The control's window; E_FAIL while it is not active in place.
+    HRESULT GetWindow(HWND* window) const;
     HRESULT SetClientSite(IOleClientSite* site);
     HRESULT GetClientSite(IOleClientSite** site) const;
     HRESULT DoVerb(LONG verb, IOleClientSite* site, HWND parent, LPCRECT position);

@@ -72,13 +72,7 @@ private:
 template <class T>
 class IOleInPlaceObjectWindowlessImpl : public IOleInPlaceObjectWindowless {
 public:
-    STDMETHODIMP GetWindow(HWND* window) override
-    {
-        if (!window)
-            return E_POINTER;
-        *window = Control()->m_hWnd;
-        return *window ? S_OK : E_FAIL;
-    }
+    STDMETHODIMP GetWindow(HWND* window) override { return Control()->GetWindow(window); }
     STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
     STDMETHODIMP InPlaceDeactivate() override { return Control()->InPlaceDeactivate(); }
     STDMETHODIMP UIDeactivate() override { return S_OK; }
@@ -101,10 +95,7 @@ class IOleInPlaceActiveObjectImpl : public IOleInPlaceActiveObject {
 public:
     STDMETHODIMP GetWindow(HWND* window) override
     {
-        if (!window)
-            return E_POINTER;
-        *window = static_cast<T*>(this)->m_hWnd;
-        return *window ? S_OK : E_FAIL;
+        return static_cast<CComControlBase*>(static_cast<T*>(this))->GetWindow(window);
     }
     STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
     STDMETHODIMP TranslateAccelerator(LPMSG) override { return S_FALSE; }
