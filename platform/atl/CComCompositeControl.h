@@ -14,6 +14,15 @@ template <class T>
 class CComCompositeControl : public CComControlBase {
 public:
     CComCompositeControl() { m_sizeExtent = DialogTemplateExtent(_Module.GetResourceInstance(), T::IDD); }
+    // A control released without being closed takes its window along; the
+    // window's last messages no longer reach the control, whose parts are gone.
+    ~CComCompositeControl() override
+    {
+        if (!m_hWnd)
+            return;
+        SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);
+        DestroyWindow(m_hWnd);
+    }
 
     BEGIN_MSG_MAP(CComCompositeControl)
         MESSAGE_HANDLER(WM_SETFOCUS, OnSetFocus)

@@ -12,8 +12,6 @@ void ReleaseAndClear(Interface*& object)
 
 CComControlBase::~CComControlBase()
 {
-    if (m_hWnd)
-        DestroyWindow(m_hWnd);
     ReleaseAndClear(m_inPlaceSite);
     ReleaseAndClear(m_clientSite);
     ReleaseAndClear(m_adviseHolder);
