@@ -118,7 +118,7 @@ private:
                 AddRef();
                 return S_OK;
             }
-            return Base::InternalQueryInterface(m_owner, Base::GetInterfaceMap(), iid, object);
+            return Base::InternalQueryInterface(static_cast<Base*>(m_owner), Base::GetInterfaceMap(), iid, object);
         }
         STDMETHODIMP_(ULONG) AddRef() override { return m_owner->InternalAddRef(); }
         STDMETHODIMP_(ULONG) Release() override

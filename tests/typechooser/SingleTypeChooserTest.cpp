@@ -38,7 +38,8 @@ TEST_F(SorvaneTest, HostedControlListsTheRepositoriesAndTheNamesOfTheSelectedOne
     EXPECT_TRUE(NewBoxes(0).empty());
 
     host->Destroy();
-    EXPECT_TRUE(PumpUntil([] { return SorvaneCanUnloadNow() == S_OK; }, 3000)) << "the host's release frees the control";
+    EXPECT_TRUE(PumpUntil([] { return SorvaneCanUnloadNow() == S_OK; }, 3000))
+        << "the host's release frees the control";
 }
 
 TEST_F(SorvaneTest, EachKindListsItsNamesWithoutTheNamesTheProductPredefines)
@@ -121,7 +122,8 @@ TEST_F(SorvaneTest, SelectorPathsPutBeforeTheWindowFillTheListsOnceItExists)
     ISingleTypeChooser* chooser = nullptr;
     ASSERT_EQ(S_OK, CoCreateInstance(CLSID_SingleTypeChooser, nullptr, CLSCTX_INPROC_SERVER, IID_ISingleTypeChooser,
                                      reinterpret_cast<void**>(&chooser)));
-    EXPECT_EQ(S_OK, chooser->put_OLPEXSelector(_bstr_t((" " + Quoted(PathIn("tools")) + Quoted(PathIn("webshop"))).c_str())));
+    const std::string selector = " " + Quoted(PathIn("tools")) + Quoted(PathIn("webshop"));
+    EXPECT_EQ(S_OK, chooser->put_OLPEXSelector(_bstr_t(selector.c_str())));
     EXPECT_EQ(S_OK, chooser->put_OLPEXSelector(_bstr_t("C:\\outside\\every view")));
     EXPECT_EQ(S_OK, chooser->put_Value(_bstr_t("check_comment")));
     EXPECT_EQ(S_OK, chooser->put_Type(TC_TRIGGER));
@@ -132,7 +134,8 @@ TEST_F(SorvaneTest, SelectorPathsPutBeforeTheWindowFillTheListsOnceItExists)
     EXPECT_EQ("tools", ComboSelection(host.Item(IDC_OLPEX_COMBO)));
     EXPECT_EQ("Select or type Trigger:", ControlText(host.ControlWindow(), IDC_NAME_PROMPT));
     HWND olpex = host.Item(IDC_OLPEX_COMBO);
-    SendMessageA(olpex, CB_SETCURSEL, SendMessageA(olpex, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("webshop")), 0);
+    LRESULT webshop = SendMessageA(olpex, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("webshop"));
+    SendMessageA(olpex, CB_SETCURSEL, static_cast<WPARAM>(webshop), 0);
     SendMessageA(host.ControlWindow(), WM_COMMAND, MAKEWPARAM(IDC_OLPEX_COMBO, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(olpex));
     EXPECT_TRUE(PumpUntil([&] { return host.GetText(2) == "check_comment"; }, 3000)) << host.GetText(2);
