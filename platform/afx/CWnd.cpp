@@ -110,6 +110,13 @@ HWND CWnd::UnsubclassWindow()
     return Detach();
 }
 
+void CWnd::GetWindowText(CString& text) const
+{
+    int length = ::GetWindowTextLengthA(m_hWnd);
+    ::GetWindowTextA(m_hWnd, text.GetBufferSetLength(length), length + 1);
+    text.ReleaseBuffer();
+}
+
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add)
 {
     DWORD style = GetStyle();

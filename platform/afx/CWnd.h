@@ -36,6 +36,8 @@ public:
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     CWnd* GetParent() const { return FromHandlePermanent(::GetParent(m_hWnd)); }
     void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+    // The whole text, read at the length the window reports.
+    void GetWindowText(CString& text) const;
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
     BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
