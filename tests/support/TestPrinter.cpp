@@ -1,10 +1,10 @@
 #include "tests/support/TestPrinter.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/TestFiles.h"
 #include "productsim/relay/UnixPaths.h"
 #include <windows.h>
 #include <winspool.h>
 #include <fstream>
-#include <sstream>
 
 namespace {
 const char kDriverName[] = "Korvast Test PostScript";
@@ -118,10 +118,7 @@ bool RunHostShell(const std::string& command, const std::string& marker)
 // Blanks come back as no-break spaces (UTF-8): they are plain blanks here.
 std::string ReadPageText(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream read;
-    read << file.rdbuf();
-    std::string text = read.str();
+    std::string text = ReadWholeFile(path);
     for (size_t at = text.find("\xC2\xA0"); at != std::string::npos; at = text.find("\xC2\xA0", at))
         text.replace(at, 2, " ");
     return text;

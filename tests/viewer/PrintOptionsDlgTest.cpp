@@ -2,7 +2,7 @@
 // message loop, with the test printer's fonts beside the screen's.
 #include "viewer/PrintOptionsDlg.h"
 #include "viewer/Resource.h"
-#include "tests/viewer/DialogDriver.h"
+#include "tests/support/DialogDriver.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestPrinter.h"
