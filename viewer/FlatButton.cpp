@@ -123,32 +123,31 @@ void CFlatButton::SetDrawBorder(BOOL drawBorder)
     Invalidate();
 }
 
-void CFlatButton::SetBackgroundColor(COLORREF color, BOOL redraw)
+void CFlatButton::SetColor(COLORREF& field, COLORREF color, BOOL redraw)
 {
-    m_backgroundNormal = color;
+    field = color;
     if (redraw)
         Invalidate();
+}
+
+void CFlatButton::SetBackgroundColor(COLORREF color, BOOL redraw)
+{
+    SetColor(m_backgroundNormal, color, redraw);
 }
 
 void CFlatButton::SetHoverBackgroundColor(COLORREF color, BOOL redraw)
 {
-    m_backgroundHover = color;
-    if (redraw)
-        Invalidate();
+    SetColor(m_backgroundHover, color, redraw);
 }
 
 void CFlatButton::SetTextColor(COLORREF color, BOOL redraw)
 {
-    m_textNormal = color;
-    if (redraw)
-        Invalidate();
+    SetColor(m_textNormal, color, redraw);
 }
 
 void CFlatButton::SetHoverTextColor(COLORREF color, BOOL redraw)
 {
-    m_textHover = color;
-    if (redraw)
-        Invalidate();
+    SetColor(m_textHover, color, redraw);
 }
 
 // One tool covers the button's client area.

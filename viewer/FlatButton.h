@@ -59,6 +59,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void SetColor(COLORREF& field, COLORREF color, BOOL redraw);
     void DestroyIcons();
     void MeasureIcon();
     void Redraw();

@@ -133,6 +133,8 @@ bool CListPrintJob::StartNewPage()
         return false;
     m_pageOpen = true;
     ++m_pageNumber;
+    // Texts go over the bands' fill; a printer may reset the DC on each page.
+    m_dc.SetBkMode(TRANSPARENT);
     m_rowsOnPage = 0;
     m_y = m_page.top;
     m_rowsBottom = m_page.bottom;

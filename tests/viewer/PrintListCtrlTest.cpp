@@ -1,5 +1,6 @@
 // Prints lists to the test prefix's file printer and reads the pages back.
 #include "viewer/PrintListCtrl.h"
+#include "tests/support/DialogUser.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestPrinter.h"
 #include <gtest/gtest.h>
@@ -204,6 +205,22 @@ TEST_F(PrintListCtrlTest, RowTallerThanAPagePrintsOnceCut)
     m_printer.Options().dataFont.points = 1638;
     std::vector<std::string> pages = Print(list);
     EXPECT_EQ(3u, pages.size());
+}
+
+TEST_F(PrintListCtrlTest, PrinterChosenInThePrintDialogIsKept)
+{
+    ListWindow list(3);
+    m_printer.SetListCtrl(list.Handle());
+    DialogUser user;
+    user.Then("Print", [](HWND dialog) { DialogUser::Press(dialog, IDOK); });
+    user.Start();
+    EXPECT_TRUE(m_printer.PrintList(nullptr, "Large Files Report", FALSE));
+    EXPECT_EQ(std::vector<std::string>{ "Print" }, user.Join());
+    EXPECT_EQ(1u, TestPrinter::ReadPages(m_job).size());
+
+    DeleteFileA(m_job.c_str());
+    EXPECT_TRUE(m_printer.PrintList(nullptr, "Large Files Report", FALSE));
+    EXPECT_EQ(1u, TestPrinter::ReadPages(m_job).size());
 }
 
 TEST_F(PrintListCtrlTest, FailedJobReportsFailure)
