@@ -1,4 +1,5 @@
 #include "viewer/ListPrintJob.h"
+#include "viewer/HeadingAlignment.h"
 #include <commctrl.h>
 #include <algorithm>
 
@@ -8,15 +9,6 @@ const int kHeadingsGap = 20;  // device units below the title band
 const int kFooterGap = 10;    // device units kept free above the footer band
 const int kTextLength = 1024;
 const UINT kCellFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
-
-UINT ColumnAlignment(int format)
-{
-    if (format & HDF_CENTER)
-        return DT_CENTER;
-    if (format & HDF_RIGHT)
-        return DT_RIGHT;
-    return DT_LEFT;
-}
 
 class FontSelection {
 public:
@@ -94,7 +86,7 @@ void CListPrintJob::ReadColumns()
             longest = std::max(longest, CellText(row, column).GetLength());
         longest = std::min(longest, kMaxMeasuredLength);
         int width = item.cxy > 0 ? (longest + 1) * m_charWidth : 0;
-        m_columns.push_back({ width, ColumnAlignment(item.fmt), heading });
+        m_columns.push_back({ width, HeadingAlignment(item.fmt), heading });
     }
 }
 
