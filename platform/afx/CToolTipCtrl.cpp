@@ -39,11 +39,3 @@ void CToolTipCtrl::UpdateTipText(const char* text, CWnd* window, UINT_PTR id)
     TTTOOLINFOA tool = ToolInfo(window, id, text);
     SendMessage(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
-
-CString CToolTipCtrl::GetText(CWnd* window, UINT_PTR id) const
-{
-    char text[1024] = "";
-    TTTOOLINFOA tool = ToolInfo(window, id, text);
-    SendMessage(TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-    return text;
-}

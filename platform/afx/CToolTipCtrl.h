@@ -13,8 +13,6 @@ public:
     void Activate(BOOL activate) { SendMessage(TTM_ACTIVATE, activate); }
     void RelayEvent(MSG* message) { SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(message)); }
     int GetToolCount() const { return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT)); }
-    // The text of the tool `id` of `window`.
-    CString GetText(CWnd* window, UINT_PTR id = 0) const;
 
 private:
     static TTTOOLINFOA ToolInfo(CWnd* window, UINT_PTR id, const char* text);

@@ -148,4 +148,44 @@ TEST_F(FlatButtonTest, ClicksReachTheParentAndToggleACheckButton)
     EXPECT_FALSE(m_button.IsChecked());
 }
 
+struct ToolTipSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK OnThreadWindow(HWND window, LPARAM data)
+{
+    ToolTipSearch* search = reinterpret_cast<ToolTipSearch*>(data);
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && GetWindow(window, GW_OWNER) == search->owner)
+        search->found = window;
+    return search->found == nullptr;
+}
+
+// The tool tip of a window of this thread, found by its owner.
+HWND ToolTipOwnedBy(HWND owner)
+{
+    ToolTipSearch search = { owner, nullptr };
+    EnumThreadWindows(GetCurrentThreadId(), &OnThreadWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(FlatButtonTest, ToolTipHasOneToolWithTheLatestText)
+{
+    m_button.SetTooltipText("Run the report");
+    m_button.SetTooltipText("Stop the report");
+    HWND tip = ToolTipOwnedBy(m_parent.m_hWnd);
+    ASSERT_NE(nullptr, tip);
+    EXPECT_EQ(1, SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
+    char text[80] = "";
+    TTTOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = m_button.m_hWnd;
+    tool.uId = 1;
+    tool.lpszText = text;
+    SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ("Stop the report", text);
+}
+
 }
