@@ -108,9 +108,9 @@ CString CFontComboBox::GetFaceName() const
     return font ? font->faceName : m_unmatchedName;
 }
 
-int CFontComboBox::ItemHeight() const
+int CFontComboBox::ItemHeight()
 {
-    CClientDC dc(const_cast<CFontComboBox*>(this));
+    CClientDC dc(this);
     HWND dialog = ::GetParent(m_hWnd);
     HGDIOBJ previous = dc.SelectObject(reinterpret_cast<HFONT>(::SendMessageA(dialog, WM_GETFONT, 0, 0)));
     TEXTMETRICA metrics = {};

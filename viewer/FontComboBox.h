@@ -32,7 +32,7 @@ public:
     CString GetFaceName() const;
     int GetDescriptorCount() const { return static_cast<int>(m_descriptors.size()); }
     // The height of an item: the dialog font's, and no less than a glyph's.
-    int ItemHeight() const;
+    int ItemHeight();
 
     void DrawItem(DRAWITEMSTRUCT* item);
     void MeasureItem(MEASUREITEMSTRUCT* item);

@@ -49,14 +49,18 @@ BOOL CPrintOptionsDlg::OnInitDialog()
     LineUp(m_dataFont, m_dataSizes, itemHeight);
     LineUp(m_footerFont, m_footerSizes, itemHeight);
     HDC screen = ::GetDC(nullptr);
-    for (CFontComboBox* fonts : { &m_headerFont, &m_dataFont, &m_footerFont })
+    for (CFontComboBox* fonts : { &m_headerFont, &m_dataFont, &m_footerFont }) {
+        fonts->LimitText(kFontNameLimit);
         fonts->FillFonts(m_printer, screen);
+    }
     ::ReleaseDC(nullptr, screen);
     m_headerFont.MatchFont(m_headerFontName);
     m_dataFont.MatchFont(m_dataFontName);
     m_footerFont.MatchFont(m_footerFontName);
-    for (CSizeComboBox* sizes : { &m_headerSizes, &m_dataSizes, &m_footerSizes })
+    for (CSizeComboBox* sizes : { &m_headerSizes, &m_dataSizes, &m_footerSizes }) {
+        sizes->LimitText(kSizeLimit);
         sizes->SetTwipSize(kInitialTwips);
+    }
     OnPrintTitle();
     OnPrintFooter();
     return TRUE;
@@ -67,9 +71,7 @@ void CPrintOptionsDlg::LineUp(CFontComboBox& font, CSizeComboBox& size, int item
 {
     font.SetItemHeight(-1, itemHeight);
     font.SetItemHeight(0, itemHeight);
-    font.LimitText(kFontNameLimit);
     size.SetItemHeight(-1, itemHeight);
-    size.LimitText(kSizeLimit);
     CRect fontRect;
     CRect sizeRect;
     font.GetWindowRect(&fontRect);
