@@ -93,11 +93,15 @@ SYSTEMTIME Now()
     return now;
 }
 
-std::string DateTimeText(const SYSTEMTIME& time)
+// A time as a number that sorts as the time does: yyyymmddhhmmss.
+long long Sortable(int day, int month, int year, int hour, int minute, int second)
 {
-    char text[32];
-    wsprintfA(text, "%02d/%02d/%04d  %02d:%02d:%02d", time.wDay, time.wMonth, time.wYear, time.wHour, time.wMinute, time.wSecond);
-    return text;
+    return ((((year * 100LL + month) * 100 + day) * 100 + hour) * 100 + minute) * 100 + second;
+}
+
+long long Sortable(const SYSTEMTIME& time)
+{
+    return Sortable(time.wDay, time.wMonth, time.wYear, time.wHour, time.wMinute, time.wSecond);
 }
 
 TEST_F(PrintListCtrlTest, EveryRowPrintsOnceInOrderUnderHeadingsOnNumberedPages)
@@ -110,7 +114,7 @@ TEST_F(PrintListCtrlTest, EveryRowPrintsOnceInOrderUnderHeadingsOnNumberedPages)
 
     ASSERT_GE(pages.size(), 2u);
     int nextRow = 0;
-    std::regex stamp(R"(\d\d/\d\d/\d{4}  \d\d:\d\d:\d\d)");
+    std::regex stamp(R"((\d\d)/(\d\d)/(\d{4})  (\d\d):(\d\d):(\d\d))");
     for (size_t page = 0; page < pages.size(); ++page) {
         const std::string& text = pages[page];
         EXPECT_EQ(1, Count(text, "Page : " + std::to_string(page + 1))) << "page " << page + 1;
@@ -123,7 +127,10 @@ TEST_F(PrintListCtrlTest, EveryRowPrintsOnceInOrderUnderHeadingsOnNumberedPages)
             EXPECT_EQ(ListWindow::RowName(nextRow++), text.substr(at, 6)) << "page " << page + 1;
         std::smatch time;
         ASSERT_TRUE(std::regex_search(text, time, stamp)) << text;
-        EXPECT_TRUE(time.str() == DateTimeText(before) || time.str() == DateTimeText(after)) << time.str();
+        long long printed = Sortable(std::stoi(time[1]), std::stoi(time[2]), std::stoi(time[3]), std::stoi(time[4]),
+                                     std::stoi(time[5]), std::stoi(time[6]));
+        EXPECT_LE(Sortable(before), printed) << time.str();
+        EXPECT_GE(Sortable(after), printed) << time.str();
     }
     EXPECT_EQ(300, nextRow);
     EXPECT_EQ(0, ListView_GetColumnWidth(list.Handle(), 2));
