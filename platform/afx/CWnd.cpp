@@ -29,15 +29,23 @@ bool EntryMatches(const MessageMapEntry& entry, UINT message, WPARAM wParam, LPA
     case WM_REFLECT_BASE + WM_NOTIFY:
         return entry.code == reinterpret_cast<const NMHDR*>(lParam)->code;
     case WM_REFLECT_BASE + WM_COMMAND:
+    case WM_REFLECT_EX_BASE + WM_COMMAND:
         return entry.code == CommandCode(wParam);
     default:
         return true;
     }
 }
 
-// The child control a WM_COMMAND, WM_NOTIFY or WM_DRAWITEM comes from, or null.
-HWND NotifyingChild(UINT message, LPARAM lParam)
+bool IsControlColorMessage(UINT message)
 {
+    return WM_CTLCOLORMSGBOX <= message && message <= WM_CTLCOLORSTATIC;
+}
+
+// The child control a notification, owner-draw or control-colour message comes from, or null.
+HWND NotifyingChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (IsControlColorMessage(message))
+        return reinterpret_cast<HWND>(lParam);
     switch (message) {
     case WM_COMMAND:
         return reinterpret_cast<HWND>(lParam);
@@ -48,6 +56,12 @@ HWND NotifyingChild(UINT message, LPARAM lParam)
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         return item->CtlType != ODT_MENU ? item->hwndItem : nullptr;
     }
+    case WM_MEASUREITEM: {
+        const MEASUREITEMSTRUCT* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+        return item->CtlType != ODT_MENU ? ::GetDlgItem(parent, static_cast<int>(wParam)) : nullptr;
+    }
+    case WM_COMPAREITEM:
+        return reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam)->hwndItem;
     default:
         return nullptr;
     }
@@ -109,6 +123,13 @@ HWND CWnd::UnsubclassWindow()
         ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc));
     m_previousProc = nullptr;
     return Detach();
+}
+
+void CWnd::GetWindowText(CString& text) const
+{
+    int length = ::GetWindowTextLengthA(m_hWnd);
+    ::GetWindowTextA(m_hWnd, text.GetBufferSetLength(length), length + 1);
+    text.ReleaseBuffer();
 }
 
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add)
@@ -175,13 +196,17 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 // A control's own object gets the first chance at its notifications.
 bool CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    CWnd* child = FromHandlePermanent(NotifyingChild(message, lParam));
+    CWnd* child = FromHandlePermanent(NotifyingChild(m_hWnd, message, wParam, lParam));
     return child && child != this && child->OnChildNotify(message, wParam, lParam, result);
 }
 
+// Every control-colour message is reflected as WM_CTLCOLORBTN, so one entry serves a control.
 bool CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    return DispatchToMap(WM_REFLECT_BASE + message, wParam, lParam, result);
+    if (DispatchToMap(WM_REFLECT_EX_BASE + message, wParam, lParam, result))
+        return *result != FALSE;
+    UINT reflected = IsControlColorMessage(message) ? WM_CTLCOLORBTN : message;
+    return DispatchToMap(WM_REFLECT_BASE + reflected, wParam, lParam, result);
 }
 
 bool CWnd::DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)

@@ -36,6 +36,8 @@ public:
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     CWnd* GetParent() const { return FromHandlePermanent(::GetParent(m_hWnd)); }
     void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+    // The whole text, read at the length the window reports.
+    void GetWindowText(CString& text) const;
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
     BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
@@ -50,12 +52,19 @@ public:
     void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
     void InvalidateRect(const RECT* rect, BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, rect, erase); }
 
+    // Mouse capture; ReleaseCapture is the Win32 call itself.
+    HWND SetCapture() { return ::SetCapture(m_hWnd); }
+    static HWND GetCapture() { return ::GetCapture(); }
+
     UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs) { return ::SetTimer(m_hWnd, id, elapseMs, nullptr); }
     BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
 
     // Moves data between the controls (save = FALSE) and the object's members (save = TRUE).
     BOOL UpdateData(BOOL save = TRUE);
     virtual void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
+
+    // A message loop's look at a message before it is dispatched; true when it was handled here.
+    virtual BOOL PreTranslateMessage(MSG*) { return FALSE; }
 
     // Handles a notification the parent reflected back to this control; true when handled.
     virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
@@ -85,6 +94,11 @@ protected:
     void OnClose() { Default(); }
     void OnLButtonDblClk(UINT, CPoint) { Default(); }
     void OnTimer(UINT_PTR) { Default(); }
+    void OnMouseMove(UINT, CPoint) { Default(); }
+    BOOL OnSetCursor(HWND, UINT, UINT) { return static_cast<BOOL>(Default()); }
+    void OnKillFocus(HWND) { Default(); }
+    void OnCaptureChanged(HWND) { Default(); }
+    void OnSysColorChange() { Default(); }
 
     static LRESULT CALLBACK StdWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // Makes the next window this thread creates belong to `owner` from its first message on.
