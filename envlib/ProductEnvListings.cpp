@@ -88,6 +88,7 @@ void InitListingArguments(long (&arguments)[CMD_ARGS_WORDS], stg_area_t area, ch
     arguments[6] = 1;
     arguments[7] = 1;
     arguments[9] = 1;
+    // The listing still goes on with the heap; the line is for whoever watches the console.
     if (area == STG_HEAP_AREA)
         printf("*** Only a non-heap AREA may be passed to CMD_INIT_ARGS_PREFIX.\n");
 }

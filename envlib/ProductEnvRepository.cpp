@@ -62,6 +62,7 @@ _bstr_t CProductEnv::CmdExec(const char* command, bool passErrorsOn)
     if (FAILED(CreateRunningObject(CLSID_Tool, __uuidof(IKvTool), reinterpret_cast<void**>(&createdTool))))
         return result;
     IKvToolPtr tool(createdTool, false);
+    // Older products run commands differently; the box tells support which path ran.
     if (IsLegacyVersion())
         MessageBoxA(nullptr, "CmdExec Called", "CmdExec Called", MB_OK);
     try {

@@ -24,6 +24,7 @@ void CloseHandleChecked(HANDLE& handle)
 HANDLE KeepFromChild(HANDLE inheritable)
 {
     HANDLE own = nullptr;
+    // The box's name is spelt as it has always read: support notes quote the text.
     if (!DuplicateHandle(GetCurrentProcess(), inheritable, GetCurrentProcess(), &own, 0, FALSE,
                          DUPLICATE_SAME_ACCESS))
         ShowApiError("DupliateHandle");

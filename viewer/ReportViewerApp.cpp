@@ -20,11 +20,6 @@ void RegisterCommonControls()
     ::InitCommonControlsEx(&classes);
 }
 
-int WindowsMajorVersion()
-{
-    return LOBYTE(LOWORD(::GetVersion()));
-}
-
 // A new model parsed from `text`, or null when the text does not parse (the
 // parser has shown why).
 template <typename Model>
@@ -35,19 +30,10 @@ Model* ParsedOrNull(const char* text)
 }
 }
 
-CReportViewerApp::CReportViewerApp()
-    : m_stockFontId(WindowsMajorVersion() >= 4 ? DEFAULT_GUI_FONT : ANSI_VAR_FONT),
-      m_newShell(WindowsMajorVersion() >= 4),
-      m_oldSubsystem(WindowsMajorVersion() < 4 && (::GetVersion() & 0x80000000) != 0)
-{
-    m_screenDC.Attach(::GetDC(nullptr));
-}
-
 CReportViewerApp::~CReportViewerApp()
 {
     delete m_fields;
     delete m_rightClickScripts;
-    ::ReleaseDC(nullptr, m_screenDC.Detach());
 }
 
 BOOL CReportViewerApp::InitInstance()

@@ -3,7 +3,6 @@
 // report script's self-description when asked to, and then shows the viewer
 // dialog, or, for a report without fields, runs the report with no window.
 #pragma once
-#include "afx/CDC.h"
 #include "afx/CWinApp.h"
 
 class CCommandLineMap;
@@ -12,7 +11,6 @@ class CRightClickScripts;
 
 class CReportViewerApp : public CWinApp {
 public:
-    CReportViewerApp();
     ~CReportViewerApp() override;
 
     BOOL InitInstance() override;
@@ -30,12 +28,6 @@ public:
     const CString& GetTitle() const { return m_title; }
     CFields* GetFields() const { return m_fields; }
     CRightClickScripts* GetRightClickScripts() const { return m_rightClickScripts; }
-
-    // The font and screen facts the print component measures with.
-    CDC m_screenDC;
-    int m_stockFontId;
-    bool m_newShell;
-    bool m_oldSubsystem;
 
 private:
     void RunReport();
