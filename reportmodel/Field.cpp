@@ -39,6 +39,18 @@ bool IsTrimSpace(char ch)
     return ch == ' ' || (ch >= '\t' && ch <= '\r');
 }
 
+// The text without the blanks at either end, in place.
+char* TrimInPlace(char* text)
+{
+    char* end = text + strlen(text);
+    while (text < end && IsTrimSpace(*text))
+        ++text;
+    while (end > text && IsTrimSpace(end[-1]))
+        --end;
+    *end = '\0';
+    return text;
+}
+
 int ReadNumber(const CString& text)
 {
     int number = 0;
@@ -114,34 +126,31 @@ CString CField::GetValueText() const
     }
 }
 
+bool CField::CopyShortText(char* buffer, int size) const
+{
+    if (m_value.vt != VT_BSTR)
+        return false;
+    const int wideLength = m_value.bstrVal ? static_cast<int>(SysStringLen(m_value.bstrVal)) : 0;
+    const int length =
+        wideLength > 0 ? WideCharToMultiByte(CP_ACP, 0, m_value.bstrVal, wideLength, buffer, size - 1, nullptr, nullptr) : 0;
+    if (wideLength > 0 && length == 0)
+        return false;
+    buffer[length] = '\0';
+    return true;
+}
+
 // A filter looks into every value of every row: short texts are converted on
 // the stack rather than through three copies on the heap.
 bool CField::ValueContains(const char* lowered) const
 {
     char buffer[256];
-    int length = 0;
-    if (m_value.vt == VT_BSTR && m_value.bstrVal) {
-        const int wideLength = static_cast<int>(SysStringLen(m_value.bstrVal));
-        length = WideCharToMultiByte(CP_ACP, 0, m_value.bstrVal, wideLength, buffer, sizeof buffer - 1, nullptr, nullptr);
-        if (length == 0 && wideLength > 0)
-            length = -1;
-    } else if (m_value.vt != VT_BSTR) {
-        length = -1;
-    }
-    if (length < 0) {
+    if (!CopyShortText(buffer, sizeof buffer)) {
         CString text = GetValueText();
         return text.Trim().MakeLower().Find(lowered) >= 0;
     }
-    buffer[length] = '\0';
-    char* first = buffer;
-    char* end = buffer + strlen(buffer);
-    while (first < end && IsTrimSpace(*first))
-        ++first;
-    while (end > first && IsTrimSpace(end[-1]))
-        --end;
-    *end = '\0';
-    _mbslwr(reinterpret_cast<unsigned char*>(first));
-    return strstr(first, lowered) != nullptr;
+    char* text = TrimInPlace(buffer);
+    _mbslwr(reinterpret_cast<unsigned char*>(text));
+    return strstr(text, lowered) != nullptr;
 }
 
 CField::SortKind CField::SortKindOf(const CString& type)

@@ -64,6 +64,8 @@ private:
     // a sort compares every value many times over.
     void PrepareSortKey(SortKind kind) const;
     void ForgetSortKey() const;
+    // The value as text in `buffer` when it is a text that fits; false otherwise.
+    bool CopyShortText(char* buffer, int size) const;
 
     std::shared_ptr<Settings> m_settings;
     mutable bool m_sortKeyReady = false;
