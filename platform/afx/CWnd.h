@@ -7,6 +7,7 @@
 #include "afx/CString.h"
 #include "afx/MessageMap.h"
 
+class CCmdUI;
 class CDataExchange;
 
 class CWnd {
@@ -28,6 +29,11 @@ public:
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
     HWND UnsubclassWindow();
 
+    // Creates the window and makes it this object's from its first message on.
+    BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, const RECT& rect,
+                  HWND parent, UINT idOrMenu, void* createParam = nullptr);
+    BOOL DestroyWindow() { return ::DestroyWindow(m_hWnd); }
+
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::PostMessageA(m_hWnd, message, wParam, lParam); }
 
@@ -43,6 +49,24 @@ public:
     HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
     void SetRedraw(BOOL redraw = TRUE) { SendMessage(WM_SETREDRAW, redraw); }
 
+    BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+    BOOL RedrawWindow(const RECT* rect, HRGN region, UINT flags) { return ::RedrawWindow(m_hWnd, rect, region, flags); }
+    void MoveWindow(const RECT& rect, BOOL repaint = TRUE)
+    {
+        ::MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint);
+    }
+    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+    int SetDlgCtrlID(int id) { return static_cast<int>(::SetWindowLongPtrA(m_hWnd, GWLP_ID, id)); }
+    HWND SetFocus() { return ::SetFocus(m_hWnd); }
+    CString GetWindowText() const;
+
+    // Dialog items by id: enable one, its rectangle in this window's client coordinates, set its text.
+    BOOL EnableItem(int id, BOOL enable = TRUE) { return ::EnableWindow(GetDlgItem(id), enable); }
+    BOOL GetClientRectOfItem(int id, RECT* rect) const;
+    void SetItemText(int id, const char* text) { ::SetDlgItemTextA(m_hWnd, id, text); }
+
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
     void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
     void ScreenToClient(RECT* rect) const { ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(rect), 2); }
@@ -56,6 +80,13 @@ public:
     // Moves data between the controls (save = FALSE) and the object's members (save = TRUE).
     BOOL UpdateData(BOOL save = TRUE);
     virtual void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
+
+    // Runs the handler of a menu, toolbar or accelerator command (update null),
+    // or lets its update handler set the item's state; false when this window has neither.
+    // An item with a handler but no update handler is enabled.
+    virtual bool OnCmdMsg(UINT id, CCmdUI* update);
+    // Called by the message loop for messages to this window or its children; true when handled.
+    virtual BOOL PreTranslateMessage(MSG*) { return FALSE; }
 
     // Handles a notification the parent reflected back to this control; true when handled.
     virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
@@ -85,6 +116,12 @@ protected:
     void OnClose() { Default(); }
     void OnLButtonDblClk(UINT, CPoint) { Default(); }
     void OnTimer(UINT_PTR) { Default(); }
+    void OnMouseMove(UINT, CPoint) { Default(); }
+    void OnLButtonDown(UINT, CPoint) { Default(); }
+    void OnLButtonUp(UINT, CPoint) { Default(); }
+    BOOL OnSetCursor(HWND, UINT, UINT) { return static_cast<BOOL>(Default()); }
+    void OnHScroll(UINT, int, HWND) { Default(); }
+    int OnMouseActivate(HWND, UINT, UINT) { return static_cast<int>(Default()); }
 
     static LRESULT CALLBACK StdWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // Makes the next window this thread creates belong to `owner` from its first message on.
@@ -96,6 +133,7 @@ private:
 
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    const MessageMapEntry* FindEntry(UINT message, WPARAM wParam, LPARAM lParam) const;
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
 
