@@ -13,8 +13,6 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_INITMENUPOPUP()
     ON_WM_MENUSELECT()
     ON_MESSAGE(WM_EXITMENULOOP, OnExitMenuLoop)
-    ON_MESSAGE(WM_COMMAND, OnCommandMessage)
-    ON_MESSAGE(WM_NOTIFY, OnToolTipText)
 END_MESSAGE_MAP()
 
 namespace {
@@ -168,15 +166,22 @@ bool CFrameWnd::OnCmdMsg(UINT id, CCmdUI* update)
     return application && application->OnCmdMsg(id, update);
 }
 
-// Menu, accelerator and toolbar commands are routed; control notifications
-// reach the map as usual.
-LRESULT CFrameWnd::OnCommandMessage(WPARAM wParam, LPARAM lParam)
+// Menu, accelerator and toolbar commands are routed, and the toolbar's tips
+// answered; everything else reaches the map as usual.
+LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    HWND source = reinterpret_cast<HWND>(lParam);
-    if (source && ::GetDlgCtrlID(source) != AFX_IDW_TOOLBAR)
-        return Default();
-    OnCmdMsg(LOWORD(wParam), nullptr);
-    return 0;
+    if (message == WM_COMMAND && IsRoutedCommand(reinterpret_cast<HWND>(lParam))) {
+        OnCmdMsg(LOWORD(wParam), nullptr);
+        return 0;
+    }
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOA)
+        return OnToolTipText(reinterpret_cast<NMTTDISPINFOA*>(lParam));
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+bool CFrameWnd::IsRoutedCommand(HWND source)
+{
+    return !source || ::GetDlgCtrlID(source) == AFX_IDW_TOOLBAR;
 }
 
 BOOL CFrameWnd::PreTranslateMessage(MSG* message)
@@ -254,13 +259,9 @@ void CFrameWnd::OnIdleUpdate()
 }
 
 // The toolbar's tips are the part of each command's string after its line break.
-LRESULT CFrameWnd::OnToolTipText(WPARAM, LPARAM lParam)
+LRESULT CFrameWnd::OnToolTipText(NMTTDISPINFOA* info)
 {
-    NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
-    if (header->code != TTN_GETDISPINFOA)
-        return Default();
-    NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-    CString tip = PromptPart(LoadText(static_cast<UINT>(header->idFrom)), true);
+    CString tip = PromptPart(LoadText(static_cast<UINT>(info->hdr.idFrom)), true);
     lstrcpynA(info->szText, tip, sizeof info->szText);
     return 0;
 }

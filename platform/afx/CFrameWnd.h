@@ -6,6 +6,7 @@
 #pragma once
 #include "afx/CDocument.h"
 #include "afx/CView.h"
+#include <commctrl.h>
 
 class CFrameWnd : public CWnd {
     DECLARE_DYNAMIC_BASE(CFrameWnd)
@@ -32,8 +33,8 @@ protected:
     void OnSize(UINT type, int cx, int cy);
     void OnInitMenuPopup(HMENU menu, UINT index, BOOL systemMenu);
     void OnMenuSelect(UINT id, UINT flags, HMENU menu);
-    LRESULT OnCommandMessage(WPARAM wParam, LPARAM lParam);
-    LRESULT OnToolTipText(WPARAM wParam, LPARAM lParam);
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnToolTipText(NMTTDISPINFOA* info);
     LRESULT OnExitMenuLoop(WPARAM, LPARAM);
     // The framework's help commands: the application's help, on the contents or the context.
     void OnHelp();
@@ -43,6 +44,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Commands of menus, accelerators and the toolbar; not of other controls.
+    static bool IsRoutedCommand(HWND source);
     // A window below the frame, at any depth, by id.
     HWND FindDescendant(int id) const;
     void UpdateCommandUI(CCmdUI& item);
