@@ -1,12 +1,45 @@
 #include "productsim/testing/SimTestData.h"
+#include "tests/support/TestFiles.h"
 #include <windows.h>
+#include <sstream>
+#include <vector>
 
-std::string CSimTestData::ProgramFolder()
+namespace {
+std::vector<std::string> Lines(const std::string& text)
 {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The word of a data line that begins at or after `at`, taken as the product
+// reads it: it ends at a blank or tab outside double quotes, and its quotes
+// are dropped, so a quoted name with blanks is one word.
+std::string NextWord(const std::string& line, size_t& at)
+{
+    while (at < line.size() && (line[at] == ' ' || line[at] == '\t'))
+        ++at;
+    std::string word;
+    bool quoted = false;
+    for (; at < line.size() && (quoted || (line[at] != ' ' && line[at] != '\t')); ++at) {
+        if (line[at] == '"')
+            quoted = !quoted;
+        else
+            word += line[at];
+    }
+    return word;
+}
+
+// The record word and the name: the first two words of a line.
+std::string RecordKey(const std::string& line)
+{
+    size_t at = 0;
+    std::string word = NextWord(line, at);
+    std::string name = NextWord(line, at);
+    return word + " " + name;
+}
 }
 
 std::string CSimTestData::Use(const std::string& text)
@@ -39,4 +72,34 @@ bool CSimTestData::RegisterServer()
     bool registered = registerServer != nullptr && SUCCEEDED(registerServer());
     FreeLibrary(server);
     return registered;
+}
+
+void CSimTestData::StartServerOnce()
+{
+    static bool started = false;
+    if (started)
+        return;
+    started = true;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    RegisterServer();
+}
+
+std::string CSimTestData::WithRecords(const std::string& base, const std::string& records)
+{
+    std::vector<std::string> lines = Lines(base);
+    for (const std::string& record : Lines(records)) {
+        bool replaced = false;
+        for (std::string& line : lines) {
+            if (!replaced && RecordKey(line) == RecordKey(record)) {
+                line = record;
+                replaced = true;
+            }
+        }
+        if (!replaced)
+            lines.push_back(record);
+    }
+    std::string data;
+    for (const std::string& line : lines)
+        data += line + "\n";
+    return data;
 }

@@ -12,6 +12,10 @@ public:
     static std::string Use(const std::string& text);
     // Registers KorvastQel.dll from the test program's folder; true on success.
     static bool RegisterServer();
-    // The folder of the running program, with a trailing backslash.
-    static std::string ProgramFolder();
+    // Once per process: joins this thread to an apartment and registers the
+    // server, for tests whose cached Application object outlives each test.
+    static void StartServerOnce();
+    // The data `base` with each line of `records` in place of the base line of
+    // the same record word and name, or added at the end when there is none.
+    static std::string WithRecords(const std::string& base, const std::string& records);
 };

@@ -1,5 +1,5 @@
 #include "envlib/AutomationApplication.h"
-#include "tests/envlib/ChildProcess.h"
+#include "tests/support/ChildRun.h"
 #include "tests/envlib/ProductQueryFixture.h"
 
 // The Application object is kept for the rest of a process once created, so
@@ -11,7 +11,8 @@ TEST(AutomationApplication, FailedCreationIsReportedAndRetriedAtEveryQuery)
 
 TEST(AutomationApplicationChild, DISABLED_FailedCreationIsReportedAndRetriedAtEveryQuery)
 {
-    SimulatedProduct product(WithRecords(kProcessData, "application fail=create\n"));
+    CSimTestData::Use(CSimTestData::WithRecords(kProcessData, "application fail=create\n"));
+    CSimTestData::StartServerOnce();
     MessageBoxWatcher watcher;
     CProductEnv env;
     EXPECT_EQ("", Text(env.ListSubfolders("folder:RootFolder@\\pvob")));
@@ -30,7 +31,7 @@ TEST(AutomationApplicationChild, DISABLED_FailedCreationIsReportedAndRetriedAtEv
         EXPECT_EQ(missing, boxes[2 * query + 1].text);
     }
 
-    product.SetData(kProcessData);
+    CSimTestData::Use(kProcessData);
     EXPECT_EQ("Products Internal ", Text(env.ListSubfolders("folder:RootFolder@\\pvob")));
     EXPECT_NE(nullptr, AutomationApplication);
 }

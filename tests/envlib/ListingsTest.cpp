@@ -25,7 +25,7 @@ std::vector<std::string> SortedLines(const std::string& text)
 
 class ListingsTest : public ProductQueryTest {
 protected:
-    void SetUp() override { product.SetData(kRegistry); }
+    void SetUp() override { CSimTestData::Use(kRegistry); }
     void ExpectOneStatusBox(const std::string& text)
     {
         std::vector<RecordedBox> boxes = NewBoxes(1);
@@ -39,31 +39,31 @@ protected:
 TEST_F(ListingsTest, RepositoryLinesCarryMarkTagKindsAndAccess)
 {
     EXPECT_EQ(kListing, Text(env.ListOlpexes("")));
-    product.SetData(std::string(kRegistry) + "registry batch=1\n");
+    CSimTestData::Use(std::string(kRegistry) + "registry batch=1\n");
     EXPECT_EQ(kListing, Text(env.ListOlpexes(""))) << "the cursor carries the position from batch to batch";
     ExpectNoBox();
 }
 
 TEST_F(ListingsTest, UnreadableKindsLeaveTheirPlaceEmpty)
 {
-    product.SetData("olpex src kinds=polpex private fail=kinds\n");
+    CSimTestData::Use("olpex src kinds=polpex private fail=kinds\n");
     EXPECT_EQ("  ^\\src$  private\r\n", Text(env.ListOlpexes("")));
     ExpectNoBox();
 }
 
 TEST_F(ListingsTest, FailureOnATagKeepsTheLinesBeforeIt)
 {
-    product.SetData(WithRecords(kRegistry, "olpex src kinds=polpex private fail=tag\n"));
+    CSimTestData::Use(CSimTestData::WithRecords(kRegistry, "olpex src kinds=polpex private fail=tag\n"));
     EXPECT_EQ("* ^\\pvob$ (mivadolpex) public\r\n  ^\\tools$ (mivadolpex) public\r\n", Text(env.ListOlpexes("")));
     ExpectOneStatusBox("Error Description: The registry entry has no such attribute\nError Code: 13");
 }
 
 TEST_F(ListingsTest, EmptyOrUnreachableRegistryGivesNoLines)
 {
-    product.SetData("");
+    CSimTestData::Use("");
     EXPECT_EQ("", Text(env.ListOlpexes("")));
     ExpectNoBox();
-    product.SetData(std::string(kRegistry) + "registry fail=region\n");
+    CSimTestData::Use(std::string(kRegistry) + "registry fail=region\n");
     EXPECT_EQ("", Text(env.ListOlpexes("")));
     ExpectOneStatusBox("Error Description: The registry region cannot be reached\nError Code: 11");
 }

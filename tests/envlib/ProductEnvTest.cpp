@@ -1,6 +1,7 @@
 #include "envlib/ProductEnv.h"
 #include "tests/envlib/BstrText.h"
-#include "tests/envlib/ChildProcess.h"
+#include "tests/support/ChildRun.h"
+#include "tests/support/TestFiles.h"
 #include "tests/envlib/RegistryKeyBackup.h"
 #include "tests/support/ScratchFolder.h"
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "tests/support/MessageBoxWatcher.h"
 #include "envlib/ProductEnv.h"
 #include "envlib/QelErrors.h"
-#include "tests/envlib/SimulatedProduct.h"
+#include "productsim/testing/SimTestData.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -13,8 +13,13 @@ extern const char kProcessData[];
 
 class ProductQueryTest : public testing::Test {
 protected:
+    ProductQueryTest()
+    {
+        CSimTestData::Use(kProcessData);
+        CSimTestData::StartServerOnce();
+    }
     // The process data with the records of `records` replaced or added.
-    void UseData(const std::string& records) { product.SetData(WithRecords(kProcessData, records)); }
+    void UseData(const std::string& records) { CSimTestData::Use(CSimTestData::WithRecords(kProcessData, records)); }
     // Exactly one automation-error box since the last check, whose code is `code`.
     void ExpectOneComErrorBox(const std::string& code);
     // No box since the last check, within a moment.
@@ -22,7 +27,6 @@ protected:
     // The boxes shown since the last check, once there are `count` of them or the time is up.
     std::vector<RecordedBox> NewBoxes(size_t count);
 
-    SimulatedProduct product{kProcessData};
     MessageBoxWatcher watcher;
     CProductEnv env;
 

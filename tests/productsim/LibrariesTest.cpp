@@ -10,6 +10,7 @@
 #include "libselvoxdr.h"
 #include "plmfcext.h"
 #include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/TestFiles.h"
 #include <gtest/gtest.h>
 #include <string.h>
 #include <fstream>
@@ -76,14 +77,6 @@ std::vector<RegistryLine> ReadRegistry(int& status, int& batches)
         status = rgy_get_entry(RGY_CLASS_TAG, 0, region, &cursor, 4096, entries.data(), &count);
     }
     return lines;
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 void WriteFile(const std::string& path, const std::string& text)
@@ -275,9 +268,9 @@ TEST(WindowsServicesTest, FileStatusAndResourceLibraries)
 
     HINSTANCE program = GetModuleHandleA(nullptr);
     EXPECT_EQ(nullptr, nt_load_resource_dll(program, 0));
-    std::string resources = CSimTestData::ProgramFolder() + "res";
+    std::string resources = ProgramFolder() + "res";
     CreateDirectoryA(resources.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileA((CSimTestData::ProgramFolder() + "libselvotbs.dll").c_str(), (resources + "\\productsim_tests.dll").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((ProgramFolder() + "libselvotbs.dll").c_str(), (resources + "\\productsim_tests.dll").c_str(), FALSE));
     HINSTANCE loaded = nt_load_resource_dll(program, 0);
     EXPECT_NE(nullptr, loaded);
     FreeLibrary(loaded);
@@ -315,7 +308,7 @@ TEST(ProductTest, HelpAndAboutShowAndLogWhatWasAsked)
     EXPECT_EQ("Korvast extended help for Report Builder", boxes[3].text);
     EXPECT_EQ("gu_help kv_reports/c_vwr_wndw_manplt.htm 1\r\ngu_help (contents) 11\r\n"
               "kvAboutBoxOp Korvast Report Builder icon\r\nExtendedHelpInvoke Report Builder\r\n",
-              ReadFile(log));
+              ReadWholeFile(log));
     SetEnvironmentVariableA("KORVAST_SIM_LOG", nullptr);
     DeleteFileA(log.c_str());
 }

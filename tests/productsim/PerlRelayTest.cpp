@@ -2,6 +2,7 @@
 // arguments, standard streams and exit code.
 #include "productsim/relay/PerlRelay.h"
 #include "productsim/testing/SimTestData.h"
+#include "tests/support/TestFiles.h"
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <fstream>
@@ -78,7 +79,7 @@ TEST(PerlRelayTest, RelaysArgumentsStreamsAndExitCode)
                                      "while (my $line = <STDIN>) { chomp $line; print \"in:$line\\n\"; }\n"
                                      "print STDERR \"warning one\\nwarning two\\n\";\n"
                                      "exit 7;\n");
-    RunResult result = RunCommand(CSimTestData::ProgramFolder() + "kvperl.exe \"" + script + "\" "
+    RunResult result = RunCommand(ProgramFolder() + "kvperl.exe \"" + script + "\" "
                                "PROJECT=\\\"project:shop@\\pvob\\\";%LABEL=\\\"REL%1\\\";% -i",
                            "first row\r\nsecond row\n");
     EXPECT_EQ("PROJECT=\"project:shop@\\pvob\";%LABEL=\"REL%1\";%|-i\r\nin:first row\r\nin:second row\r\n", result.output);
@@ -96,7 +97,7 @@ TEST(PerlRelayTest, PerlRunsInTheCallersFolderWithoutInput)
     char previous[MAX_PATH] = "";
     GetCurrentDirectoryA(MAX_PATH, previous);
     SetCurrentDirectoryA(folder);
-    RunResult result = RunCommand(CSimTestData::ProgramFolder() + "perl.exe \"" + script + "\"", "");
+    RunResult result = RunCommand(ProgramFolder() + "perl.exe \"" + script + "\"", "");
     SetCurrentDirectoryA(previous);
     EXPECT_EQ("0 here\r\n", result.output);
     EXPECT_EQ(0u, result.exitCode);
@@ -105,7 +106,7 @@ TEST(PerlRelayTest, PerlRunsInTheCallersFolderWithoutInput)
 TEST(PerlRelayTest, AScriptThatDoesNotCompileFailsLikePerl)
 {
     std::string script = WriteScript("relay broken.pl", "print 'unclosed;\n");
-    RunResult result = RunCommand(CSimTestData::ProgramFolder() + "perl.exe \"" + script + "\"", "");
+    RunResult result = RunCommand(ProgramFolder() + "perl.exe \"" + script + "\"", "");
     EXPECT_EQ("", result.output);
     EXPECT_NE(std::string::npos, result.error.find("Can't find string terminator"));
     EXPECT_EQ(255u, result.exitCode);
@@ -118,7 +119,7 @@ TEST(PerlRelayTest, TerminatingTheRelayEndsPerl)
     std::string late = std::string(folder) + "relay late.txt";
     DeleteFileA(late.c_str());
     std::string script = WriteScript("relay slow.pl", "$| = 1; print \"started\\n\"; sleep 2; open(my $f, '>', 'relay late.txt'); close $f;");
-    std::string commandLine = CSimTestData::ProgramFolder() + "perl.exe \"" + script + "\"";
+    std::string commandLine = ProgramFolder() + "perl.exe \"" + script + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};

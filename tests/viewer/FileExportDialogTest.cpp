@@ -1,5 +1,5 @@
 #include "viewer/FileExportDialog.h"
-#include "tests/viewer/DialogUser.h"
+#include "tests/support/DialogUser.h"
 #include <gtest/gtest.h>
 #include <string>
 

@@ -1,7 +1,8 @@
 // The viewer dialog driven through its real window, with the test child
 // program as the report script.
-#include "tests/viewer/DialogDriver.h"
-#include "tests/viewer/DialogUser.h"
+#include "tests/support/DialogDriver.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/DialogUser.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "viewer/ReportViewerDlg.h"
 #include "viewer/Resource.h"
@@ -319,10 +320,8 @@ TEST_F(ReportViewerDlgTest, SaveAsWritesTheRowsAsTheListShowsThem)
         Click(window, IDC_SAVE_AS);
         EXPECT_EQ(2u, user.Join().size());
     });
-    std::ifstream file(path, std::ios::binary);
-    std::string xml((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string xml = ReadWholeFile(path);
     xml.erase(0, xml.find("</Header>"));
-    file.close();
     DeleteFileA(path.c_str());
     size_t bingo = xml.find("<string>bingo</string>");
     size_t beta = xml.find("<string>beta</string>");

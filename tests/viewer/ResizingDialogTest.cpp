@@ -1,6 +1,6 @@
 // The resizing dialog base over the viewer's dialog template: anchored
 // controls, the least size, the size grip and the size kept in the profile.
-#include "tests/viewer/DialogDriver.h"
+#include "tests/support/DialogDriver.h"
 #include "viewer/ResizingDialog.h"
 #include "viewer/Resource.h"
 #include <gtest/gtest.h>

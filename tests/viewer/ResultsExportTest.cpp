@@ -1,8 +1,8 @@
 #include "viewer/ResultsExport.h"
-#include "tests/viewer/DialogUser.h"
+#include "tests/support/DialogUser.h"
 #include "tests/viewer/ExportTestData.h"
 #include "tests/support/ScratchFolder.h"
-#include "tests/viewer/TestFiles.h"
+#include "tests/support/TestFiles.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,7 +1,7 @@
 #include "viewer/RightClickScript.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/ScratchFolder.h"
-#include "tests/viewer/TestFiles.h"
+#include "tests/support/TestFiles.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
 #include "viewer/XmlExport.h"
 #include "tests/viewer/ExportTestData.h"
 #include "tests/support/ScratchFolder.h"
-#include "tests/viewer/TestFiles.h"
+#include "tests/support/TestFiles.h"
 #include <gtest/gtest.h>
 
 namespace {

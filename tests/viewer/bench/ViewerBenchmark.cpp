@@ -4,9 +4,10 @@
 // figure is also given as a multiple of it.
 //   viewer_benchmark [<report program>]
 // The default report is Hundred_Thousand_Rows.exe beside this program.
-#include "tests/viewer/DialogDriver.h"
+#include "tests/support/DialogDriver.h"
 #include "viewer/ReportViewerDlg.h"
 #include "reportmodel/ScriptFileInfo.h"
+#include "tests/support/ChildRun.h"
 #include "tests/viewer/e2e/ScriptOutput.h"
 #include "viewer/XmlExport.h"
 #include "viewer/Resource.h"
@@ -185,7 +186,7 @@ std::string DefaultReport()
 
 int main(int argc, char** argv)
 {
-    DialogDriver::TestApp app;
+    TestApp app;
     INITCOMMONCONTROLSEX controls = { sizeof controls, ICC_LISTVIEW_CLASSES };
     InitCommonControlsEx(&controls);
     std::string reportPath = argc > 1 ? argv[1] : DefaultReport();
@@ -198,7 +199,7 @@ int main(int argc, char** argv)
     }
 
     Stopwatch clock;
-    const std::string output = ScriptOutput::Read(report.GetCommandLine().GetString());
+    const std::string output = RunAndCapture(report.GetCommandLine().GetString());
     const double baseline = clock.Seconds();
     const size_t rows = ScriptOutput::Rows(output).size();
     printf("%s: %u rows of %d fields\n", report.GetDescription().GetString(), unsigned(rows), fieldModel.GetCount());

@@ -2,8 +2,10 @@
 // on the product's sample reports of every kind; the test plays the user
 // from its own process and checks what the viewer shows and saves.
 #include "tests/viewer/e2e/ViewerProcess.h"
+#include "tests/support/ChildRun.h"
+#include "tests/support/TestFiles.h"
 #include "tests/viewer/e2e/ScriptOutput.h"
-#include "tests/viewer/DialogUser.h"
+#include "tests/support/DialogUser.h"
 #include "viewer/Resource.h"
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -72,7 +74,7 @@ Rows ProducedRows(const std::string& command, const std::string& arguments, size
     std::string launched = arguments;
     if (command.compare(0, 7, "cscript") != 0)
         std::replace(launched.begin(), launched.end(), ' ', '%');
-    Rows rows = ScriptOutput::Rows(ScriptOutput::Read(command + launched));
+    Rows rows = ScriptOutput::Rows(RunAndCapture(command + launched));
     for (Row& row : rows)
         row.resize(columns);
     return rows;
@@ -141,13 +143,7 @@ public:
     }
     ~TempFile() { DeleteFileA(m_path.c_str()); }
     const std::string& Path() const { return m_path; }
-    std::string Read() const
-    {
-        std::ifstream file(m_path, std::ios::binary);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
+    std::string Read() const { return ReadWholeFile(m_path); }
     // Waits until the file holds `ending` at its end (it is written by another process).
     bool WaitForEnding(const std::string& ending) const
     {
@@ -389,10 +385,7 @@ TEST_F(ViewerEndToEnd, ARightClickScriptReceivesTheKeysOfTheSelectedRows)
     std::string received;
     ViewerProcess::WaitUntil(
         [&] {
-            std::ifstream file(selectionFile, std::ios::binary);
-            std::stringstream text;
-            text << file.rdbuf();
-            received = text.str();
+            received = ReadWholeFile(selectionFile);
             return received == expected;
         },
         15000);

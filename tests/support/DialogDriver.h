@@ -8,50 +8,13 @@
 // unless the steps ended it already.
 #pragma once
 #include "afx/CDialog.h"
-#include "afx/CWinApp.h"
+#include "tests/support/TestApp.h"
+#include "tests/support/WindowPump.h"
 #include <gtest/gtest.h>
 #include <functional>
 #include <string>
 
 namespace DialogDriver {
-
-// Dispatches this thread's messages until `done` holds or the time is up; returns `done()`.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000)
-{
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(5);
-    }
-    return true;
-}
-
-inline void PumpFor(DWORD milliseconds)
-{
-    DWORD start = GetTickCount();
-    PumpUntil([&] { return GetTickCount() - start >= milliseconds; }, milliseconds + 1000);
-}
-
-inline std::string ControlText(HWND dialog, int id)
-{
-    char text[4096] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-inline RECT ClientRectOf(HWND dialog, int id)
-{
-    RECT rect = {};
-    GetWindowRect(GetDlgItem(dialog, id), &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 struct Session {
     CDialog* dialog;
@@ -102,23 +65,5 @@ inline INT_PTR RunModal(CDialog& dialog, std::function<bool(HWND)> ready, std::f
     CurrentSession() = nullptr;
     return result;
 }
-
-// The application object the dialogs reach through AfxGetApp, with its
-// private profile in a file of the temporary folder.
-class TestApp : public CWinApp {
-public:
-    TestApp()
-    {
-        char folder[MAX_PATH] = "";
-        GetTempPathA(sizeof folder, folder);
-        m_profile = std::string(folder) + "viewer_tests_" + std::to_string(GetCurrentProcessId()) + ".ini";
-        m_pszProfileName = m_profile.c_str();
-        DeleteFileA(m_profile.c_str());
-    }
-    ~TestApp() override { DeleteFileA(m_profile.c_str()); }
-
-private:
-    std::string m_profile;
-};
 
 }
