@@ -3,7 +3,7 @@
 // and answers the boxes and dialogs it shows.
 #pragma once
 #include "tests/builder/e2e/RemoteTreeView.h"
-#include "tests/viewer/e2e/RemoteListView.h"
+#include "tests/support/RemoteListView.h"
 #include <windows.h>
 #include <functional>
 #include <memory>
