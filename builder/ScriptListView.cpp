@@ -11,6 +11,7 @@ BEGIN_MESSAGE_MAP(CScriptListView, CFormView)
     ON_NOTIFY(NM_CLICK, IDC_SCRIPT_LIST, OnClick)
     ON_NOTIFY(LVN_ITEMCHANGING, IDC_SCRIPT_LIST, OnItemChanging)
     ON_NOTIFY(LVN_ITEMCHANGED, IDC_SCRIPT_LIST, OnItemChanged)
+    ON_MESSAGE(WM_CLEAR_REFUSAL, OnClearRefusal)
 END_MESSAGE_MAP()
 
 namespace {
@@ -144,8 +145,6 @@ void CScriptListView::OnItemChanging(NMHDR* header, LRESULT* result)
         return;
     }
     if (m_refusalPending) {
-        m_refusalPending = false;
-        SetRowSelected(m_rowBeingLeft);
         *result = 1;
         return;
     }
@@ -153,7 +152,18 @@ void CScriptListView::OnItemChanging(NMHDR* header, LRESULT* result)
     if (record && record->GetFilePath().CompareNoCase(report->GetScript().GetFilePath()) == 0)
         return;
     if (report->IsAnyModified() && !CWizardApp::AskToDiscardValues(m_hWnd)) {
-        m_refusalPending = true;
         *result = 1;
+        // The row being left has already lost its selection: it gets it back at
+        // once, and the rest of this click's state changes are refused silently.
+        if (m_rowBeingLeft >= 0)
+            SetRowSelected(m_rowBeingLeft);
+        m_refusalPending = true;
+        PostMessage(WM_CLEAR_REFUSAL);
     }
+}
+
+LRESULT CScriptListView::OnClearRefusal(WPARAM, LPARAM)
+{
+    m_refusalPending = false;
+    return 0;
 }

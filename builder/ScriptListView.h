@@ -25,10 +25,13 @@ protected:
     void OnClick(NMHDR* header, LRESULT* result);
     void OnItemChanging(NMHDR* header, LRESULT* result);
     void OnItemChanged(NMHDR* header, LRESULT* result);
+    LRESULT OnClearRefusal(WPARAM, LPARAM);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    static const UINT WM_CLEAR_REFUSAL = WM_APP + 1;
+
     void FitList();
     void SetRowSelected(int row);
 
