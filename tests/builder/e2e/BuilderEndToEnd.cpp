@@ -3,6 +3,7 @@
 // report list, running a report into a visible Tovenar, help, About and
 // Set Scripts Location.
 #include "tests/builder/e2e/BuilderProcess.h"
+#include "tests/support/WindowPump.h"
 #include <gtest/gtest.h>
 #include <fstream>
 #include <sstream>
@@ -55,7 +56,7 @@ protected:
         HTREEITEM folder = tree.Child(tree.Root(), name);
         ASSERT_NE(folder, nullptr) << "no folder " << name;
         ASSERT_TRUE(tree.Select(folder));
-        ASSERT_TRUE(BuilderProcess::WaitUntil([&] { return m_builder->Reports().ItemCount() == expectedRows; }, 20000))
+        ASSERT_TRUE(PumpUntil([&] { return m_builder->Reports().ItemCount() == expectedRows; }, 20000))
             << m_builder->Reports().ItemCount() << " rows in " << name;
     }
 
@@ -98,20 +99,20 @@ TEST_F(BuilderEndToEnd, RunsAReportWithoutParametersIntoAVisibleViewer)
     OpenFolder("Types", 2);
     EXPECT_EQ(ReportRows(), (Texts{ "Label types", "Repositories" }));
     m_builder->Reports().Select({ 1 });
-    ASSERT_TRUE(BuilderProcess::WaitUntil([&] { return m_builder->ParameterLines().empty(); }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return m_builder->ParameterLines().empty(); }, 5000));
     ASSERT_TRUE(m_builder->IsCommandEnabled(kRunReport));
 
     m_builder->Command(kRunReport);
     DWORD viewerProcessId = 0;
     HWND viewer = nullptr;
-    ASSERT_TRUE(BuilderProcess::WaitUntil(
+    ASSERT_TRUE(PumpUntil(
         [&] { return (viewer = BuilderProcess::FindWindowOfAnyProcess(kViewerDialogClass, kViewerCaption, &viewerProcessId)) != nullptr; },
         30000))
         << "no visible viewer dialog";
     HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, viewerProcessId);
     {
         RemoteListView results(GetDlgItem(viewer, kViewerResults), process);
-        EXPECT_TRUE(BuilderProcess::WaitUntil([&] { return results.ItemCount() == 5; }, 30000)) << results.ItemCount();
+        EXPECT_TRUE(PumpUntil([&] { return results.ItemCount() == 5; }, 30000)) << results.ItemCount();
         EXPECT_EQ(results.Headings(), (Texts{ "Repository", "Kinds" }));
         EXPECT_EQ(results.ItemText(0, 0), "/tools");
     }
@@ -155,7 +156,7 @@ TEST_F(BuilderEndToEnd, SetScriptsLocationChangesTheSettingAndTheTree)
     ASSERT_TRUE(BuilderProcess::Press(dialog.window, IDOK));
 
     RemoteTreeView& tree = m_builder->Tree();
-    EXPECT_TRUE(BuilderProcess::WaitUntil([&] { return tree.ChildTexts(tree.Root()) == Texts{ "Extra Reports" }; }, 10000))
+    EXPECT_TRUE(PumpUntil([&] { return tree.ChildTexts(tree.Root()) == Texts{ "Extra Reports" }; }, 10000))
         << "the tree shows the new scripts folder, its name's underscores as blanks and without its last dot";
     EXPECT_EQ(Setting("ReportsPath"), other);
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, kVersionKey, "ReportsPath", REG_SZ, original.c_str(),

@@ -1,4 +1,5 @@
 #include "tests/builder/e2e/BuilderProcess.h"
+#include "tests/support/WindowPump.h"
 #include <commctrl.h>
 #include <cstring>
 
@@ -80,17 +81,6 @@ BuilderProcess::~BuilderProcess()
     CloseHandle(m_process.hThread);
 }
 
-bool BuilderProcess::WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(20);
-    }
-    return true;
-}
-
 HWND BuilderProcess::FindWindowOfAnyProcess(const char* windowClass, const char* title, DWORD* processId)
 {
     WindowSearch search = { 0, windowClass, title, -1, nullptr, 0 };
@@ -111,7 +101,7 @@ HWND BuilderProcess::WaitForFrame(DWORD timeoutMs)
 {
     if (!m_process.hProcess)
         return nullptr;
-    WaitUntil(
+    PumpUntil(
         [&] {
             WindowSearch search = { m_process.dwProcessId, kFrameClass, nullptr, -1, nullptr, 0 };
             EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
@@ -167,7 +157,7 @@ std::string BuilderProcess::Caption() const
 ShownWindow BuilderProcess::WaitForWindow(const std::string& caption, DWORD timeoutMs) const
 {
     ShownWindow shown;
-    WaitUntil(
+    PumpUntil(
         [&] {
             WindowSearch search = { m_process.dwProcessId, "#32770", caption.c_str(), -1, nullptr, 0 };
             EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
@@ -188,5 +178,5 @@ ShownWindow BuilderProcess::WaitForWindow(const std::string& caption, DWORD time
 bool BuilderProcess::Press(HWND window, int id)
 {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
-    return WaitUntil([&] { return !IsWindow(window); }, 5000);
+    return PumpUntil([&] { return !IsWindow(window); }, 5000);
 }

@@ -5,7 +5,6 @@
 #include "tests/builder/e2e/RemoteTreeView.h"
 #include "tests/support/RemoteListView.h"
 #include <windows.h>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -40,7 +39,6 @@ public:
     // Presses a button of a box or dialog and waits until it has gone.
     static bool Press(HWND window, int id);
 
-    static bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
     // A top-level window of any process with this class and a caption beginning with `title`.
     static HWND FindWindowOfAnyProcess(const char* windowClass, const char* title, DWORD* processId);
     // A window below `parent` with this id and class.
