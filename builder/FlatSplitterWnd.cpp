@@ -48,8 +48,6 @@ BOOL CFlatSplitterWnd::ReplaceView(int row, int col, const CRuntimeClass* viewCl
     GetPane(row, col)->SetDlgCtrlID(id);
     SetRowInfo(row, rowInfo.nCurSize, rowInfo.nMinSize);
     SetColumnInfo(col, colInfo.nCurSize, colInfo.nMinSize);
-    if (CView* view = dynamic_cast<CView*>(GetPane(row, col)))
-        view->OnInitialUpdate();
     RecalcLayout();
     return TRUE;
 }
