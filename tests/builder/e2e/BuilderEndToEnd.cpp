@@ -17,6 +17,7 @@ const char kViewerCaption[] = "Korvast Report Viewer";
 const int kRunReport = 32771;
 const int kSetScriptsLocation = 32773;
 const int kHelpContents = 32775;
+const int kExtendedHelp = 32776;
 const int kAbout = 57664;
 const int kViewerResults = 1070;
 
@@ -132,6 +133,11 @@ TEST_F(BuilderEndToEnd, HelpAndAboutReachTheMakersLibraries)
     ShownWindow about = m_builder->WaitForWindow("About Korvast Report Builder");
     EXPECT_EQ(about.text, "Korvast Report Builder\n\nKorvast 8.0 (simulated installation)");
     ASSERT_TRUE(BuilderProcess::Press(about.window, IDOK));
+
+    m_builder->Command(kExtendedHelp);
+    ShownWindow extended = m_builder->WaitForWindow("Korvast Help");
+    EXPECT_EQ(extended.text, "Korvast extended help for Report Builder");
+    ASSERT_TRUE(BuilderProcess::Press(extended.window, IDOK));
 
     const std::string log = SimulationLog();
     EXPECT_NE(log.find("gu_help (contents) 11"), std::string::npos) << log;
