@@ -1,5 +1,4 @@
 #include "builder/ParameterListView.h"
-#include "afx/AfxResources.h"
 #include "afx/CDC.h"
 #include "afx/CWinApp.h"
 #include "afx/FrameworkIds.h"
@@ -64,8 +63,8 @@ void CParameterListView::FitListBox()
 
 void CParameterListView::OnPaint()
 {
-    char title[256] = "";
-    ::LoadStringA(AfxGetResourceHandle(), AFX_IDS_APP_TITLE, title, sizeof title);
+    CString title;
+    title.LoadString(AFX_IDS_APP_TITLE);
     if (CWnd* frame = AfxGetApp()->m_pMainWnd)
         frame->SetWindowText(title);
     CPaintDC paint(this);

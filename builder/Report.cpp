@@ -5,8 +5,8 @@
 namespace {
 CString LoadText(UINT id)
 {
-    char text[512] = "";
-    ::LoadStringA(AfxGetResourceHandle(), id, text, sizeof text);
+    CString text;
+    text.LoadString(id);
     return text;
 }
 }

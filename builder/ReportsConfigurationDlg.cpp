@@ -15,8 +15,8 @@ END_MESSAGE_MAP()
 namespace {
 CString LoadText(UINT id)
 {
-    char text[512] = "";
-    ::LoadStringA(AfxGetResourceHandle(), id, text, sizeof text);
+    CString text;
+    text.LoadString(id);
     return text;
 }
 }

@@ -26,8 +26,8 @@ CString WithBackslash(CString path)
 
 CString LoadText(UINT id)
 {
-    char text[1024] = "";
-    ::LoadStringA(AfxGetResourceHandle(), id, text, sizeof text);
+    CString text;
+    text.LoadString(id);
     return text;
 }
 }

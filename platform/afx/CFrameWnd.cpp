@@ -20,8 +20,8 @@ const char kFrameClass[] = "AfxFrameWnd";
 
 CString LoadText(UINT id)
 {
-    char text[1024] = "";
-    ::LoadStringA(AfxGetResourceHandle(), id, text, sizeof text);
+    CString text;
+    text.LoadString(id);
     return text;
 }
 

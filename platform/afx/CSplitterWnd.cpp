@@ -51,9 +51,7 @@ void CSplitterWnd::DeleteView(int row, int col)
     CWnd* pane = GetPane(row, col);
     if (!pane)
         return;
-    CFrameWnd* frame = nullptr;
-    for (HWND window = ::GetParent(m_hWnd); window && !frame; window = ::GetParent(window))
-        frame = dynamic_cast<CFrameWnd*>(FromHandlePermanent(window));
+    CFrameWnd* frame = GetParentFrame();
     if (frame && frame->GetActiveView() == pane)
         frame->SetActiveView(nullptr);
     pane->DestroyWindow();
@@ -85,9 +83,7 @@ void CSplitterWnd::GetColumnInfo(int col, int& current, int& minimum) const
 
 CWnd* CSplitterWnd::GetActivePane(int* row, int* col) const
 {
-    CFrameWnd* frame = nullptr;
-    for (HWND window = ::GetParent(m_hWnd); window && !frame; window = ::GetParent(window))
-        frame = dynamic_cast<CFrameWnd*>(FromHandlePermanent(window));
+    CFrameWnd* frame = GetParentFrame();
     CView* view = frame ? frame->GetActiveView() : nullptr;
     if (!view || ::GetParent(view->m_hWnd) != m_hWnd)
         return nullptr;

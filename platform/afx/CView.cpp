@@ -30,14 +30,6 @@ BOOL CView::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id, CCreate
     return CreateEx(0, kViewClass, "", style, rect, parent->m_hWnd, id);
 }
 
-CFrameWnd* CView::GetParentFrame() const
-{
-    for (HWND window = ::GetParent(m_hWnd); window; window = ::GetParent(window))
-        if (CFrameWnd* frame = dynamic_cast<CFrameWnd*>(FromHandlePermanent(window)))
-            return frame;
-    return nullptr;
-}
-
 // A click into a view makes it the frame's active view.
 int CView::OnMouseActivate(HWND, UINT, UINT)
 {

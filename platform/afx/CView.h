@@ -4,8 +4,6 @@
 #include "afx/CDocument.h"
 #include "afx/CWnd.h"
 
-class CFrameWnd;
-
 class CView : public CWnd {
     DECLARE_DYNAMIC_BASE(CView)
 public:
@@ -13,8 +11,6 @@ public:
     virtual BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id, CCreateContext* context);
     virtual void OnInitialUpdate() {}
     CDocument* GetDocument() const { return m_pDocument; }
-    // The frame window this view lies in.
-    CFrameWnd* GetParentFrame() const;
     bool IsKindOf(const CRuntimeClass* kind) const { return GetRuntimeClass()->IsDerivedFrom(kind); }
 
 protected:

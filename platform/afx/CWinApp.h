@@ -1,12 +1,12 @@
 // The application object: one per program, reached through AfxGetApp.
 // The program's entry point hands control to AfxWinMain.
 #pragma once
+#include "afx/CCmdUI.h"
 #include "afx/CWnd.h"
 #include "afx/WaitCursor.h"
 #include <memory>
 #include <vector>
 
-class CCmdUI;
 class CSingleDocTemplate;
 
 // The shell command of the program's command line: a new document unless a
@@ -95,8 +95,6 @@ CWinApp* AfxGetApp();
 // message loop; the exit code is ExitInstance's result. A program whose
 // InitInstance returns false has run its own windows (modal dialogs) in it.
 int AfxWinMain(HINSTANCE instance);
-
-#include "afx/CCmdUI.h"
 
 template <class App, size_t N>
 bool DispatchAppCommand(App* app, const AppCommand<App> (&table)[N], UINT id, CCmdUI* update)

@@ -1,6 +1,7 @@
 #include "afx/CWnd.h"
 #include "afx/CCmdUI.h"
 #include "afx/CDataExchange.h"
+#include "afx/CFrameWnd.h"
 #include <mutex>
 #include <unordered_map>
 
@@ -226,6 +227,14 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
                                     ::GetModuleHandleA(nullptr), createParam);
     UnhookWindowCreation();
     return window != nullptr;
+}
+
+CFrameWnd* CWnd::GetParentFrame() const
+{
+    for (HWND window = ::GetParent(m_hWnd); window; window = ::GetParent(window))
+        if (CFrameWnd* frame = dynamic_cast<CFrameWnd*>(FromHandlePermanent(window)))
+            return frame;
+    return nullptr;
 }
 
 CString CWnd::GetWindowText() const

@@ -9,6 +9,7 @@
 
 class CCmdUI;
 class CDataExchange;
+class CFrameWnd;
 
 class CWnd {
 public:
@@ -41,6 +42,8 @@ public:
     BOOL ModifyStyle(DWORD remove, DWORD add);
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     CWnd* GetParent() const { return FromHandlePermanent(::GetParent(m_hWnd)); }
+    // The nearest frame window above this one, or null.
+    CFrameWnd* GetParentFrame() const;
     void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
