@@ -146,8 +146,9 @@ CString CApplicationLauncher::GetCommandLine() const
 
 void CApplicationLauncher::Start()
 {
-    // Right-click scripts report nothing back to the viewer.
-    if (GetCommandLine().Find("\\scripts_rightclick\\") > 0)
+    // Right-click scripts report nothing back to the viewer. Only the program
+    // and script part counts: an argument may hold any text.
+    if (m_application.Find("\\scripts_rightclick\\") > 0)
         m_outputCallback = nullptr;
     ChildEnds child;
     if (m_outputCallback) {
@@ -209,8 +210,11 @@ void CApplicationLauncher::CreateChild(const ChildEnds& child)
         ShowApiError("CreateProcess");
         return;
     }
-    m_process = process.hProcess;
     CloseHandleChecked(process.hThread);
+    CSingleLock lock(&m_processLock, TRUE);
+    m_process = process.hProcess;
+    if (m_terminateRequested)
+        TerminateProcess(m_process, 1);
 }
 
 void CApplicationLauncher::WriteInput(HANDLE writeEnd)
@@ -273,7 +277,7 @@ void CApplicationLauncher::Deliver(const std::string& block, int streamId)
 {
     if (block.empty() || !m_outputCallback || IsAborted())
         return;
-    m_outputCallback(CString(block.data(), static_cast<int>(block.size())), streamId);
+    m_outputCallback(m_outputContext, CString(block.data(), static_cast<int>(block.size())), streamId);
 }
 
 void CApplicationLauncher::Wait(DWORD timeoutMs)
@@ -313,5 +317,8 @@ DWORD CApplicationLauncher::GetExitCode() const
 
 void CApplicationLauncher::Terminate()
 {
-    TerminateProcess(m_process, 1);
+    CSingleLock lock(&m_processLock, TRUE);
+    m_terminateRequested = true;
+    if (m_process)
+        TerminateProcess(m_process, 1);
 }

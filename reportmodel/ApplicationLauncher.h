@@ -4,15 +4,18 @@
 // also waits for the child while the calling thread's window messages keep
 // flowing, and can kill it.
 #pragma once
+#include "afx/CSingleLock.h"
 #include "afx/CString.h"
+#include <atomic>
 #include <memory>
 #include <string>
 
 class CApplicationLauncher {
 public:
-    // Called on a reader thread with a copy of a block of output; stream 0 is
-    // standard output, 1 standard error. Both streams may call at the same time.
-    typedef bool (*OutputCallback)(const CString& block, int streamId);
+    // Called on a reader thread with the caller's context and a copy of a block
+    // of output; stream 0 is standard output, 1 standard error. Both streams
+    // may call at the same time.
+    typedef bool (*OutputCallback)(void* context, const CString& block, int streamId);
 
     CApplicationLauncher();
     CApplicationLauncher(const char* application, const char* arguments, const char* workingFolder);
@@ -31,6 +34,7 @@ public:
     bool IsRunning() const;
     // Throws CFileException when the exit code cannot be read.
     DWORD GetExitCode() const;
+    // Safe from any thread at any moment: a child not yet created is ended as soon as it exists.
     void Terminate();
 
     // Set by the caller before Start.
@@ -40,11 +44,13 @@ public:
     CString m_workingFolder;
     CString m_inputText;
     // Owned by the caller; once it reads true the readers stop and the callback is no longer called.
-    const volatile bool* m_abortFlag = nullptr;
+    const std::atomic<bool>* m_abortFlag = nullptr;
     // Deliver output in blocks ending at a line end; off, it all arrives when the stream ends.
     bool m_lineMode = true;
     // Output is captured exactly when a callback is set.
     OutputCallback m_outputCallback = nullptr;
+    // Handed to the callback as it is; the caller's own run state.
+    void* m_outputContext = nullptr;
 
 private:
     struct ReaderBlock {
@@ -69,7 +75,10 @@ private:
     void Deliver(const std::string& block, int streamId);
     bool IsAborted() const { return m_abortFlag && *m_abortFlag; }
 
+    // Guards the process handle and the terminate request between Start and Terminate.
+    CCriticalSection m_processLock;
     HANDLE m_process = nullptr;
+    bool m_terminateRequested = false;
     HANDLE m_outputReadEnds[2] = {};
     HANDLE m_readerThreads[2] = {};
     std::unique_ptr<ReaderBlock> m_readerBlocks[2];

@@ -8,14 +8,7 @@ set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 [ "$KORVAST_SKIP_BUILD" = 1 ] || bash "$root/scripts/build.sh"
 build="${KORVAST_BUILD:-$root/build}"
-export WINEPREFIX="${1:-${WINEPREFIX:-$build/wineprefix}}"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "Creating the Wine prefix $WINEPREFIX (about 20 s)"
-  wineboot -i >/dev/null 2>&1
-  wineserver -w
-fi
+source "$root/scripts/wine-env.sh" "$1"
 mkdir -p "$WINEPREFIX/drive_c/KorvastViews/driver"
 ln -sfn ../drive_c/KorvastViews/driver "$WINEPREFIX/dosdevices/m:"
 payload="Z:$(echo "$build/productsim/payload" | tr / '\\')"

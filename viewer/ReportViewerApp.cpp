@@ -8,10 +8,18 @@
 #include "afx/ControlContainer.h"
 #include "libselvoks.h"
 #include "libselvont.h"
+#include <commctrl.h>
 #include <clocale>
 #include <memory>
 
 namespace {
+// The results list and its header.
+void RegisterCommonControls()
+{
+    INITCOMMONCONTROLSEX classes = { sizeof classes, ICC_LISTVIEW_CLASSES };
+    ::InitCommonControlsEx(&classes);
+}
+
 int WindowsMajorVersion()
 {
     return LOBYTE(LOWORD(::GetVersion()));
@@ -50,6 +58,7 @@ BOOL CReportViewerApp::InitInstance()
     if (m_resourceLibrary)
         AfxSetResourceHandle(m_resourceLibrary);
     AfxEnableControlContainer();
+    RegisterCommonControls();
     ParseCommandLineSwitches(CCommandLineMap(::GetCommandLineA()));
     RunReport();
     return FALSE;

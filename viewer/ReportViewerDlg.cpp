@@ -48,8 +48,10 @@ BEGIN_MESSAGE_MAP(CReportViewerDlg, CResizingDialog)
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
     ON_WM_CLOSE()
+    ON_WM_DESTROY()
     ON_MESSAGE(WM_REPORT_FINISHED, OnRunFinished)
     ON_MESSAGE(WM_ROWS_ARRIVED, OnRowsArrived)
+    ON_MESSAGE(WM_ERRORS_ARRIVED, OnErrorsArrived)
     ON_WM_LBUTTONDBLCLK()
     ON_BN_CLICKED(IDC_SHOW_ERRORS, OnShowErrors)
     ON_BN_CLICKED(IDC_SHOW_DETAILS, OnShowDetails)
@@ -84,18 +86,17 @@ CReportViewerDlg::CReportViewerDlg() : CResizingDialog(IDD_REPORTVIEWER_DIALOG),
     m_normalFont.CreateFontIndirect(&font);
     font.lfWeight = FW_BOLD;
     m_boldFont.CreateFontIndirect(&font);
-    SetCurrentDialog(this);
 }
 
 // Waits for the report's worker, so a windowless run ends with its script.
+// The launcher goes before the rows: its readers may still be parsing a block.
 CReportViewerDlg::~CReportViewerDlg()
 {
     if (m_workerThread) {
         ::WaitForSingleObject(m_workerThread, INFINITE);
         ::CloseHandle(m_workerThread);
     }
-    if (GetCurrentDialog() == this)
-        SetCurrentDialog(nullptr);
+    m_launcher.reset();
     for (CFields* row : m_rows)
         delete row;
 }
@@ -106,12 +107,8 @@ void CReportViewerDlg::DoDataExchange(CDataExchange* exchange)
     DDX_Control(exchange, IDC_ERRORS, m_errorEdit);
     // The error text only goes to its read-only box: the standard-error reader
     // appends to it meanwhile, so reading the box back would lose lines.
-    if (!exchange->m_bSaveAndValidate) {
-        CSingleLock lock(&m_errorLock, TRUE);
-        CString errorText = m_errorText;
-        lock.Unlock();
-        DDX_Text(exchange, IDC_ERRORS, errorText);
-    }
+    if (!exchange->m_bSaveAndValidate)
+        ShowNewErrorText();
     DDX_Control(exchange, IDC_RESULTS, m_results);
     DDX_Check(exchange, IDC_SHOW_ERRORS, m_showErrors);
     DDX_Text(exchange, IDC_FILTER, m_filterText);
@@ -129,6 +126,7 @@ int CReportViewerDlg::OnCreate(CREATESTRUCTA* create)
 BOOL CReportViewerDlg::OnInitDialog()
 {
     CResizingDialog::OnInitDialog();
+    m_errorEdit.SetLimitText(0);
     SetBusyCursor(true);
     AddAboutItemToSystemMenu();
     SetIcon(m_icon, TRUE);
@@ -152,6 +150,15 @@ BOOL CReportViewerDlg::OnInitDialog()
     UpdateData(FALSE);
     StartReport();
     return TRUE;
+}
+
+// However the window goes away during a run (the close box, Alt+F4, Enter),
+// the report is stopped first, so the program does not wait on, unseen, for it.
+void CReportViewerDlg::OnDestroy()
+{
+    if (m_running)
+        StopReport();
+    CResizingDialog::OnDestroy();
 }
 
 void CReportViewerDlg::AddAboutItemToSystemMenu()
@@ -287,26 +294,29 @@ void CReportViewerDlg::OnTimer(UINT_PTR id)
 
 void CReportViewerDlg::RefillResults()
 {
-    CSingleLock lock(&ResultsLock(), TRUE);
+    CSingleLock lock(&m_resultsLock, TRUE);
     if (m_refilling)
         return;
     m_refilling = true;
     m_results.SetFiltered(!m_filterText.IsEmpty());
-    if (m_filterText.CompareNoCase(m_appliedFilterText) != 0) {
-        m_appliedFilterText = m_filterText;
+    if (!m_filterApplied || m_filterText.CompareNoCase(m_appliedFilterText) != 0) {
+        const CString filter = m_filterText;
+        m_filterApplied = false;
         m_results.SetRedraw(FALSE);
         m_results.DeleteAllItems();
-        bool complete = true;
         for (CFields* row : m_rows) {
-            if (m_filterPending) {
-                complete = false;
+            if (m_filterPending)
                 break;
-            }
-            if (m_filterText.IsEmpty() || row->Match(m_filterText))
+            if (filter.IsEmpty() || row->Match(filter))
                 m_results.InsertRow(row);
         }
-        if (complete)
+        // A newer edit cuts the refill short and brings its own; the partial
+        // list does not count as showing this text.
+        if (!m_filterPending) {
             m_results.ResortRows();
+            m_appliedFilterText = filter;
+            m_filterApplied = true;
+        }
         m_results.SetRedraw(TRUE);
         m_results.Invalidate();
     }

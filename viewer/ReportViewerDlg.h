@@ -12,7 +12,9 @@
 #include "afx/CMenu.h"
 #include "afx/CSingleLock.h"
 #include <oleauto.h>
+#include <atomic>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -20,6 +22,8 @@ class CRightClickScripts;
 
 // Posted by the worker when the run has ended; LPARAM 1 normal end, 0 ended by an exception.
 const UINT WM_REPORT_FINISHED = WM_USER + 50;
+// Posted by the error collector after each block of error output.
+const UINT WM_ERRORS_ARRIVED = WM_USER + 51;
 // Posted by the output parser after each block of rows.
 const UINT WM_ROWS_ARRIVED = WM_USER + 52;
 
@@ -59,11 +63,12 @@ protected:
     // The report run (worker thread, output parsing, status line).
     static unsigned __stdcall RunReportThreadProc(void* dialog);
     void RunReportThreadBody();
-    static bool OutputCallback(const CString& block, int streamId);
+    static bool OutputCallback(void* dialog, const CString& block, int streamId);
     bool OnOutputText(const CString& block);
     bool OnErrorText(const CString& block);
     LRESULT OnRunFinished(WPARAM, LPARAM normalEnd);
     LRESULT OnRowsArrived(WPARAM, LPARAM);
+    LRESULT OnErrorsArrived(WPARAM, LPARAM);
     void SetStatus(int status);
 
     // The window.
@@ -72,6 +77,7 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(m_icon); }
     void OnClose() { EndDialog(IDOK); }
+    void OnDestroy();
     void OnLButtonDblClk(UINT flags, CPoint point);
     void OnShowErrors();
     void OnShowDetails();
@@ -88,10 +94,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The results lock: guards the rows between the output parser and the window.
-    static CCriticalSection& ResultsLock();
-    static void SetCurrentDialog(CReportViewerDlg* dialog);
-    static CReportViewerDlg* GetCurrentDialog();
+    std::unique_ptr<CApplicationLauncher> CreateLauncher();
+    void StopReport();
+    void DropLauncher();
+    void AppendRow(std::unique_ptr<CFields> row);
+    void FinishRun(LPARAM normalEnd);
+    void ShowNewErrorText();
     void AddAboutItemToSystemMenu();
     void InitResultColumns();
     void SetBusyCursor(bool on);
@@ -107,7 +115,8 @@ private:
     // Run state.
     CString m_errorText;
     CCriticalSection m_errorLock;
-    // The launcher of the running report; the worker drops it once its readers have delivered everything.
+    // The launcher of the report, made before the worker starts so that Stop
+    // always reaches it; the worker drops it once its readers have delivered everything.
     std::unique_ptr<CApplicationLauncher> m_launcher;
     CCriticalSection m_launcherLock;
     CString m_scriptCommand;
@@ -116,19 +125,23 @@ private:
     CFields* m_fieldModel = nullptr;
     CRightClickScripts* m_rightClickScripts = nullptr;
     HANDLE m_workerThread = nullptr;
-    volatile bool m_cancel = false;
-    volatile bool m_running = false;
+    std::atomic<bool> m_cancel{ false };
+    std::atomic<bool> m_running{ false };
     DATE m_startTime = 0;
     DATE m_endTime = 0;
     CString m_title;
     CString m_sortOrderText;
+    // Guards the rows between the output parser and the window.
+    CCriticalSection m_resultsLock;
     std::vector<CFields*> m_rows;
     size_t m_rowsShown = 0;
     bool m_canceledMark = false;
     int m_status = kExecuting;
     bool m_initialized = false;
-    volatile bool m_errorsReported = false;
+    std::atomic<bool> m_errorsReported{ false };
     bool m_inserting = false;
+    // How the run ended, while the rows it left are still being inserted.
+    std::optional<LPARAM> m_pendingEnd;
     std::vector<DetailsLine> m_detailsLines;
 
     // Window state.
@@ -143,6 +156,10 @@ private:
     CFont m_normalFont;
     CMenu m_scriptMenu;
     CString m_appliedFilterText;
+    // The list holds exactly the rows of the applied filter text; false while a refill is under way or was cut short.
+    bool m_filterApplied = true;
+    // How much of the error text the error box shows.
+    int m_errorTextShown = 0;
     bool m_refilling = false;
     bool m_filterPending = false;
 };

@@ -6,30 +6,9 @@
 #include "reportmodel/StringTokenizer.h"
 #include <process.h>
 
-namespace {
-// The dialog whose report is running; the launcher's static callback finds it here.
-CReportViewerDlg* volatile g_currentDialog = nullptr;
-}
-
-CCriticalSection& CReportViewerDlg::ResultsLock()
-{
-    static CCriticalSection lock;
-    return lock;
-}
-
-void CReportViewerDlg::SetCurrentDialog(CReportViewerDlg* dialog)
-{
-    g_currentDialog = dialog;
-}
-
-CReportViewerDlg* CReportViewerDlg::GetCurrentDialog()
-{
-    return g_currentDialog;
-}
-
 size_t CReportViewerDlg::GetRowCount()
 {
-    CSingleLock lock(&ResultsLock(), TRUE);
+    CSingleLock lock(&m_resultsLock, TRUE);
     return m_rows.size();
 }
 
@@ -79,10 +58,25 @@ void CReportViewerDlg::StartReport()
         m_errorText.LoadString(IDS_ERRORS_HEADING);
     }
     m_errorsReported = false;
+    m_launcher = CreateLauncher();
+    if (m_initialized)
+        EnableControl(IDCANCEL, TRUE);
     m_running = true;
     m_workerThread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &RunReportThreadProc, this, 0, nullptr));
     if (!m_workerThread)
         m_running = false;
+}
+
+// Without a window the report runs with its output left alone.
+std::unique_ptr<CApplicationLauncher> CReportViewerDlg::CreateLauncher()
+{
+    auto launcher = std::make_unique<CApplicationLauncher>(m_scriptCommand, m_parameters, m_workingFolder);
+    if (m_initialized) {
+        launcher->m_outputCallback = &OutputCallback;
+        launcher->m_outputContext = this;
+    }
+    launcher->m_abortFlag = &m_cancel;
+    return launcher;
 }
 
 unsigned __stdcall CReportViewerDlg::RunReportThreadProc(void* dialog)
@@ -96,18 +90,7 @@ void CReportViewerDlg::RunReportThreadBody()
 {
     LPARAM normalEnd = 1;
     try {
-        auto launcher = std::make_unique<CApplicationLauncher>(m_scriptCommand, m_parameters, m_workingFolder);
-        if (m_initialized) {
-            launcher->m_outputCallback = &OutputCallback;
-            EnableControl(IDCANCEL, TRUE);
-        }
-        launcher->m_abortFlag = &m_cancel;
-        CApplicationLauncher* running = launcher.get();
-        {
-            CSingleLock lock(&m_launcherLock, TRUE);
-            m_launcher = std::move(launcher);
-        }
-        running->Run(INFINITE);
+        m_launcher->Run(INFINITE);
     } catch (...) {
         normalEnd = 0;
     }
@@ -116,57 +99,97 @@ void CReportViewerDlg::RunReportThreadBody()
     // the run counts as finished. A stopped run delivers nothing more, and its
     // readers may wait on a pipe a grandchild of the script keeps open: the
     // dialog's destructor drops that launcher.
-    if (!m_cancel) {
-        std::unique_ptr<CApplicationLauncher> finished;
-        CSingleLock lock(&m_launcherLock, TRUE);
-        finished = std::move(m_launcher);
-        lock.Unlock();
-    }
+    if (!m_cancel)
+        DropLauncher();
     m_running = false;
     if (m_fieldModel && m_hWnd)
         PostMessage(WM_REPORT_FINISHED, 0, normalEnd);
 }
 
-bool CReportViewerDlg::OutputCallback(const CString& block, int streamId)
+// The launcher's end waits for its readers; it happens outside the lock that Stop takes.
+void CReportViewerDlg::DropLauncher()
 {
-    CReportViewerDlg* dialog = g_currentDialog;
-    if (!dialog)
-        return false;
-    return streamId == 1 ? dialog->OnErrorText(block) : dialog->OnOutputText(block);
+    std::unique_ptr<CApplicationLauncher> dropped;
+    CSingleLock lock(&m_launcherLock, TRUE);
+    dropped = std::move(m_launcher);
+    lock.Unlock();
+}
+
+bool CReportViewerDlg::OutputCallback(void* dialog, const CString& block, int streamId)
+{
+    CReportViewerDlg& target = *static_cast<CReportViewerDlg*>(dialog);
+    return streamId == 1 ? target.OnErrorText(block) : target.OnOutputText(block);
 }
 
 bool CReportViewerDlg::OnOutputText(const CString& block)
 {
     CResultRowParser parser(block);
     CString line;
-    while (parser.NextLine(line)) {
+    while (!m_cancel && parser.NextLine(line)) {
         if (line.IsEmpty())
             continue;
-        CFields* row = new CFields(*m_fieldModel);
+        std::unique_ptr<CFields> row(new CFields(*m_fieldModel));
         CResultRowParser::FillRow(line, *row);
-        CSingleLock lock(&ResultsLock(), TRUE);
-        m_rows.push_back(row);
+        AppendRow(std::move(row));
     }
     if (m_hWnd)
         PostMessage(WM_ROWS_ARRIVED);
     return true;
 }
 
+// Stop is set under the results lock, so every row kept was parsed before it.
+void CReportViewerDlg::AppendRow(std::unique_ptr<CFields> row)
+{
+    CSingleLock lock(&m_resultsLock, TRUE);
+    if (!m_cancel)
+        m_rows.push_back(row.release());
+}
+
 bool CReportViewerDlg::OnErrorText(const CString& block)
 {
-    EnableControl(IDC_SHOW_ERRORS, TRUE);
     m_errorsReported = true;
     CResultRowParser parser(block);
     CString line;
-    CSingleLock lock(&m_errorLock, TRUE);
-    while (parser.NextLine(line))
-        m_errorText += "  " + line + "\r\n";
+    {
+        CSingleLock lock(&m_errorLock, TRUE);
+        while (parser.NextLine(line))
+            m_errorText += "  " + line + "\r\n";
+    }
+    if (m_hWnd)
+        PostMessage(WM_ERRORS_ARRIVED);
     return true;
+}
+
+LRESULT CReportViewerDlg::OnErrorsArrived(WPARAM, LPARAM)
+{
+    EnableControl(IDC_SHOW_ERRORS, TRUE);
+    ShowNewErrorText();
+    return 0;
+}
+
+// Appends what the error text gained since the box last showed it, leaving
+// the box's selection and first visible line where the user put them.
+void CReportViewerDlg::ShowNewErrorText()
+{
+    CString added;
+    {
+        CSingleLock lock(&m_errorLock, TRUE);
+        if (m_errorText.GetLength() <= m_errorTextShown)
+            return;
+        added = m_errorText.Mid(m_errorTextShown);
+    }
+    const int firstLine = m_errorEdit.GetFirstVisibleLine();
+    const DWORD selection = m_errorEdit.GetSel();
+    m_errorEdit.SetSel(m_errorTextShown, m_errorTextShown);
+    m_errorEdit.ReplaceSel(added);
+    m_errorTextShown += added.GetLength();
+    m_errorEdit.SetSel(LOWORD(selection), HIWORD(selection));
+    m_errorEdit.LineScroll(firstLine - m_errorEdit.GetFirstVisibleLine());
 }
 
 LRESULT CReportViewerDlg::OnRowsArrived(WPARAM, LPARAM)
 {
-    CSingleLock lock(&ResultsLock(), TRUE);
+    CSingleLock lock(&m_resultsLock, TRUE);
     if (m_inserting)
         return 0;
     m_inserting = true;
@@ -175,14 +198,24 @@ LRESULT CReportViewerDlg::OnRowsArrived(WPARAM, LPARAM)
         m_results.InsertRow(m_rows[m_rowsShown++]);
     m_results.SetRedraw(TRUE);
     m_results.Invalidate();
-    // The insertion dispatches messages, so the run may have ended meanwhile:
-    // refresh the row count under the status as it now stands.
     SetStatus(m_status);
     m_inserting = false;
+    lock.Unlock();
+    if (m_pendingEnd)
+        FinishRun(*std::exchange(m_pendingEnd, std::nullopt));
     return 1;
 }
 
+// The insertion dispatches messages, so the run's end may come while rows are
+// still going in: the run finishes only once its last row is in the list.
 LRESULT CReportViewerDlg::OnRunFinished(WPARAM, LPARAM normalEnd)
+{
+    m_pendingEnd = normalEnd;
+    OnRowsArrived(0, 0);
+    return 0;
+}
+
+void CReportViewerDlg::FinishRun(LPARAM normalEnd)
 {
     m_results.SetFinished(true);
     m_endTime = Now();
@@ -199,22 +232,27 @@ LRESULT CReportViewerDlg::OnRunFinished(WPARAM, LPARAM normalEnd)
     m_results.SetErrorsReported(m_errorsReported);
     m_results.Invalidate();
     SetBusyCursor(false);
-    return 0;
 }
 
-// Stop Report, also Escape. Once the run has ended there is nothing to stop.
+// Stop Report, also Escape. Once the run has ended, or Stop was pressed, there is nothing to stop.
 void CReportViewerDlg::OnCancel()
 {
-    if (!m_running)
+    if (!m_running || m_cancel)
         return;
-    m_cancel = true;
-    {
-        CSingleLock lock(&m_launcherLock, TRUE);
-        if (m_launcher)
-            m_launcher->Terminate();
-    }
+    StopReport();
     SetStatus(kCanceling);
     EnableControl(IDCANCEL, FALSE);
+}
+
+void CReportViewerDlg::StopReport()
+{
+    {
+        CSingleLock lock(&m_resultsLock, TRUE);
+        m_cancel = true;
+    }
+    CSingleLock lock(&m_launcherLock, TRUE);
+    if (m_launcher)
+        m_launcher->Terminate();
 }
 
 void CReportViewerDlg::SetStatus(int status)

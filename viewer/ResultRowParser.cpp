@@ -9,7 +9,9 @@ bool CResultRowParser::NextLine(CString& line)
 {
     if (m_rest.IsEmpty())
         return false;
-    line = m_rest.SpanExcluding(kLineEnds);
+    // A NUL byte is data like any other: the line runs on to its line end.
+    const int end = m_rest.FindOneOf(kLineEnds);
+    line = end < 0 ? m_rest : m_rest.Left(end);
     m_rest = m_rest.Mid(line.GetLength());
     m_rest.TrimLeft(kLineEnds);
     return true;

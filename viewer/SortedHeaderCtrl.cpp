@@ -1,4 +1,5 @@
 #include "viewer/SortedHeaderCtrl.h"
+#include "viewer/HeadingAlignment.h"
 #include "afx/CDC.h"
 #include <initializer_list>
 
@@ -14,15 +15,6 @@ void DrawLine(CDC& dc, COLORREF color, std::initializer_list<POINT> points)
         dc.LineTo(point->x, point->y);
     dc.SelectObject(previous);
     ::DeleteObject(pen);
-}
-
-UINT AlignmentOf(int format)
-{
-    if (format & HDF_CENTER)
-        return DT_CENTER;
-    if (format & HDF_RIGHT)
-        return DT_RIGHT;
-    return DT_LEFT;
 }
 }
 
@@ -62,7 +54,7 @@ void CSortedHeaderCtrl::DrawHeading(CDC& dc, int index, RECT textRect, int blank
     heading.pszText = text;
     heading.cchTextMax = 255;
     GetItem(index, &heading);
-    UINT format = AlignmentOf(heading.fmt) | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+    UINT format = HeadingAlignment(heading.fmt) | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
     if (pressed) {
         textRect.left += 1;
         textRect.right += 1;

@@ -25,5 +25,7 @@ public:
     BOOL SetEditSel(int start, int end) { return static_cast<BOOL>(SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(start, end))); }
     BOOL LimitText(int length) { return static_cast<BOOL>(SendMessage(CB_LIMITTEXT, length)); }
     void ShowDropDown(BOOL show = TRUE) { SendMessage(CB_SHOWDROPDOWN, show); }
+    // Index -1: the selection field; otherwise a list item (any item of a fixed-height list).
+    int SetItemHeight(int index, UINT height) { return static_cast<int>(SendMessage(CB_SETITEMHEIGHT, index, height)); }
     BOOL GetDroppedState() const { return static_cast<BOOL>(SendMessage(CB_GETDROPPEDSTATE)); }
 };

@@ -21,6 +21,14 @@ SIZE CDC::GetTextExtent(const char* text) const
     return size;
 }
 
+int CDC::StartDoc(const char* documentName)
+{
+    DOCINFOA document = {};
+    document.cbSize = sizeof document;
+    document.lpszDocName = documentName;
+    return ::StartDocA(m_hDC, &document);
+}
+
 CPaintDC::CPaintDC(CWnd* window) : m_window(window->m_hWnd)
 {
     Attach(::BeginPaint(m_window, &m_ps));

@@ -36,6 +36,22 @@ public:
     void LineTo(int x, int y) { ::LineTo(m_hDC, x, y); }
     BOOL DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
     BOOL DrawFrameControl(RECT* rect, UINT type, UINT state) { return ::DrawFrameControl(m_hDC, rect, type, state); }
+    void FrameRect(const RECT& rect, HBRUSH brush) { ::FrameRect(m_hDC, &rect, brush); }
+    void DrawFocusRect(const RECT& rect) { ::DrawFocusRect(m_hDC, &rect); }
+    // Text (DST_TEXT) or an icon (DST_ICON) in the state the DSS_ flags give, such as disabled.
+    BOOL DrawState(POINT at, SIZE size, const char* text, UINT flags, HBRUSH brush = nullptr)
+    {
+        return ::DrawStateA(m_hDC, brush, nullptr, reinterpret_cast<LPARAM>(text), 0, at.x, at.y, size.cx, size.cy, flags);
+    }
+    BOOL GetTextMetrics(TEXTMETRICA* metrics) const { return ::GetTextMetricsA(m_hDC, metrics); }
+    int GetDeviceCaps(int index) const { return ::GetDeviceCaps(m_hDC, index); }
+
+    // Print jobs: each returns a value of at most 0 when it fails.
+    int StartDoc(const char* documentName);
+    int StartPage() { return ::StartPage(m_hDC); }
+    int EndPage() { return ::EndPage(m_hDC); }
+    int EndDoc() { return ::EndDoc(m_hDC); }
+    int AbortDoc() { return ::AbortDoc(m_hDC); }
 };
 
 class CPaintDC : public CDC {

@@ -31,6 +31,7 @@ bool EntryMatches(const MessageMapEntry& entry, UINT message, WPARAM wParam, LPA
     case WM_REFLECT_BASE + WM_NOTIFY:
         return entry.code == reinterpret_cast<const NMHDR*>(lParam)->code;
     case WM_REFLECT_BASE + WM_COMMAND:
+    case WM_REFLECT_EX_BASE + WM_COMMAND:
         return entry.code == CommandCode(wParam);
     case WM_COMMAND_UI:
         return entry.firstId <= wParam && wParam <= entry.lastId;
@@ -39,9 +40,16 @@ bool EntryMatches(const MessageMapEntry& entry, UINT message, WPARAM wParam, LPA
     }
 }
 
-// The child control a WM_COMMAND, WM_NOTIFY or WM_DRAWITEM comes from, or null.
-HWND NotifyingChild(UINT message, LPARAM lParam)
+bool IsControlColorMessage(UINT message)
 {
+    return WM_CTLCOLORMSGBOX <= message && message <= WM_CTLCOLORSTATIC;
+}
+
+// The child control a notification, owner-draw or control-colour message comes from, or null.
+HWND NotifyingChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (IsControlColorMessage(message))
+        return reinterpret_cast<HWND>(lParam);
     switch (message) {
     case WM_COMMAND:
         return reinterpret_cast<HWND>(lParam);
@@ -52,6 +60,12 @@ HWND NotifyingChild(UINT message, LPARAM lParam)
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         return item->CtlType != ODT_MENU ? item->hwndItem : nullptr;
     }
+    case WM_MEASUREITEM: {
+        const MEASUREITEMSTRUCT* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+        return item->CtlType != ODT_MENU ? ::GetDlgItem(parent, static_cast<int>(wParam)) : nullptr;
+    }
+    case WM_COMPAREITEM:
+        return reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam)->hwndItem;
     default:
         return nullptr;
     }
@@ -112,6 +126,13 @@ HWND CWnd::UnsubclassWindow()
         ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc));
     m_previousProc = nullptr;
     return Detach();
+}
+
+void CWnd::GetWindowText(CString& text) const
+{
+    int length = ::GetWindowTextLengthA(m_hWnd);
+    ::GetWindowTextA(m_hWnd, text.GetBufferSetLength(length), length + 1);
+    text.ReleaseBuffer();
 }
 
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add)
@@ -178,13 +199,17 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 // A control's own object gets the first chance at its notifications.
 bool CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    CWnd* child = FromHandlePermanent(NotifyingChild(message, lParam));
+    CWnd* child = FromHandlePermanent(NotifyingChild(m_hWnd, message, wParam, lParam));
     return child && child != this && child->OnChildNotify(message, wParam, lParam, result);
 }
 
+// Every control-colour message is reflected as WM_CTLCOLORBTN, so one entry serves a control.
 bool CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    return DispatchToMap(WM_REFLECT_BASE + message, wParam, lParam, result);
+    if (DispatchToMap(WM_REFLECT_EX_BASE + message, wParam, lParam, result))
+        return *result != FALSE;
+    UINT reflected = IsControlColorMessage(message) ? WM_CTLCOLORBTN : message;
+    return DispatchToMap(WM_REFLECT_BASE + reflected, wParam, lParam, result);
 }
 
 const MessageMapEntry* CWnd::FindEntry(UINT message, WPARAM wParam, LPARAM lParam) const
@@ -235,15 +260,6 @@ CFrameWnd* CWnd::GetParentFrame() const
         if (CFrameWnd* frame = dynamic_cast<CFrameWnd*>(FromHandlePermanent(window)))
             return frame;
     return nullptr;
-}
-
-CString CWnd::GetWindowText() const
-{
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    CString text;
-    ::GetWindowTextA(m_hWnd, text.GetBuffer(length + 1), length + 1);
-    text.ReleaseBuffer();
-    return text;
 }
 
 BOOL CWnd::GetClientRectOfItem(int id, RECT* rect) const

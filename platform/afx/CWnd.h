@@ -45,6 +45,8 @@ public:
     // The nearest frame window above this one, or null.
     CFrameWnd* GetParentFrame() const;
     void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+    // The whole text, read at the length the window reports.
+    void GetWindowText(CString& text) const;
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
     BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
@@ -63,7 +65,6 @@ public:
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     int SetDlgCtrlID(int id) { return static_cast<int>(::SetWindowLongPtrA(m_hWnd, GWLP_ID, id)); }
     HWND SetFocus() { return ::SetFocus(m_hWnd); }
-    CString GetWindowText() const;
 
     // Dialog items by id: enable one, its rectangle in this window's client coordinates, set its text.
     BOOL EnableItem(int id, BOOL enable = TRUE) { return ::EnableWindow(GetDlgItem(id), enable); }
@@ -77,6 +78,10 @@ public:
     void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
     void InvalidateRect(const RECT* rect, BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, rect, erase); }
 
+    // Mouse capture; ReleaseCapture is the Win32 call itself.
+    HWND SetCapture() { return ::SetCapture(m_hWnd); }
+    static HWND GetCapture() { return ::GetCapture(); }
+
     UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs) { return ::SetTimer(m_hWnd, id, elapseMs, nullptr); }
     BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
 
@@ -88,7 +93,7 @@ public:
     // or lets its update handler set the item's state; false when this window has neither.
     // An item with a handler but no update handler is enabled.
     virtual bool OnCmdMsg(UINT id, CCmdUI* update);
-    // Called by the message loop for messages to this window or its children; true when handled.
+    // A message loop's look at a message before it is dispatched; true when it was handled here.
     virtual BOOL PreTranslateMessage(MSG*) { return FALSE; }
 
     // Handles a notification the parent reflected back to this control; true when handled.
@@ -125,6 +130,9 @@ protected:
     BOOL OnSetCursor(HWND, UINT, UINT) { return static_cast<BOOL>(Default()); }
     void OnHScroll(UINT, int, HWND) { Default(); }
     int OnMouseActivate(HWND, UINT, UINT) { return static_cast<int>(Default()); }
+    void OnKillFocus(HWND) { Default(); }
+    void OnCaptureChanged(HWND) { Default(); }
+    void OnSysColorChange() { Default(); }
 
     static LRESULT CALLBACK StdWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // Makes the next window this thread creates belong to `owner` from its first message on.

@@ -11,6 +11,9 @@ class CWnd;
 // to the control's own object under this offset, so a control class can handle
 // its own notifications.
 const UINT WM_REFLECT_BASE = 0xBC00;
+// Reflected entries under this offset return whether they consumed the
+// notification: when they return FALSE the parent handles it as well.
+const UINT WM_REFLECT_EX_BASE = 0xBE00;
 
 // The command routing asks a window whether a command is enabled with this
 // pseudo-message; it never reaches a window procedure.
@@ -69,6 +72,18 @@ protected:                                          \
 #define ON_NOTIFY_REFLECT(code, memberFn)                                          \
     { WM_REFLECT_BASE + WM_NOTIFY, (UINT)(code), 0, 0, AFX_HANDLER(LRESULT result = 0; \
         self->memberFn(reinterpret_cast<NMHDR*>(lParam), &result); return result;) },
+#define ON_CONTROL_REFLECT_EX(code, memberFn) \
+    { WM_REFLECT_EX_BASE + WM_COMMAND, (UINT)(code), 0, 0, AFX_HANDLER(return self->memberFn();) },
+#define ON_WM_MEASUREITEM_REFLECT() \
+    { WM_REFLECT_BASE + WM_MEASUREITEM, 0, 0, 0, AFX_HANDLER(                      \
+        self->MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); return TRUE;) },
+#define ON_WM_COMPAREITEM_REFLECT() \
+    { WM_REFLECT_BASE + WM_COMPAREITEM, 0, 0, 0, AFX_HANDLER(                      \
+        return self->CompareItem(reinterpret_cast<COMPAREITEMSTRUCT*>(lParam));) },
+// Every WM_CTLCOLOR... of the control; the handler returns the brush to paint with.
+#define ON_WM_CTLCOLOR_REFLECT() \
+    { WM_REFLECT_BASE + WM_CTLCOLORBTN, 0, 0, 0, AFX_HANDLER(                      \
+        return reinterpret_cast<LRESULT>(self->CtlColor(reinterpret_cast<HDC>(wParam)));) },
 #define ON_WM_DRAWITEM_REFLECT() \
     { WM_REFLECT_BASE + WM_DRAWITEM, 0, 0, 0, AFX_HANDLER(                         \
         self->DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); return TRUE;) },
@@ -92,17 +107,24 @@ protected:                                          \
 #define ON_WM_CLOSE() { WM_CLOSE, 0, 0, 0, AFX_HANDLER(self->OnClose(); return 0;) },
 #define ON_WM_LBUTTONDBLCLK() \
     { WM_LBUTTONDBLCLK, 0, 0, 0, AFX_HANDLER(self->OnLButtonDblClk(UINT(wParam), CPoint(lParam)); return 0;) },
+#define ON_WM_MOUSEMOVE() \
+    { WM_MOUSEMOVE, 0, 0, 0, AFX_HANDLER(self->OnMouseMove(UINT(wParam), CPoint(lParam)); return 0;) },
+#define ON_WM_SETCURSOR() \
+    { WM_SETCURSOR, 0, 0, 0, AFX_HANDLER(                                          \
+        return self->OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam));) },
+#define ON_WM_KILLFOCUS() \
+    { WM_KILLFOCUS, 0, 0, 0, AFX_HANDLER(self->OnKillFocus(reinterpret_cast<HWND>(wParam)); return 0;) },
+#define ON_WM_CAPTURECHANGED() \
+    { WM_CAPTURECHANGED, 0, 0, 0, AFX_HANDLER(self->OnCaptureChanged(reinterpret_cast<HWND>(lParam)); return 0;) },
+#define ON_WM_SYSCOLORCHANGE() { WM_SYSCOLORCHANGE, 0, 0, 0, AFX_HANDLER(self->OnSysColorChange(); return 0;) },
+#define ON_CBN_DROPDOWN(id, memberFn) ON_CONTROL(CBN_DROPDOWN, id, memberFn)
 #define ON_WM_TIMER() { WM_TIMER, 0, 0, 0, AFX_HANDLER(self->OnTimer(UINT_PTR(wParam)); return 0;) },
 #define ON_UPDATE_COMMAND_UI(id, memberFn) \
     { WM_COMMAND_UI, 0, id, id, AFX_HANDLER(self->memberFn(reinterpret_cast<CCmdUI*>(lParam)); return 0;) },
-#define ON_WM_MOUSEMOVE() \
-    { WM_MOUSEMOVE, 0, 0, 0, AFX_HANDLER(self->OnMouseMove(UINT(wParam), CPoint(lParam)); return 0;) },
 #define ON_WM_LBUTTONDOWN() \
     { WM_LBUTTONDOWN, 0, 0, 0, AFX_HANDLER(self->OnLButtonDown(UINT(wParam), CPoint(lParam)); return 0;) },
 #define ON_WM_LBUTTONUP() \
     { WM_LBUTTONUP, 0, 0, 0, AFX_HANDLER(self->OnLButtonUp(UINT(wParam), CPoint(lParam)); return 0;) },
-#define ON_WM_SETCURSOR() \
-    { WM_SETCURSOR, 0, 0, 0, AFX_HANDLER(return self->OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam));) },
 #define ON_WM_HSCROLL() \
     { WM_HSCROLL, 0, 0, 0, AFX_HANDLER(self->OnHScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)), reinterpret_cast<HWND>(lParam)); return 0;) },
 #define ON_WM_INITMENUPOPUP() \

@@ -154,13 +154,23 @@ bool CProductInstaller::AddToPath(const std::string& folder)
     return written || Fail("cannot add the product's bin folder to the PATH");
 }
 
+// The QEL server, then the chooser controls, which the product carries in its bin folder too.
 bool CProductInstaller::CallServer(const std::string& home, const char* entry)
 {
-    std::string server = home + "\\bin\\KorvastQel.dll";
-    printf("%s %s\n", strcmp(entry, "DllRegisterServer") == 0 ? "Registering" : "Unregistering", server.c_str());
-    HMODULE module = LoadLibraryA(server.c_str());
+    for (const char* library : {"KorvastQel.dll", "Sorvane.dll"}) {
+        if (!CallLibrary(home + "\\bin\\" + library, entry))
+            return false;
+    }
+    return true;
+}
+
+bool CProductInstaller::CallLibrary(const std::string& library, const char* entry)
+{
+    printf("%s %s\n", strcmp(entry, "DllRegisterServer") == 0 ? "Registering" : "Unregistering", library.c_str());
+    // The controls find the maker's libraries beside them.
+    HMODULE module = LoadLibraryExA(library.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (module == nullptr)
-        return Fail("cannot load " + server);
+        return Fail("cannot load " + library);
     typedef HRESULT(STDAPICALLTYPE * ServerEntry)();
     ServerEntry call = reinterpret_cast<ServerEntry>(reinterpret_cast<void*>(GetProcAddress(module, entry)));
     HRESULT result = call != nullptr ? call() : E_NOTIMPL;
@@ -168,7 +178,7 @@ bool CProductInstaller::CallServer(const std::string& home, const char* entry)
     if (FAILED(result)) {
         char code[16];
         sprintf(code, "%lx", static_cast<unsigned long>(result));
-        return Fail(std::string(entry) + " of " + server + " failed with " + code);
+        return Fail(std::string(entry) + " of " + library + " failed with " + code);
     }
     return true;
 }

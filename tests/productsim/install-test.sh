@@ -8,9 +8,6 @@ build=$1
 probe=$2
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work="$build/productsim-install"
-export WINEPREFIX="$work/prefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
 failures=0
 
 expect_equal() {
@@ -36,11 +33,15 @@ run() {
     wine "$@" 2>&1 | tr -d '\r'
 }
 
+WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null
 rm -rf "$work"
 mkdir -p "$work"
-wineboot -i >/dev/null 2>&1
-# One server for the whole test, so each program starts quickly.
+source "$root/scripts/wine-env.sh" "$work/prefix"
+# One server for the whole test, so each program starts quickly; the
+# prefix's services start here, not inside a captured run below, whose
+# output would stay open as long as they live.
 wineserver -p
+wineboot >/dev/null 2>&1
 
 # The empty prefix: no settings, no server.
 out=$(run "$probe")
@@ -66,7 +67,7 @@ expect_line "Application object" "Application=0" "$out"
 expect_line "the data reaches the server" "RootFolder=Web shop process" "$out"
 for file in bin/KorvastQel.dll bin/libselvoks.dll bin/libselvoxdr.dll bin/libselvont.dll bin/libselvotbs.dll \
             bin/libselvoolpex.dll bin/libselvocmd.dll bin/libselvogu.dll bin/kvcmndlg.dll bin/plmfcext.dll \
-            bin/kvperl.exe bin/perl.exe bin/simdata.txt reports/script_tools/save_results.prl \
+            bin/kvperl.exe bin/perl.exe bin/simdata.txt bin/Sorvane.dll reports/script_tools/save_results.prl \
             reports/scripts_rightclick/Save_Selection.prl reports/scripts/Benchmark/Hundred_Thousand_Rows.exe; do
     expect_equal "installed $file" yes "$([ -f "$unix_home/$file" ] && echo yes || echo no)"
 done
@@ -112,11 +113,23 @@ expect_equal "CSV export" $'File,Size\r\na<b,10\r\n"c,d",20\r' "$(cat "$WINEPREF
 run "$unix_home/bin/kvperl.exe" "$home\\reports\\scripts_rightclick\\Save_Selection.prl" <<<$'first\nsecond' >/dev/null
 expect_equal "right-click script input" $'first\r\nsecond\r' "$(cat "$unix_home/reports/selection.txt" 2>/dev/null)"
 
-# The server unregistered, and registered again.
+# The type chooser control, registered by the set-up and by regsvr32.
+sorvane_server() {
+    run reg query 'HKCR\CLSID\{145F66D9-B32A-11D3-B9D8-00207814BCF5}\InprocServer32' /ve | grep -o 'REG_SZ.*' | sed 's/REG_SZ *//'
+}
+expect_equal "type chooser registered" "$home\bin\Sorvane.dll" "$(sorvane_server)"
+run regsvr32 /s /u "$home\bin\Sorvane.dll" >/dev/null
+expect_equal "type chooser unregistered by regsvr32" "" "$(sorvane_server)"
+run regsvr32 /s "$home\bin\Sorvane.dll" >/dev/null
+expect_equal "type chooser registered by regsvr32" "$home\bin\Sorvane.dll" "$(sorvane_server)"
+
+# The servers unregistered, and registered again.
 run "$build/productsim/setup/KorvastSetup.exe" /unregister >/dev/null
 expect_line "unregistered server" "Application=80040154" "$(run "$probe")"
+expect_equal "unregistered type chooser" "" "$(sorvane_server)"
 run "$build/productsim/setup/KorvastSetup.exe" /register >/dev/null
 expect_line "registered again" "Application=0" "$(run "$probe")"
+expect_equal "type chooser registered again" "$home\bin\Sorvane.dll" "$(sorvane_server)"
 
 wineserver -k 2>/dev/null
 echo "$failures failures"

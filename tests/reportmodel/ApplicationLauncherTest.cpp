@@ -3,6 +3,7 @@
 #include "tests/support/ScratchFolder.h"
 #include "afx/FileException.h"
 #include <gtest/gtest.h>
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -14,31 +15,35 @@ struct Block {
     bool childRunning;
 };
 
-// What the output callback saw; the callback has no context of its own.
-std::mutex g_lock;
-std::vector<Block> g_blocks;
-CApplicationLauncher* g_watched = nullptr;
-volatile bool g_abort = false;
-bool g_abortAfterFirstBlock = false;
+// What the output callback saw, reached through the launcher's context pointer.
+struct Recorder {
+    std::mutex lock;
+    std::vector<Block> blocks;
+    CApplicationLauncher* watched = nullptr;
+    std::atomic<bool> abort{ false };
+    bool abortAfterFirstBlock = false;
 
-bool RecordOutput(const CString& block, int streamId)
-{
-    std::lock_guard<std::mutex> guard(g_lock);
-    g_blocks.push_back({ streamId, block.GetString(), g_watched && g_watched->IsRunning() });
-    if (g_abortAfterFirstBlock)
-        g_abort = true;
-    return true;
-}
+    static bool Record(void* context, const CString& block, int streamId)
+    {
+        Recorder& recorder = *static_cast<Recorder*>(context);
+        std::lock_guard<std::mutex> guard(recorder.lock);
+        recorder.blocks.push_back(
+            { streamId, block.GetString(), recorder.watched && recorder.watched->IsRunning() });
+        if (recorder.abortAfterFirstBlock)
+            recorder.abort = true;
+        return true;
+    }
 
-std::vector<std::string> BlocksOf(int streamId)
-{
-    std::lock_guard<std::mutex> guard(g_lock);
-    std::vector<std::string> texts;
-    for (const Block& block : g_blocks)
-        if (block.streamId == streamId)
-            texts.push_back(block.text);
-    return texts;
-}
+    std::vector<std::string> BlocksOf(int streamId)
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        std::vector<std::string> texts;
+        for (const Block& block : blocks)
+            if (block.streamId == streamId)
+                texts.push_back(block.text);
+        return texts;
+    }
+};
 
 std::string Joined(const std::vector<std::string>& blocks)
 {
@@ -55,33 +60,29 @@ std::string Quoted(const std::string& path)
 
 class ApplicationLauncherTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        g_blocks.clear();
-        g_watched = nullptr;
-        g_abort = false;
-        g_abortAfterFirstBlock = false;
-    }
-
     // The child program as a report script command (quoted path and a blank) with these arguments.
-    static void Prepare(CApplicationLauncher& launcher, const std::string& program, const char* arguments)
+    void Prepare(CApplicationLauncher& launcher, const std::string& program, const char* arguments)
     {
         launcher.m_application = (Quoted(program) + " ").c_str();
         launcher.m_arguments = arguments;
-        launcher.m_outputCallback = &RecordOutput;
+        launcher.m_outputCallback = &Recorder::Record;
+        launcher.m_outputContext = &m_recorder;
     }
 
     // Runs a command line to its end and returns what the child printed on standard output.
     static std::string OutputOf(const std::string& application, const char* arguments)
     {
-        g_blocks.clear();
+        Recorder recorder;
         {
             CApplicationLauncher launcher(application.c_str(), arguments, nullptr);
-            launcher.m_outputCallback = &RecordOutput;
+            launcher.m_outputCallback = &Recorder::Record;
+            launcher.m_outputContext = &recorder;
             launcher.Run(INFINITE);
         }
-        return Joined(BlocksOf(0));
+        return Joined(recorder.BlocksOf(0));
     }
+
+    Recorder m_recorder;
 
     ScratchFolder m_scratch;
     std::string m_child = ScratchFolder::ChildProcessPath();
@@ -101,8 +102,8 @@ TEST_F(ApplicationLauncherTest, BothStreamsArriveInBlocksEndingAtLineEndsAndNoth
         exitCode = launcher.GetExitCode();
     }
 
-    EXPECT_EQ((std::vector<std::string>{ "abcd\n", "efgh\r\n" }), BlocksOf(0));
-    const std::vector<std::string> errors = BlocksOf(1);
+    EXPECT_EQ((std::vector<std::string>{ "abcd\n", "efgh\r\n" }), m_recorder.BlocksOf(0));
+    const std::vector<std::string> errors = m_recorder.BlocksOf(1);
     EXPECT_EQ("e1\r\ne2\ntail", Joined(errors));
     ASSERT_FALSE(errors.empty());
     EXPECT_EQ("tail", errors.back());
@@ -114,15 +115,15 @@ TEST_F(ApplicationLauncherTest, LinesEndedByLineFeedAloneArriveWhileTheChildRuns
     {
         CApplicationLauncher launcher;
         Prepare(launcher, m_child, "outlf:one sleep:1500 outlf:two");
-        g_watched = &launcher;
+        m_recorder.watched = &launcher;
         launcher.Run(INFINITE);
     }
 
-    std::lock_guard<std::mutex> guard(g_lock);
-    ASSERT_EQ(2u, g_blocks.size());
-    EXPECT_EQ("one\n", g_blocks[0].text);
-    EXPECT_TRUE(g_blocks[0].childRunning);
-    EXPECT_EQ("two\n", g_blocks[1].text);
+    const std::vector<Block>& blocks = m_recorder.blocks;
+    ASSERT_EQ(2u, blocks.size());
+    EXPECT_EQ("one\n", blocks[0].text);
+    EXPECT_TRUE(blocks[0].childRunning);
+    EXPECT_EQ("two\n", blocks[1].text);
 }
 
 TEST_F(ApplicationLauncherTest, InputIsWrittenWholeAndThenEnds)
@@ -133,7 +134,7 @@ TEST_F(ApplicationLauncherTest, InputIsWrittenWholeAndThenEnds)
         launcher.m_inputText = "first line\nsecond line\n";
         launcher.Run(INFINITE);
     }
-    EXPECT_EQ("first line\nsecond line\n", Joined(BlocksOf(0)));
+    EXPECT_EQ("first line\nsecond line\n", Joined(m_recorder.BlocksOf(0)));
 }
 
 TEST_F(ApplicationLauncherTest, RightClickScriptsRunWithoutCapture)
@@ -146,7 +147,23 @@ TEST_F(ApplicationLauncherTest, RightClickScriptsRunWithoutCapture)
 
     EXPECT_EQ(nullptr, launcher.m_outputCallback);
     EXPECT_EQ(7u, launcher.GetExitCode());
-    EXPECT_TRUE(g_blocks.empty());
+    EXPECT_TRUE(m_recorder.blocks.empty());
+
+    EXPECT_EQ("C:\\product\\scripts_rightclick\\x\r\n",
+              OutputOf(Quoted(m_child) + " ", "out:C:\\product\\scripts_rightclick\\x"))
+        << "a report whose argument names that folder is still captured";
+}
+
+// Stop may come before the caller's thread has started the child.
+TEST_F(ApplicationLauncherTest, TerminateBeforeStartEndsTheChildAsSoonAsItExists)
+{
+    CApplicationLauncher launcher;
+    Prepare(launcher, m_child, "sleep:20000 out:late");
+    launcher.Terminate();
+    const DWORD start = GetTickCount();
+    launcher.Run(INFINITE);
+    EXPECT_LT(GetTickCount() - start, 5000u);
+    EXPECT_EQ(1u, launcher.GetExitCode());
 }
 
 TEST_F(ApplicationLauncherTest, AbortFlagStopsDelivery)
@@ -154,11 +171,11 @@ TEST_F(ApplicationLauncherTest, AbortFlagStopsDelivery)
     {
         CApplicationLauncher launcher;
         Prepare(launcher, m_child, "out:first sleep:500 out:second outraw:rest");
-        launcher.m_abortFlag = &g_abort;
-        g_abortAfterFirstBlock = true;
+        launcher.m_abortFlag = &m_recorder.abort;
+        m_recorder.abortAfterFirstBlock = true;
         launcher.Run(INFINITE);
     }
-    EXPECT_EQ((std::vector<std::string>{ "first\r\n" }), BlocksOf(0));
+    EXPECT_EQ((std::vector<std::string>{ "first\r\n" }), m_recorder.BlocksOf(0));
 }
 
 TEST_F(ApplicationLauncherTest, ArgumentBlanksBecomePercentAfterTheProgramPath)
@@ -299,7 +316,7 @@ TEST_F(ApplicationLauncherTest, MissingProgramShowsTheApiErrorBoxAndLeavesNoProc
     EXPECT_EQ(std::string("ERROR: API    = CreateProcess.\n   error code = 2.\n   message    = ") + message + ".\n",
               boxes[0].text);
     EXPECT_FALSE(launcher.IsRunning());
-    EXPECT_TRUE(g_blocks.empty());
+    EXPECT_TRUE(m_recorder.blocks.empty());
     try {
         launcher.GetExitCode();
         ADD_FAILURE() << "no exception";

@@ -9,6 +9,7 @@
 #include "viewer/RightClickScripts.h"
 #include <gtest/gtest.h>
 #include <commctrl.h>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -20,12 +21,46 @@ const char kFieldsHeader[] = "\"Name\"(string) \"Size\"(Integer, sort 1) \"Note\
 
 std::string ChildProgramCommand()
 {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path);
-    folder.erase(folder.rfind('\\') + 1);
-    return "\"" + folder + "childproc.exe\" ";
+    return "\"" + ProgramFolder() + "childproc.exe\" ";
 }
+
+// A named event the child program waits on ("wait:NAME"); set, it lets the child go on.
+class ChildGate {
+public:
+    ChildGate()
+        : m_name("viewer_test_gate_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++s_count)),
+          m_event(CreateEventA(nullptr, TRUE, FALSE, m_name.c_str()))
+    {
+    }
+    ~ChildGate() { CloseHandle(m_event); }
+    ChildGate(const ChildGate&) = delete;
+    ChildGate& operator=(const ChildGate&) = delete;
+
+    std::string Wait() const { return "wait:" + m_name; }
+    void Open() { SetEvent(m_event); }
+
+private:
+    static inline int s_count = 0;
+    std::string m_name;
+    HANDLE m_event;
+};
+
+// The dialog with test steps run on its window just before and just after it starts the report.
+class HookedDialog : public CReportViewerDlg {
+public:
+    std::function<void(HWND)> beforeStart;
+    std::function<void(HWND)> afterStart;
+
+    BOOL OnInitDialog() override
+    {
+        if (beforeStart)
+            beforeStart(m_hWnd);
+        CReportViewerDlg::OnInitDialog();
+        if (afterStart)
+            afterStart(m_hWnd);
+        return TRUE;
+    }
+};
 
 std::string ItemText(HWND list, int item, int column)
 {
@@ -225,6 +260,170 @@ TEST_F(ReportViewerDlgTest, StopReportCancelsTheRunAndKeepsTheRowsParsedSoFar)
         EXPECT_EQ(std::vector<std::string>({ "a" }), Names(window));
         EXPECT_FALSE(IsEnabled(window, IDCANCEL));
         EXPECT_TRUE(IsEnabled(window, IDOK));
+    });
+}
+
+// Stop pressed as the report starts: before the worker has run, before the child exists.
+TEST_F(ReportViewerDlgTest, StopAsTheRunStartsEndsTheReportAndStaysDisabled)
+{
+    ChildGate neverOpened;
+    HookedDialog dialog;
+    Prepare(dialog, ("rows:5000:r " + neverOpened.Wait()).c_str());
+    dialog.afterStart = [](HWND window) { SendMessageA(window, WM_COMMAND, IDCANCEL, 0); };
+    const DWORD start = GetTickCount();
+    RunModal(dialog, HasFinalStatus, [&](HWND window) {
+        EXPECT_LT(GetTickCount() - start, 10000u) << "the report was stopped, not waited for";
+        EXPECT_EQ("Canceled", ControlText(window, IDC_STATUS));
+        EXPECT_FALSE(IsEnabled(window, IDCANCEL)) << "the worker does not enable Stop again";
+        EXPECT_TRUE(IsEnabled(window, IDOK));
+    });
+}
+
+// Stop while the reader is parsing a block of thousands of rows, then Close at
+// once (the steps' end closes the dialog). The steps may run inside an
+// insertion, so they wait for nothing that needs the insertion to end.
+TEST_F(ReportViewerDlgTest, NoRowIsTakenAfterStopAndClosingRightAfterItIsSafe)
+{
+    ChildGate neverOpened;
+    CReportViewerDlg dialog;
+    Prepare(dialog, ("rows:20000:r " + neverOpened.Wait()).c_str());
+    RunModal(dialog, [&](HWND) { return dialog.GetRowCount() > 0; }, [&](HWND window) {
+        Click(window, IDCANCEL);
+        const size_t rowsAtStop = dialog.GetRowCount();
+        ASSERT_LT(rowsAtStop, 20000u) << "the rows were all parsed before the test could stop them";
+        PumpFor(300);
+        EXPECT_EQ(rowsAtStop, dialog.GetRowCount());
+    });
+}
+
+// However the window goes away during a run, the report is stopped first.
+TEST_F(ReportViewerDlgTest, ClosingTheWindowDuringARunStopsTheReportFirst)
+{
+    ChildGate neverOpened;
+    DWORD closed = 0;
+    {
+        CReportViewerDlg dialog;
+        Prepare(dialog, ("out:a;1 " + neverOpened.Wait()).c_str());
+        auto firstRowListed = [](HWND window) { return ListView_GetItemCount(GetDlgItem(window, IDC_RESULTS)) == 1; };
+        EXPECT_EQ(IDOK, RunModal(dialog, firstRowListed, [&](HWND window) {
+            closed = GetTickCount();
+            SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }));
+    }
+    EXPECT_LT(GetTickCount() - closed, 10000u) << "the program waited for a report no one can see";
+}
+
+namespace {
+// What the list held when the status line first read "Completed".
+struct CompletedMoment {
+    int itemsListed = -1;
+
+    static LRESULT CALLBACK StatusProc(HWND status, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR moment)
+    {
+        auto& seen = *reinterpret_cast<CompletedMoment*>(moment);
+        if (message == WM_SETTEXT && seen.itemsListed < 0
+            && strcmp(reinterpret_cast<const char*>(lParam), "Completed") == 0)
+            seen.itemsListed = ListView_GetItemCount(GetDlgItem(GetParent(status), IDC_RESULTS));
+        return DefSubclassProc(status, message, wParam, lParam);
+    }
+};
+}
+
+// The script ends while thousands of sorted rows are still going into the list.
+TEST_F(ReportViewerDlgTest, TheRunCompletesOnlyWithItsLastRowInTheList)
+{
+    CompletedMoment completed;
+    HookedDialog dialog;
+    Prepare(dialog, "rows:8000:r");
+    dialog.beforeStart = [&](HWND window) {
+        SetWindowSubclass(GetDlgItem(window, IDC_STATUS), &CompletedMoment::StatusProc, 1,
+                          reinterpret_cast<DWORD_PTR>(&completed));
+    };
+    RunToEnd(dialog, [&](HWND window) {
+        EXPECT_EQ(8000, completed.itemsListed);
+        RemoveWindowSubclass(GetDlgItem(window, IDC_STATUS), &CompletedMoment::StatusProc, 1);
+    });
+}
+
+namespace {
+// Types into the filter box from inside a refill under way: a key, then Backspace.
+struct EditDuringRefill {
+    static inline HWND dialog = nullptr;
+    static inline int rowCount = 0;
+    static inline bool typed = false;
+
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD)
+    {
+        int listed = ListView_GetItemCount(GetDlgItem(dialog, IDC_RESULTS));
+        if (listed == 0 || listed == rowCount)
+            return;
+        KillTimer(nullptr, timer);
+        typed = true;
+        SetDlgItemTextA(dialog, IDC_FILTER, "rx");
+        SetDlgItemTextA(dialog, IDC_FILTER, "r");
+    }
+};
+}
+
+TEST_F(ReportViewerDlgTest, ARefillCutShortByAnEditIsDoneAgainWhenTheTextComesBack)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "rows:3000:r");
+    RunToEnd(dialog, [&](HWND window) {
+        EditDuringRefill::dialog = window;
+        EditDuringRefill::rowCount = 3000;
+        EditDuringRefill::typed = false;
+        SetDlgItemTextA(window, IDC_FILTER, "r");
+        UINT_PTR timer = SetTimer(nullptr, 0, 1, &EditDuringRefill::OnTimer);
+        ASSERT_TRUE(PumpUntil([] { return EditDuringRefill::typed; }, 5000)) << "no refill was caught under way";
+        EXPECT_TRUE(PumpUntil([&] { return Names(window).size() == 3000; }, 5000))
+            << "the list stayed partly filled: " << Names(window).size();
+        KillTimer(nullptr, timer);
+    });
+}
+
+TEST_F(ReportViewerDlgTest, TheErrorBoxGrowsWithTheErrorsAndKeepsWhereTheUserScrolled)
+{
+    ChildGate moreOutput;
+    std::string commands;
+    std::string expected = "Errors:\r\n";
+    for (int line = 1; line <= 40; ++line) {
+        commands += "err:e" + std::to_string(line) + " ";
+        expected += "  e" + std::to_string(line) + "\r\n";
+    }
+    CReportViewerDlg dialog;
+    Prepare(dialog, (commands + "out:a;1 " + moreOutput.Wait() + " out:b;2 err:late").c_str());
+    auto errorsShown = [&](HWND window) {
+        return ControlText(window, IDC_ERRORS) == expected && Names(window).size() == 1;
+    };
+    RunModal(dialog, errorsShown, [&](HWND window) {
+        EXPECT_TRUE(IsEnabled(window, IDC_SHOW_ERRORS));
+        CheckDlgButton(window, IDC_SHOW_ERRORS, BST_CHECKED);
+        Click(window, IDC_SHOW_ERRORS);
+        UpdateWindow(window);
+        HWND errors = GetDlgItem(window, IDC_ERRORS);
+        SendMessageA(errors, EM_LINESCROLL, 0, 10);
+        ASSERT_EQ(10, SendMessageA(errors, EM_GETFIRSTVISIBLELINE, 0, 0));
+
+        moreOutput.Open();
+        ASSERT_TRUE(PumpUntil([&] { return HasFinalStatus(window); }));
+        EXPECT_EQ(expected + "  late\r\n", ControlText(window, IDC_ERRORS));
+        EXPECT_EQ(10, SendMessageA(errors, EM_GETFIRSTVISIBLELINE, 0, 0)) << "rows and errors arrived meanwhile";
+        EXPECT_EQ(2u, Names(window).size());
+    });
+}
+
+// A NUL byte is data: the rows around it arrive and its own row ends there.
+TEST_F(ReportViewerDlgTest, ANulByteInTheOutputEndsItsValueAndNothingHangs)
+{
+    CReportViewerDlg dialog;
+    Prepare(dialog, "out:a;1 outraw:b nul out:x;2 out:c;3");
+    RunToEnd(dialog, [&](HWND window) {
+        EXPECT_EQ("Completed", ControlText(window, IDC_STATUS));
+        std::vector<std::string> names = Names(window);
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(std::vector<std::string>({ "a", "b", "c" }), names);
     });
 }
 

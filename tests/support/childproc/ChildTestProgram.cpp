@@ -6,6 +6,9 @@
 //   err:TEXT  errlf:TEXT  errraw:TEXT   the same on standard error
 //   echo        copies standard input to standard output until the input ends
 //   sleep:MS    sleeps MS milliseconds
+//   wait:NAME   waits until the named event is set (made when missing), 30 s at most
+//   rows:N:TEXT prints N lines TEXT<i>;<i> (i = 1..N) in one write
+//   nul         writes one NUL byte on standard output
 //   cmdline     prints the command line it was started with, ended by CR-LF
 //   exit:CODE   ends at once with that exit code
 //   -i          reads standard input to its end, then prints a report header on both streams
@@ -40,6 +43,25 @@ void DescribeAsReport()
     Write(STD_OUTPUT_HANDLE, "fields: Name,Size(sort=1)\r\n");
 }
 
+// A test that never sets the event still ends, only late.
+void WaitForEvent(const std::string& name)
+{
+    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, name.c_str());
+    WaitForSingleObject(event, 30000);
+    CloseHandle(event);
+}
+
+std::string NumberedRows(const std::string& countAndText)
+{
+    const size_t colon = countAndText.find(':');
+    const int count = atoi(countAndText.substr(0, colon).c_str());
+    const std::string text = colon == std::string::npos ? std::string() : countAndText.substr(colon + 1);
+    std::string rows;
+    for (int row = 1; row <= count; ++row)
+        rows += text + std::to_string(row) + ";" + std::to_string(row) + "\r\n";
+    return rows;
+}
+
 bool StartsWith(const std::string& text, const char* prefix, std::string& rest)
 {
     const size_t length = strlen(prefix);
@@ -68,6 +90,12 @@ void RunCommand(const std::string& command)
         Write(STD_OUTPUT_HANDLE, ReadAllInput());
     else if (StartsWith(command, "sleep:", value))
         Sleep(atoi(value.c_str()));
+    else if (StartsWith(command, "wait:", value))
+        WaitForEvent(value);
+    else if (StartsWith(command, "rows:", value))
+        Write(STD_OUTPUT_HANDLE, NumberedRows(value));
+    else if (command == "nul")
+        Write(STD_OUTPUT_HANDLE, std::string(1, '\0'));
     else if (command == "cmdline")
         Write(STD_OUTPUT_HANDLE, std::string(GetCommandLineA()) + "\r\n");
     else if (StartsWith(command, "exit:", value))

@@ -1,0 +1,98 @@
+#include "tests/typechooser/SorvaneFixture.h"
+#include "tests/support/TestFiles.h"
+#include "productsim/testing/SimTestData.h"
+
+const char kSorvaneClsid[] = "{145F66D9-B32A-11D3-B9D8-00207814BCF5}";
+
+// webshop has an admin repository; tools has none.
+const char kSorvaneData[] =
+    "olpex \\webshop kinds=polpex mounted\n"
+    "olpex \\admin kinds=admin mounted\n"
+    "olpex \\tools kinds=polpex\n"
+    "hyperlink AdminOLPEX from=webshop to=admin\n"
+    "labeltype REL_1.0 olpex=webshop\n"
+    "labeltype REL_1.1 olpex=webshop\n"
+    "labeltype BETA_2 olpex=webshop\n"
+    "labeltype latest olpex=webshop\n"
+    "labeltype COMPANY_BASELINE olpex=admin\n"
+    "branchtype main olpex=webshop\n"
+    "branchtype Latest olpex=webshop\n"
+    "attributetype FeatureLevel olpex=webshop\n"
+    "attributetype TicketId olpex=webshop\n"
+    "hyperlinktype FeatureLevel olpex=webshop\n"
+    "triggertype check_comment olpex=webshop\n";
+
+namespace {
+const char kWorkspacesKey[] = "Software\\Selvo\\Korvast\\CurrentVersion\\Workspaces";
+
+void SetWorkspace(const std::string& view, bool registered)
+{
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, kWorkspacesKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    if (registered)
+        RegSetValueExA(key, view.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+    else
+        RegDeleteValueA(key, view.c_str());
+    RegCloseKey(key);
+}
+}
+
+HMODULE SorvaneLibrary()
+{
+    static HMODULE library = [] {
+        CSimTestData::StartServerOnce();
+        HMODULE loaded = LoadLibraryA((ProgramFolder() + "Sorvane.dll").c_str());
+        auto registerServer =
+            reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(loaded, "DllRegisterServer")));
+        EXPECT_EQ(S_OK, registerServer());
+        return loaded;
+    }();
+    return library;
+}
+
+HRESULT SorvaneCanUnloadNow()
+{
+    auto canUnload = reinterpret_cast<HRESULT(WINAPI*)()>(
+        reinterpret_cast<void*>(GetProcAddress(SorvaneLibrary(), "DllCanUnloadNow")));
+    return canUnload();
+}
+
+SorvaneTest::SorvaneTest()
+{
+    SorvaneLibrary();
+    m_view = m_folder.MakeFolder("bob");
+    m_folder.MakeFile("bob\\view.dat");
+    SetWorkspace(m_view, true);
+    UseData("");
+}
+
+SorvaneTest::~SorvaneTest()
+{
+    SetWorkspace(m_view, false);
+}
+
+void SorvaneTest::UseData(const std::string& records)
+{
+    CSimTestData::Use(CSimTestData::WithRecords(std::string(kSorvaneData) + "view \"" + m_view + "\"\n", records));
+}
+
+std::unique_ptr<ControlHost> SorvaneTest::Choose(const std::string& selector, const std::string& value, long kind)
+{
+    auto host = std::make_unique<ControlHost>(kSorvaneClsid);
+    if (!host->Control()) {
+        ADD_FAILURE() << "the host made no control";
+        return host;
+    }
+    EXPECT_EQ(S_OK, host->PutText(1, selector));
+    EXPECT_EQ(S_OK, host->PutText(2, value));
+    EXPECT_EQ(S_OK, host->PutLong(3, kind));
+    return host;
+}
+
+std::vector<RecordedBox> SorvaneTest::NewBoxes(size_t count)
+{
+    std::vector<RecordedBox> boxes = m_watcher.WaitForBoxes(m_boxesSeen + count, count ? 5000 : 300);
+    boxes.erase(boxes.begin(), boxes.begin() + static_cast<long>(m_boxesSeen));
+    m_boxesSeen += boxes.size();
+    return boxes;
+}

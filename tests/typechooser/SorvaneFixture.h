@@ -1,0 +1,41 @@
+// Base of Sorvane's tests: the library registered from the test program's
+// folder, the simulated product with a view "bob" of its repositories, the
+// boxes shown, and hosts of the control.
+#pragma once
+#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/typechooser/ControlHost.h"
+#include <gtest/gtest.h>
+#include <Sorvane.h>
+#include <memory>
+#include <string>
+
+extern const char kSorvaneClsid[];
+extern const char kSorvaneData[];
+
+// The library as the test program loaded it, registered once per process.
+HMODULE SorvaneLibrary();
+// What the library's DllCanUnloadNow answers.
+HRESULT SorvaneCanUnloadNow();
+
+class SorvaneTest : public testing::Test {
+protected:
+    SorvaneTest();
+    ~SorvaneTest() override;
+
+    // The data of the view with each line of `records` replaced or added.
+    void UseData(const std::string& records);
+    // A path in the view, inside the repository `tag`.
+    std::string PathIn(const std::string& tag) const { return m_view + "\\" + tag + "\\src\\main.c"; }
+    // A hosted control given the selector, the value and the kind, in that order.
+    std::unique_ptr<ControlHost> Choose(const std::string& selector, const std::string& value, long kind);
+    // The boxes shown since the last call, once there are `count` of them or the time is up.
+    std::vector<RecordedBox> NewBoxes(size_t count);
+
+    ScratchFolder m_folder{"views"};
+    std::string m_view;
+    MessageBoxWatcher m_watcher;
+
+private:
+    size_t m_boxesSeen = 0;
+};

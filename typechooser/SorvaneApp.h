@@ -1,0 +1,9 @@
+// Sorvane's application object: the control library shell with Sorvane's
+// object map and type library.
+#pragma once
+#include "pathchooser/shell/ControlLibraryApp.h"
+
+class CSorvaneApp : public CControlLibraryApp {
+public:
+    CSorvaneApp();
+};
