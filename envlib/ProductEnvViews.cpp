@@ -68,7 +68,7 @@ void AppendRegisteredViews(std::vector<_bstr_t>& views)
 void AppendDriveViews(CProductEnv& env, std::vector<_bstr_t>& views)
 {
     CRegistry key;
-    if (!key.Open(HKEY_LOCAL_MACHINE, kDriverKey, KEY_READ))
+    if (!key.Open(HKEY_LOCAL_MACHINE, kDriverKey, KEY_QUERY_VALUE))
         return;
     char drive[CRegistry::kTextBufferSize] = "";
     if (key.QueryString("drive", drive)) {
@@ -89,6 +89,18 @@ _bstr_t CleanPath(_bstr_t path)
     BstrTrimLeft(path);
     BstrTrimRight(path);
     return path;
+}
+
+// The longest view that begins the cleaned path; of two as long, the first.
+_bstr_t LongestViewPrefix(const std::vector<_bstr_t>& views, const _bstr_t& cleaned)
+{
+    _bstr_t best;
+    for (const _bstr_t& view : views) {
+        if (view.length() > best.length()
+            && BstrCompareBstr(BstrLeft(cleaned, static_cast<int>(view.length())), view) == 0)
+            best = view;
+    }
+    return best;
 }
 }
 
@@ -151,21 +163,16 @@ _bstr_t CProductEnv::FindViewRoot(_bstr_t path)
 {
     std::vector<_bstr_t> views;
     ListViews(views);
-    _bstr_t cleaned = CleanPath(path);
-    // A plain prefix test; the longest view wins, and of two as long the first.
-    _bstr_t best;
-    for (const _bstr_t& view : views) {
-        if (view.length() > best.length()
-            && BstrCompareBstr(BstrLeft(cleaned, static_cast<int>(view.length())), view) == 0)
-            best = view;
-    }
-    return best;
+    return LongestViewPrefix(views, CleanPath(path));
 }
 
 _bstr_t CProductEnv::GetViewRelativePath(_bstr_t path)
 {
+    // Cleaned once only: a path in two pairs of quotes keeps its inner pair.
     _bstr_t cleaned = CleanPath(path);
-    _bstr_t root = FindViewRoot(cleaned);
+    std::vector<_bstr_t> views;
+    ListViews(views);
+    _bstr_t root = LongestViewPrefix(views, cleaned);
     if (root.length() == 0)
         return _bstr_t();
     _bstr_t inside = BstrRight(cleaned, static_cast<int>(cleaned.length() - root.length()));

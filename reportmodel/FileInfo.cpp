@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdlib>
 #include <ctime>
-#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -26,17 +25,16 @@ const std::array<DWORD, 256>& CrcTable()
     return table;
 }
 
-// Local calendar time of a file time stamp as seconds since 1970; 0 for no time
-// and for years before 1900.
+// Local calendar time of a file time stamp as seconds since 1970; 0 for no
+// time, for years before 1900 and for any time the conversion cannot take.
 __time64_t ToTimeValue(const FILETIME& fileTime)
 {
     if (fileTime.dwLowDateTime == 0 && fileTime.dwHighDateTime == 0)
         return 0;
     FILETIME localTime;
     SYSTEMTIME calendar;
-    if (!FileTimeToLocalFileTime(&fileTime, &localTime) || !FileTimeToSystemTime(&localTime, &calendar))
-        throw std::invalid_argument("file time out of range");
-    if (calendar.wYear < 1900)
+    if (!FileTimeToLocalFileTime(&fileTime, &localTime) || !FileTimeToSystemTime(&localTime, &calendar)
+        || calendar.wYear < 1900)
         return 0;
     tm parts = {};
     parts.tm_year = calendar.wYear - 1900;
@@ -47,9 +45,7 @@ __time64_t ToTimeValue(const FILETIME& fileTime)
     parts.tm_sec = calendar.wSecond;
     parts.tm_isdst = -1;
     const __time64_t value = _mktime64(&parts);
-    if (value == -1)
-        throw std::invalid_argument("file time out of range");
-    return value;
+    return value == -1 ? 0 : value;
 }
 }
 
@@ -59,10 +55,10 @@ void CFileInfo::Create(const char* path, DWORD callerWord)
     HANDLE search = FindFirstFileA(path, &entry);
     if (search == INVALID_HANDLE_VALUE)
         return;
+    FindClose(search);
     const CString fullPath(path);
     // Called as the base's own: a derived record does its own work once, after this.
     CFileInfo::Create(entry, fullPath.Left(fullPath.ReverseFind('\\') + 1), callerWord);
-    FindClose(search);
 }
 
 void CFileInfo::Create(const WIN32_FIND_DATAA& entry, const char* folder, DWORD callerWord)

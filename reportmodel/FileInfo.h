@@ -14,7 +14,7 @@ public:
     // Looks the path up on disk; when nothing is found the record stays as it was.
     virtual void Create(const char* path, DWORD callerWord);
     // From a directory-listing entry and the folder (ending in a backslash) it was found in.
-    // Throws std::invalid_argument when a time stamp cannot be converted.
+    // A time stamp that cannot be converted reads as no time (0).
     virtual void Create(const WIN32_FIND_DATAA& entry, const char* folder, DWORD callerWord);
 
     const CString& GetFilePath() const { return m_path; }

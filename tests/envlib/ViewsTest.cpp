@@ -102,6 +102,8 @@ TEST_F(ViewsTest, LongestViewBeginningThePathIsItsRoot)
     EXPECT_EQ("src\\a.c", Text(env.GetViewRelativePath((m_v10 + "\\src\\a.c").c_str())));
     EXPECT_EQ(m_v1, Text(env.FindViewRoot((" \"" + m_v1 + "\\b.c\" ").c_str())));
     EXPECT_EQ("b.c", Text(env.GetViewRelativePath((" \"" + m_v1 + "\\b.c\" ").c_str())));
+    // One pair of quotes is taken off: the inner pair hides the root.
+    EXPECT_EQ("", Text(env.GetViewRelativePath(("\"\"" + m_v1 + "\\b.c\"\"").c_str())));
     // A plain prefix: a sibling whose name begins with the view's name matches.
     EXPECT_EQ(m_v1, Text(env.FindViewRoot((m_v1 + "x\\c.c").c_str())));
 }

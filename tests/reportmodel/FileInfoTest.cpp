@@ -84,13 +84,21 @@ TEST_F(FileInfoTest, PathWithoutBackslashHasNoFolder)
     EXPECT_TRUE(CFileInfo(record).GetFilePath() == record.GetFilePath());
 }
 
-TEST_F(FileInfoTest, TimesBefore1900AndMissingTimesReadAsNoTime)
+// A time the calendar conversion cannot take (before 1970, after 3000) reads
+// as no time too, so one such file cannot break a folder's listing.
+TEST_F(FileInfoTest, TimesBefore1900OutOfCalendarRangeAndMissingReadAsNoTime)
 {
     WIN32_FIND_DATAA entry = {};
     strcpy(entry.cFileName, "old.txt");
     entry.ftCreationTime = FileTimeOf(1850, 6, 1, 0, 0, 0);
     entry.ftLastWriteTime = FileTimeOf(2001, 9, 9, 1, 46, 40);
     CFileInfo record;
+    record.Create(entry, "C:\\", 0);
+    EXPECT_EQ(0, record.GetCreationTime());
+    EXPECT_EQ(0, record.GetLastAccessTime());
+
+    entry.ftCreationTime = FileTimeOf(1950, 1, 1, 0, 0, 0);
+    entry.ftLastAccessTime = FileTimeOf(3500, 1, 1, 0, 0, 0);
     record.Create(entry, "C:\\", 0);
     EXPECT_EQ(0, record.GetCreationTime());
     EXPECT_EQ(0, record.GetLastAccessTime());

@@ -73,18 +73,6 @@ bool AddFilePrinter(const std::string& name, const std::string& portFile)
     return printer != nullptr;
 }
 
-// The fonts the code asks for by their Windows names, in this prefix only.
-void ReplaceArial()
-{
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Fonts\\Replacements", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &key, nullptr) != ERROR_SUCCESS)
-        return;
-    const char replacement[] = "Liberation Sans";
-    RegSetValueExA(key, "Arial", 0, REG_SZ, reinterpret_cast<const BYTE*>(replacement), sizeof replacement);
-    RegCloseKey(key);
-}
-
 std::string ShellQuoted(const std::string& text)
 {
     std::string quoted = "'";
@@ -129,7 +117,6 @@ namespace TestPrinter {
 
 bool Install(const std::string& name, const std::string& portFile)
 {
-    ReplaceArial();
     if (!PointPrinterAt(name, portFile) && !(AddPostScriptDriver() && AddFilePrinter(name, portFile)))
         return false;
     return SetDefaultPrinterA(name.c_str());

@@ -53,7 +53,7 @@ int main(int argc, char** argv)
                "id: 103\n"
                "parameters: LOOKIN STRING\n"
                "rightclick: Save_Selection(single, multiple)\n"
-               "fields: \"File\"(gpath, rightclick, sort 1) \"Line\"(Integer, sort 2) \"Text\"(string)\n");
+               "fields: \"File\"(gpath, rightclick, sort 1) \"Line\"(Integer, sort 2, initial_width 6) \"Text\"(string)\n");
         return 0;
     }
     std::string wanted = arguments.Value("STRING");

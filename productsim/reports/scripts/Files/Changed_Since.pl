@@ -13,7 +13,7 @@ if (@ARGV && $ARGV[0] eq '-i') {
         id => 102,
         parameters => '[LOOKIN KVTIME]',
         rightclick => 'Save_Selection(single, multiple)',
-        fields => '"File"(gpath, rightclick) "Changed"(time_t, sort 1) "Changed at"(kvtime) "Bytes"(Integer) "Path"(string, hidden)',
+        fields => '"File"(gpath, rightclick) "Changed"(time_t, sort 1) "Changed at"(kvtime) "Bytes"(Integer, initial_width 10) "Path"(string, hidden)',
     );
     exit 0;
 }
