@@ -12,7 +12,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # sources this, so that repeated commands do not leave a display each.
 display_file="$KORVAST_BUILD/.virtual-display"
 if [ -z "$DISPLAY" ]; then
-  n=$(cat "$display_file" 2>/dev/null)
+  n=$(cat "$display_file" 2>/dev/null || true)
   if [ -n "$n" ] && kill -0 "$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)" 2>/dev/null; then
     export DISPLAY=":$n"
   else
