@@ -10,7 +10,7 @@ public:
     {
         m_dc.CreateCompatibleDC(nullptr);
         BITMAPINFO info = {};
-        info.bmiHeader = { sizeof(BITMAPINFOHEADER), 40, 30, 1, 24, BI_RGB };
+        info.bmiHeader = { sizeof(BITMAPINFOHEADER), 40, 30, 1, 24, BI_RGB, 0, 0, 0, 0, 0 };
         void* bits = nullptr;
         m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         m_previous = m_dc.SelectObject(m_bitmap);
