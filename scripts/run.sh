@@ -1,28 +1,61 @@
 #!/bin/bash
-# Builds everything, installs the simulated Korvast product with Tovenar into
-# the build tree's Wine prefix, and runs a sample report in Tovenar as the
-# report builder would start it:
-#   bash scripts/run.sh [<report under reports\scripts\> [<argument text>]]
+# Builds everything, installs the simulated Korvast product (with Maldrin in
+# its bin folder and Tovenar in its reports folder) into the build tree's Wine
+# prefix, and starts the report builder Maldrin on the product's sample reports:
+#   bash scripts/run.sh
+# Or runs one sample report in the viewer Tovenar alone, with the switches the
+# builder would write:
+#   bash scripts/run.sh viewer [<report under reports\scripts\> [<argument text>]]
+# Without a display, the program shows on a virtual one; once it is idle a
+# screenshot of it is saved, its path printed, and the program ended.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${KORVAST_BUILD:-$root/build}"
-report="${1:-Files\\Large_Files.prl}"
-arguments="${2:-LOOKIN=\\\"C:\\KorvastViews\\bob_snapshot\\\"; }"
 bash "$root/scripts/build.sh"
 KORVAST_SKIP_BUILD=1 bash "$root/scripts/install-product.sh"
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
-reports='C:\Program Files\Selvo\Korvast\reports'
-cp "$build/viewer/Tovenar.exe" "$WINEPREFIX/drive_c/Program Files/Selvo/Korvast/reports/Tovenar.exe"
-# The viewer reads back-quote switches from its raw command line; a batch file
-# hands the line over unchanged, where wine's own argument quoting would not.
-printf '@"%s\\Tovenar.exe" `I:"%s\\scripts\\%s" `P:%s\r\n' "$reports" "$reports" "$report" "$arguments" \
-  > "$WINEPREFIX/drive_c/run-report.bat"
-echo
-echo "The simulated Korvast product is installed into $WINEPREFIX (C:\\Program Files\\Selvo\\Korvast),"
-echo "with Tovenar.exe in its reports folder. Starting Tovenar on the report $report."
-if [ -n "$DISPLAY" ]; then
-  wine cmd /c 'C:\run-report.bat'
+home='C:\Program Files\Selvo\Korvast'
+
+if [ "${1:-}" = viewer ]; then
+  report="${2:-Files\\Large_Files.prl}"
+  arguments="${3:-LOOKIN=\\\"C:\\KorvastViews\\bob_snapshot\\\"; }"
+  # The viewer reads back-quote switches from its raw command line; a batch file
+  # hands the line over unchanged, where wine's own argument quoting would not.
+  printf '@"%s\\reports\\Tovenar.exe" `I:"%s\\reports\\scripts\\%s" `P:%s\r\n' "$home" "$home" "$report" "$arguments" \
+    > "$WINEPREFIX/drive_c/run-report.bat"
+  program=(wine cmd /c 'C:\run-report.bat')
+  title="Korvast Report Viewer"
+  echo "Starting Tovenar on the report $report."
 else
-  echo "(No display: running on a virtual one.)"
-  xvfb-run -a wine cmd /c 'C:\run-report.bat'
+  program=(wine "$home\\bin\\Maldrin.exe")
+  title="Korvast Report Builder"
+  echo "Starting Maldrin, the report builder, on the simulated product's sample reports."
 fi
+echo "(The simulated Korvast product is installed into $WINEPREFIX, $home.)"
+
+if [ -n "$DISPLAY" ]; then
+  "${program[@]}"
+  exit 0
+fi
+
+# No display: a virtual one, a screenshot once the window has shown and settled.
+for n in $(seq 91 140); do
+  [ -e "/tmp/.X$n-lock" ] || break
+done
+Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$n"
+trap 'kill "$xvfb" 2>/dev/null' EXIT
+sleep 1
+"${program[@]}" &
+started=$!
+for _ in $(seq 1 120); do
+  xwininfo -root -tree 2>/dev/null | grep -q "\"$title" && break
+  sleep 0.5
+done
+sleep 3
+shot="$build/screenshot.png"
+import -window root "$shot"
+echo "No display: ran on the virtual display $DISPLAY; the screenshot is $shot."
+kill "$started" 2>/dev/null || true
+wineserver -k 2>/dev/null || true

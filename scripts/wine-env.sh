@@ -13,7 +13,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 display_file="$KORVAST_BUILD/.virtual-display"
 if [ -z "$DISPLAY" ]; then
   n=$(cat "$display_file" 2>/dev/null || true)
-  if [ -n "$n" ] && kill -0 "$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)" 2>/dev/null; then
+  if [ -n "$n" ] && kill -0 "$(tr -d ' ' 2>/dev/null <"/tmp/.X$n-lock")" 2>/dev/null; then
     export DISPLAY=":$n"
   else
     for n in $(seq 91 400); do

@@ -1,4 +1,5 @@
 #include "viewer/FlatButton.h"
+#include "builder/MemDC.h"
 #include "afx/AfxResources.h"
 
 namespace {
@@ -278,17 +279,11 @@ void CFlatButton::DrawItem(DRAWITEMSTRUCT* item)
     CDC target;
     target.Attach(item->hDC);
     CRect rect(item->rcItem);
-    CDC memory;
-    memory.CreateCompatibleDC(&target);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&target, rect.Width(), rect.Height());
-    HGDIOBJ previous = memory.SelectObject(bitmap);
-    ::SetWindowOrgEx(memory, rect.left, rect.top, nullptr);
-    bool pressed = (item->itemState & ODS_SELECTED) || (m_isCheckBox && m_checked);
-    DrawFace(memory, rect, pressed, (item->itemState & ODS_FOCUS) != 0);
-    target.BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &memory, rect.left, rect.top, SRCCOPY);
-    memory.SelectObject(previous);
-    memory.DeleteDC();
+    {
+        CMemDC memory(&target, rect);
+        bool pressed = (item->itemState & ODS_SELECTED) || (m_isCheckBox && m_checked);
+        DrawFace(memory, rect, pressed, (item->itemState & ODS_FOCUS) != 0);
+    }
     target.Detach();
 }
 

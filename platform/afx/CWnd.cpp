@@ -1,5 +1,7 @@
 #include "afx/CWnd.h"
+#include "afx/CCmdUI.h"
 #include "afx/CDataExchange.h"
+#include "afx/CFrameWnd.h"
 #include <mutex>
 #include <unordered_map>
 
@@ -31,6 +33,8 @@ bool EntryMatches(const MessageMapEntry& entry, UINT message, WPARAM wParam, LPA
     case WM_REFLECT_BASE + WM_COMMAND:
     case WM_REFLECT_EX_BASE + WM_COMMAND:
         return entry.code == CommandCode(wParam);
+    case WM_COMMAND_UI:
+        return entry.firstId <= wParam && wParam <= entry.lastId;
     default:
         return true;
     }
@@ -209,17 +213,63 @@ bool CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* re
     return DispatchToMap(WM_REFLECT_BASE + reflected, wParam, lParam, result);
 }
 
+const MessageMapEntry* CWnd::FindEntry(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    for (const CMessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr)
+        for (const MessageMapEntry* entry = map->entries; entry->message; ++entry)
+            if (EntryMatches(*entry, message, wParam, lParam))
+                return entry;
+    return nullptr;
+}
+
 bool CWnd::DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    for (const CMessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
-        for (const MessageMapEntry* entry = map->entries; entry->message; ++entry) {
-            if (EntryMatches(*entry, message, wParam, lParam)) {
-                *result = entry->handler(this, wParam, lParam);
-                return true;
-            }
-        }
-    }
-    return false;
+    const MessageMapEntry* entry = FindEntry(message, wParam, lParam);
+    if (!entry)
+        return false;
+    *result = entry->handler(this, wParam, lParam);
+    return true;
+}
+
+bool CWnd::OnCmdMsg(UINT id, CCmdUI* update)
+{
+    LRESULT result = 0;
+    if (!update)
+        return DispatchToMap(WM_COMMAND, MAKEWPARAM(id, 0), 0, &result);
+    if (DispatchToMap(WM_COMMAND_UI, id, reinterpret_cast<LPARAM>(update), &result))
+        return true;
+    if (!FindEntry(WM_COMMAND, MAKEWPARAM(id, 0), 0))
+        return false;
+    update->Enable(TRUE);
+    return true;
+}
+
+BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, const RECT& rect,
+                    HWND parent, UINT idOrMenu, void* createParam)
+{
+    HookNextWindowCreation(this);
+    HWND window = ::CreateWindowExA(exStyle, className, windowName, style, rect.left, rect.top, rect.right - rect.left,
+                                    rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(idOrMenu)),
+                                    ::GetModuleHandleA(nullptr), createParam);
+    UnhookWindowCreation();
+    return window != nullptr;
+}
+
+CFrameWnd* CWnd::GetParentFrame() const
+{
+    for (HWND window = ::GetParent(m_hWnd); window; window = ::GetParent(window))
+        if (CFrameWnd* frame = dynamic_cast<CFrameWnd*>(FromHandlePermanent(window)))
+            return frame;
+    return nullptr;
+}
+
+BOOL CWnd::GetClientRectOfItem(int id, RECT* rect) const
+{
+    HWND item = GetDlgItem(id);
+    if (!item || !::GetWindowRect(item, rect))
+        return FALSE;
+    ScreenToClient(rect);
+    return TRUE;
 }
 
 LRESULT CALLBACK CWnd::StdWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -7,7 +7,9 @@
 #include "afx/CString.h"
 #include "afx/MessageMap.h"
 
+class CCmdUI;
 class CDataExchange;
+class CFrameWnd;
 
 class CWnd {
 public:
@@ -28,6 +30,11 @@ public:
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
     HWND UnsubclassWindow();
 
+    // Creates the window and makes it this object's from its first message on.
+    BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, const RECT& rect,
+                  HWND parent, UINT idOrMenu, void* createParam = nullptr);
+    BOOL DestroyWindow() { return ::DestroyWindow(m_hWnd); }
+
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::PostMessageA(m_hWnd, message, wParam, lParam); }
 
@@ -35,6 +42,8 @@ public:
     BOOL ModifyStyle(DWORD remove, DWORD add);
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     CWnd* GetParent() const { return FromHandlePermanent(::GetParent(m_hWnd)); }
+    // The nearest frame window above this one, or null.
+    CFrameWnd* GetParentFrame() const;
     void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
     // The whole text, read at the length the window reports.
     void GetWindowText(CString& text) const;
@@ -44,6 +53,23 @@ public:
     HICON SetIcon(HICON icon, BOOL big) { return reinterpret_cast<HICON>(SendMessage(WM_SETICON, big, reinterpret_cast<LPARAM>(icon))); }
     HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
     void SetRedraw(BOOL redraw = TRUE) { SendMessage(WM_SETREDRAW, redraw); }
+
+    BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+    BOOL RedrawWindow(const RECT* rect, HRGN region, UINT flags) { return ::RedrawWindow(m_hWnd, rect, region, flags); }
+    void MoveWindow(const RECT& rect, BOOL repaint = TRUE)
+    {
+        ::MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint);
+    }
+    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+    int SetDlgCtrlID(int id) { return static_cast<int>(::SetWindowLongPtrA(m_hWnd, GWLP_ID, id)); }
+    HWND SetFocus() { return ::SetFocus(m_hWnd); }
+
+    // Dialog items by id: enable one, its rectangle in this window's client coordinates, set its text.
+    BOOL EnableItem(int id, BOOL enable = TRUE) { return ::EnableWindow(GetDlgItem(id), enable); }
+    BOOL GetClientRectOfItem(int id, RECT* rect) const;
+    void SetItemText(int id, const char* text) { ::SetDlgItemTextA(m_hWnd, id, text); }
 
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
     void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
@@ -63,6 +89,10 @@ public:
     BOOL UpdateData(BOOL save = TRUE);
     virtual void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
 
+    // Runs the handler of a menu, toolbar or accelerator command (update null),
+    // or lets its update handler set the item's state; false when this window has neither.
+    // An item with a handler but no update handler is enabled.
+    virtual bool OnCmdMsg(UINT id, CCmdUI* update);
     // A message loop's look at a message before it is dispatched; true when it was handled here.
     virtual BOOL PreTranslateMessage(MSG*) { return FALSE; }
 
@@ -95,7 +125,11 @@ protected:
     void OnLButtonDblClk(UINT, CPoint) { Default(); }
     void OnTimer(UINT_PTR) { Default(); }
     void OnMouseMove(UINT, CPoint) { Default(); }
+    void OnLButtonDown(UINT, CPoint) { Default(); }
+    void OnLButtonUp(UINT, CPoint) { Default(); }
     BOOL OnSetCursor(HWND, UINT, UINT) { return static_cast<BOOL>(Default()); }
+    void OnHScroll(UINT, int, HWND) { Default(); }
+    int OnMouseActivate(HWND, UINT, UINT) { return static_cast<int>(Default()); }
     void OnKillFocus(HWND) { Default(); }
     void OnCaptureChanged(HWND) { Default(); }
     void OnSysColorChange() { Default(); }
@@ -110,6 +144,7 @@ private:
 
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    const MessageMapEntry* FindEntry(UINT message, WPARAM wParam, LPARAM lParam) const;
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
 

@@ -15,6 +15,12 @@ const UINT WM_REFLECT_BASE = 0xBC00;
 // notification: when they return FALSE the parent handles it as well.
 const UINT WM_REFLECT_EX_BASE = 0xBE00;
 
+// The command routing asks a window whether a command is enabled with this
+// pseudo-message; it never reaches a window procedure.
+const UINT WM_COMMAND_UI = WM_REFLECT_BASE - 1;
+
+class CCmdUI;
+
 typedef LRESULT (*MessageHandler)(CWnd* target, WPARAM wParam, LPARAM lParam);
 
 struct MessageMapEntry {
@@ -113,3 +119,17 @@ protected:                                          \
 #define ON_WM_SYSCOLORCHANGE() { WM_SYSCOLORCHANGE, 0, 0, 0, AFX_HANDLER(self->OnSysColorChange(); return 0;) },
 #define ON_CBN_DROPDOWN(id, memberFn) ON_CONTROL(CBN_DROPDOWN, id, memberFn)
 #define ON_WM_TIMER() { WM_TIMER, 0, 0, 0, AFX_HANDLER(self->OnTimer(UINT_PTR(wParam)); return 0;) },
+#define ON_UPDATE_COMMAND_UI(id, memberFn) \
+    { WM_COMMAND_UI, 0, id, id, AFX_HANDLER(self->memberFn(reinterpret_cast<CCmdUI*>(lParam)); return 0;) },
+#define ON_WM_LBUTTONDOWN() \
+    { WM_LBUTTONDOWN, 0, 0, 0, AFX_HANDLER(self->OnLButtonDown(UINT(wParam), CPoint(lParam)); return 0;) },
+#define ON_WM_LBUTTONUP() \
+    { WM_LBUTTONUP, 0, 0, 0, AFX_HANDLER(self->OnLButtonUp(UINT(wParam), CPoint(lParam)); return 0;) },
+#define ON_WM_HSCROLL() \
+    { WM_HSCROLL, 0, 0, 0, AFX_HANDLER(self->OnHScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)), reinterpret_cast<HWND>(lParam)); return 0;) },
+#define ON_WM_INITMENUPOPUP() \
+    { WM_INITMENUPOPUP, 0, 0, 0, AFX_HANDLER(self->OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam), HIWORD(lParam)); return 0;) },
+#define ON_WM_MENUSELECT() \
+    { WM_MENUSELECT, 0, 0, 0, AFX_HANDLER(self->OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam)); return 0;) },
+#define ON_WM_MOUSEACTIVATE() \
+    { WM_MOUSEACTIVATE, 0, 0, 0, AFX_HANDLER(return self->OnMouseActivate(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam));) },

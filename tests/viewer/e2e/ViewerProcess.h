@@ -2,7 +2,7 @@
 // outside its process: finds its dialog, reads the status line and the list,
 // clicks headings and rows, types a filter and presses buttons.
 #pragma once
-#include "tests/viewer/e2e/RemoteListView.h"
+#include "tests/support/RemoteListView.h"
 #include <windows.h>
 #include <functional>
 #include <memory>

@@ -4,25 +4,10 @@
 # end-to-end tests there.
 #   e2e-test.sh <build folder> <viewer_e2e.exe> <Tovenar.exe>
 set -u
-build=$1
-tests=$2
-viewer=$3
-root=$(cd "$(dirname "$0")/../../.." && pwd)
-work="$build/viewer-e2e"
-
-WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null
-rm -rf "$work"
-mkdir -p "$work"
-source "$root/scripts/wine-env.sh" "$work/prefix"
-if ! KORVAST_SKIP_BUILD=1 KORVAST_BUILD="$build" bash "$root/scripts/install-product.sh" "$WINEPREFIX" >"$work/install.log" 2>&1; then
-    echo "FAIL: install-product.sh failed:"
-    cat "$work/install.log"
-    exit 1
-fi
-# One server for the whole run.
-wineserver -p
-cp "$viewer" "$WINEPREFIX/drive_c/Program Files/Selvo/Korvast/reports/Tovenar.exe"
-wine "$tests"
+source "$(dirname "$0")/../../support/product-prefix.sh"
+product_prefix "$1" viewer-e2e || exit 1
+cp "$3" "$WINEPREFIX/drive_c/Program Files/Selvo/Korvast/reports/Tovenar.exe"
+wine "$2"
 status=$?
 wineserver -k 2>/dev/null
 exit $status

@@ -1,4 +1,4 @@
-#include "tests/viewer/e2e/RemoteListView.h"
+#include "tests/support/RemoteListView.h"
 #include <commctrl.h>
 
 RemoteListView::RemoteListView(HWND list, HANDLE process)

@@ -1,0 +1,73 @@
+#include "builder/ReportsConfigurationDlg.h"
+#include "afx/AfxResources.h"
+#include "afx/FrameworkIds.h"
+#include "builder/DirDialog.h"
+#include "builder/Resource.h"
+#include "envlib/ProductEnv.h"
+#include "libselvogu.h"
+#include "reportmodel/ReportModelStrings.h"
+
+BEGIN_MESSAGE_MAP(CReportsConfigurationDlg, CDialog)
+    ON_BN_CLICKED(IDC_BROWSE, OnBrowse)
+    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
+END_MESSAGE_MAP()
+
+namespace {
+CString LoadText(UINT id)
+{
+    CString text;
+    text.LoadString(id);
+    return text;
+}
+}
+
+CReportsConfigurationDlg::CReportsConfigurationDlg(CWnd* parent)
+    : CDialog(IDD_REPORTS_CONFIGURATION, parent),
+      m_folder(static_cast<const char*>(CProductEnv().GetReportsFolder())),
+      m_startingFolder(m_folder)
+{
+}
+
+BOOL CReportsConfigurationDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetItemText(IDC_REPORTS_FOLDER, m_folder);
+    ::SetFocus(GetDlgItem(IDC_REPORTS_FOLDER));
+    return FALSE;
+}
+
+void CReportsConfigurationDlg::OnBrowse()
+{
+    CDirDialog browser;
+    browser.m_strWindowTitle = LoadText(IDS_SCRIPTS_LOCATION_CAPTION);
+    browser.m_strTitle = LoadText(IDS_SCRIPTS_LOCATION_TITLE);
+    if (browser.DoBrowse(nullptr) && !browser.m_strPath.IsEmpty()) {
+        m_folder = browser.m_strPath;
+        SetItemText(IDC_REPORTS_FOLDER, m_folder);
+    }
+}
+
+// A write that fails still counts as a change: the tree then shows whatever
+// folder the setting yields.
+void CReportsConfigurationDlg::OnOK()
+{
+    char text[MAX_PATH * 4] = "";
+    ::GetDlgItemTextA(m_hWnd, IDC_REPORTS_FOLDER, text, sizeof text);
+    m_folder = text;
+    if (m_folder.CompareNoCase(m_startingFolder) != 0) {
+        CProductEnv().SetReportsPath(static_cast<const char*>(m_folder));
+        m_changed = true;
+    }
+    EndDialog(IDOK);
+}
+
+void CReportsConfigurationDlg::WinHelp(DWORD_PTR, UINT)
+{
+    gu_help(nullptr, "kv_reports/u_confg_rprts_dlg.htm", 1, 0);
+}
+
+LRESULT CReportsConfigurationDlg::OnCommandHelp(WPARAM, LPARAM)
+{
+    WinHelp(0);
+    return TRUE;
+}

@@ -1,0 +1,26 @@
+// Set Scripts Location: the reports folder in an edit field with a browse
+// button; OK writes a changed folder to the product's ReportsPath setting.
+#pragma once
+#include "afx/CDialog.h"
+
+class CReportsConfigurationDlg : public CDialog {
+public:
+    explicit CReportsConfigurationDlg(CWnd* parent = nullptr);
+
+    // OK stored a folder other than the one the dialog started with.
+    bool IsChanged() const { return m_changed; }
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnBrowse();
+    void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT) override;
+    LRESULT OnCommandHelp(WPARAM, LPARAM);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CString m_folder;
+    CString m_startingFolder;
+    bool m_changed = false;
+};

@@ -1,0 +1,42 @@
+// Maldrin, the report builder: the application object. It starts the
+// program, owns the current report and handles the application's commands:
+// Run Report, Set Scripts Location, About and help.
+#pragma once
+#include "afx/CWinApp.h"
+#include "builder/Report.h"
+#include <memory>
+
+class CWizardApp : public CWinApp {
+public:
+    CWizardApp();
+    ~CWizardApp() override;
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+    void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT) override;
+    bool OnCmdMsg(UINT id, CCmdUI* update) override;
+
+    static CWizardApp* GetApp() { return static_cast<CWizardApp*>(AfxGetApp()); }
+    // The current report, null until one is chosen.
+    CReport* GetReport() const { return m_report.get(); }
+    // Discards the current report and makes a new empty one current.
+    CReport* CreateReport();
+    bool IsExtendedHelpSupported() const { return m_extendedHelpSupported; }
+
+    // The viewer program in the product's reports folder.
+    static CString GetViewerPath();
+    // Asks whether the entered values may be discarded; true for yes.
+    static bool AskToDiscardValues(HWND owner);
+
+    void OnRunReport();
+    void OnUpdateRunReport(CCmdUI* item);
+    void OnSetScriptsLocation();
+    void OnAppAbout();
+    void OnHelpContents() { OnHelpFinder(); }
+
+private:
+    std::unique_ptr<CReport> m_report;
+    CString m_helpFilePath;
+    HINSTANCE m_resourceLibrary = nullptr;
+    bool m_extendedHelpSupported = false;
+};

@@ -1,0 +1,3 @@
+#include "builder/WizardDoc.h"
+
+IMPLEMENT_DYNCREATE(CWizardDoc, CDocument)

@@ -1,0 +1,3 @@
+#include "afx/CDocument.h"
+
+IMPLEMENT_DYNAMIC_BASE(CDocument)

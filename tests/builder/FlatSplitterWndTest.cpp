@@ -1,0 +1,76 @@
+// The flat splitter's grid: pane ids after taking a row or column out and
+// putting it back, and the view switch.
+#include "builder/FlatSplitterWnd.h"
+#include <gtest/gtest.h>
+
+namespace {
+class PaneView : public CView {
+    DECLARE_DYNCREATE(PaneView)
+};
+IMPLEMENT_DYNCREATE(PaneView, CView)
+
+class FlatSplitterWndTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_parent.CreateEx(0, "STATIC", "", WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 500), nullptr, 0));
+        ASSERT_TRUE(m_splitter.CreateStatic(&m_parent, 3, 2));
+        for (int row = 0; row < 3; ++row)
+            for (int col = 0; col < 2; ++col) {
+                ASSERT_TRUE(m_splitter.CreateView(row, col, RUNTIME_CLASS(PaneView), SIZE{ 150, 100 + 10 * row }, nullptr));
+                m_panes[row][col] = m_splitter.GetPane(row, col);
+            }
+        m_splitter.MoveWindow(CRect(0, 0, 580, 460));
+    }
+    void TearDown() override { m_parent.DestroyWindow(); }
+
+    int IdOf(int row, int col) const { return m_panes[row][col]->GetDlgCtrlID(); }
+
+    CWnd m_parent;
+    CFlatSplitterWnd m_splitter;
+    CWnd* m_panes[3][2] = {};
+};
+}
+
+TEST_F(FlatSplitterWndTest, HidingARowParksItsPanesPastTheGridAndShowingRestoresThem)
+{
+    int size = 0, minimum = 0;
+    m_splitter.GetRowInfo(1, size, minimum);
+    EXPECT_EQ(size, 110);
+
+    m_splitter.HideRow(1);
+    EXPECT_EQ(m_splitter.GetRowCount(), 2);
+    for (int col = 0; col < 2; ++col) {
+        EXPECT_EQ(IdOf(1, col), 0xE900 + 3 * 16 + col) << "parked";
+        EXPECT_FALSE(m_panes[1][col]->GetStyle() & WS_VISIBLE);
+        EXPECT_EQ(IdOf(2, col), 0xE900 + 1 * 16 + col) << "moved one row up";
+        EXPECT_EQ(IdOf(0, col), 0xE900 + col);
+    }
+
+    m_splitter.ShowRow();
+    EXPECT_EQ(m_splitter.GetRowCount(), 3);
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 2; ++col)
+            EXPECT_EQ(IdOf(row, col), 0xE900 + row * 16 + col) << row << "," << col;
+    EXPECT_TRUE(m_panes[1][0]->GetStyle() & WS_VISIBLE);
+    m_splitter.GetRowInfo(1, size, minimum);
+    EXPECT_EQ(size, 110);
+}
+
+TEST_F(FlatSplitterWndTest, HidingAColumnParksItsPanesPastTheGrid)
+{
+    m_splitter.HideColumn(0);
+    EXPECT_EQ(m_splitter.GetColumnCount(), 1);
+    EXPECT_EQ(IdOf(2, 0), 0xE900 + 2 * 16 + 2) << "parked";
+    EXPECT_EQ(IdOf(2, 1), 0xE900 + 2 * 16 + 0) << "moved one column left";
+    m_splitter.ShowColumn();
+    EXPECT_EQ(IdOf(2, 0), 0xE900 + 2 * 16 + 0);
+    EXPECT_EQ(IdOf(2, 1), 0xE900 + 2 * 16 + 1);
+}
+
+TEST_F(FlatSplitterWndTest, SwitchesToAnotherViewButNotToItself)
+{
+    EXPECT_FALSE(m_splitter.SwitchView(0, 0, static_cast<CView*>(m_panes[0][0])));
+    EXPECT_EQ(IdOf(0, 0), 0xE900);
+    EXPECT_FALSE(m_splitter.ReplaceView(0, 0, RUNTIME_CLASS(PaneView))) << "already of that class";
+}

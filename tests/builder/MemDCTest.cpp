@@ -1,0 +1,70 @@
+// The off-screen context: drawing reaches the target only when it closes.
+#include "builder/MemDC.h"
+#include <gtest/gtest.h>
+
+namespace {
+// A 24-bit target bitmap in a memory DC, standing in for a window's DC.
+class Target {
+public:
+    Target()
+    {
+        m_dc.CreateCompatibleDC(nullptr);
+        BITMAPINFO info = {};
+        info.bmiHeader = { sizeof(BITMAPINFOHEADER), 40, 30, 1, 24, BI_RGB, 0, 0, 0, 0, 0 };
+        void* bits = nullptr;
+        m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_previous = m_dc.SelectObject(m_bitmap);
+        m_dc.FillSolidRect(CRect(0, 0, 40, 30), RGB(0, 0, 255));
+    }
+    ~Target()
+    {
+        m_dc.SelectObject(m_previous);
+        DeleteObject(m_bitmap);
+        m_dc.DeleteDC();
+    }
+    CDC* DC() { return &m_dc; }
+    COLORREF Pixel(int x, int y) { return GetPixel(m_dc, x, y); }
+
+private:
+    CDC m_dc;
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_previous = nullptr;
+};
+}
+
+TEST(MemDCTest, PaintsTheBackgroundOffScreenAndCopiesItAtTheEnd)
+{
+    Target target;
+    {
+        CMemDC memory(target.DC(), RGB(200, 30, 40));
+        EXPECT_EQ(::GetPixel(memory, 5, 5), RGB(200, 30, 40));
+        memory.FillSolidRect(CRect(10, 10, 20, 20), RGB(0, 128, 0));
+        EXPECT_EQ(target.Pixel(15, 15), RGB(0, 0, 255)) << "the target is untouched until the end";
+    }
+    EXPECT_EQ(target.Pixel(15, 15), RGB(0, 128, 0));
+    EXPECT_EQ(target.Pixel(5, 5), RGB(200, 30, 40));
+    {
+        CMemDC white(target.DC(), RGB(255, 255, 255));
+    }
+    EXPECT_EQ(target.Pixel(1, 1), RGB(255, 255, 255));
+}
+
+TEST(MemDCTest, CopiesOnlyItsRectangleAndLeavesACallersBitmapToTheCaller)
+{
+    Target target;
+    {
+        CMemDC memory(target.DC(), CRect(20, 10, 30, 20));
+        memory.FillSolidRect(CRect(20, 10, 30, 20), RGB(10, 20, 30));
+    }
+    EXPECT_EQ(target.Pixel(25, 15), RGB(10, 20, 30));
+    EXPECT_EQ(target.Pixel(5, 5), RGB(0, 0, 255));
+
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(target.DC(), 40, 30);
+    {
+        CMemDC memory(target.DC(), RGB(0, 0, 0), &bitmap);
+    }
+    EXPECT_EQ(target.Pixel(5, 5), RGB(0, 0, 0));
+    BITMAP info = {};
+    EXPECT_NE(bitmap.GetBitmap(&info), 0) << "the caller's bitmap outlives the context";
+}

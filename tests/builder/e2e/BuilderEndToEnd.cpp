@@ -1,0 +1,179 @@
+// Maldrin.exe of the installed product on the product's sample reports,
+// played by a user from the test's own process: browsing the tree and the
+// report list, running a report into a visible Tovenar, help, About and
+// Set Scripts Location.
+#include "tests/builder/e2e/BuilderProcess.h"
+#include "tests/support/WindowPump.h"
+#include <gtest/gtest.h>
+#include <fstream>
+#include <sstream>
+
+namespace {
+typedef std::vector<std::string> Texts;
+
+const char kVersionKey[] = "Software\\Selvo\\Korvast\\CurrentVersion";
+const char kViewerDialogClass[] = "#32770";
+const char kViewerCaption[] = "Korvast Report Viewer";
+const int kRunReport = 32771;
+const int kSetScriptsLocation = 32773;
+const int kHelpContents = 32775;
+const int kExtendedHelp = 32776;
+const int kAbout = 57664;
+const int kViewerResults = 1070;
+
+std::string Setting(const char* name)
+{
+    char value[MAX_PATH] = "";
+    DWORD size = sizeof value;
+    RegGetValueA(HKEY_LOCAL_MACHINE, kVersionKey, name, RRF_RT_REG_SZ, nullptr, value, &size);
+    return value;
+}
+
+std::string Builder()
+{
+    return Setting("ProductHome") + "\\bin\\Maldrin.exe";
+}
+
+std::string SimulationLog()
+{
+    std::ifstream file(Setting("ProductHome") + "\\bin\\korvast-ui.log", std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+class BuilderEndToEnd : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_builder = std::make_unique<BuilderProcess>(Builder());
+        ASSERT_NE(m_builder->WaitForFrame(), nullptr) << "Maldrin's main window did not show";
+    }
+
+    // Selects the folder under the tree's root and waits for its reports.
+    void OpenFolder(const std::string& name, int expectedRows)
+    {
+        RemoteTreeView& tree = m_builder->Tree();
+        HTREEITEM folder = tree.Child(tree.Root(), name);
+        ASSERT_NE(folder, nullptr) << "no folder " << name;
+        ASSERT_TRUE(tree.Select(folder));
+        ASSERT_TRUE(PumpUntil([&] { return m_builder->Reports().ItemCount() == expectedRows; }, 20000))
+            << m_builder->Reports().ItemCount() << " rows in " << name;
+    }
+
+    Texts ReportRows() const
+    {
+        Texts rows;
+        for (const auto& row : m_builder->Reports().Rows())
+            rows.push_back(row[0]);
+        return rows;
+    }
+
+    std::unique_ptr<BuilderProcess> m_builder;
+};
+}
+
+TEST_F(BuilderEndToEnd, BrowsesTheScriptFoldersAndTheirReports)
+{
+    RemoteTreeView& tree = m_builder->Tree();
+    EXPECT_EQ(tree.Text(tree.Root()), "\\Reports");
+    EXPECT_EQ(tree.ChildTexts(tree.Root()), (Texts{ "Benchmark", "Files", "Mivad", "Types" }));
+    EXPECT_EQ(m_builder->Caption(), "Korvast Report Builder");
+    EXPECT_FALSE(m_builder->IsCommandEnabled(kRunReport)) << "nothing is selected yet";
+
+    OpenFolder("Files", 3);
+    EXPECT_EQ(ReportRows(), (Texts{ "Files changed since", "Find a text in files", "Large files" }));
+    // The first report is current: its parameters show with their kind words, and it cannot run yet.
+    const Texts lines = m_builder->ParameterLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find("pathnames"), std::string::npos) << lines[0];
+    EXPECT_FALSE(m_builder->IsCommandEnabled(kRunReport));
+
+    OpenFolder("Mivad", 3);
+    EXPECT_EQ(ReportRows(), (Texts{ "Activity details", "Streams of a project", "Activities of a stream" }));
+}
+
+// The viewer is started hidden by the launcher and from a product home with
+// a blank in its path; a decoy C:\Program.exe lies in wait for an unquoted path.
+TEST_F(BuilderEndToEnd, RunsAReportWithoutParametersIntoAVisibleViewer)
+{
+    OpenFolder("Types", 2);
+    EXPECT_EQ(ReportRows(), (Texts{ "Label types", "Repositories" }));
+    m_builder->Reports().Select({ 1 });
+    ASSERT_TRUE(PumpUntil([&] { return m_builder->ParameterLines().empty(); }, 5000));
+    ASSERT_TRUE(m_builder->IsCommandEnabled(kRunReport));
+
+    m_builder->Command(kRunReport);
+    DWORD viewerProcessId = 0;
+    HWND viewer = nullptr;
+    ASSERT_TRUE(PumpUntil(
+        [&] { return (viewer = BuilderProcess::FindWindowOfAnyProcess(kViewerDialogClass, kViewerCaption, &viewerProcessId)) != nullptr; },
+        30000))
+        << "no visible viewer dialog";
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, viewerProcessId);
+    {
+        RemoteListView results(GetDlgItem(viewer, kViewerResults), process);
+        EXPECT_TRUE(PumpUntil([&] { return results.ItemCount() == 5; }, 30000)) << results.ItemCount();
+        EXPECT_EQ(results.Headings(), (Texts{ "Repository", "Kinds" }));
+        EXPECT_EQ(results.ItemText(0, 0), "/tools");
+    }
+    PostMessageA(viewer, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(WaitForSingleObject(process, 10000), WAIT_OBJECT_0);
+    CloseHandle(process);
+}
+
+TEST_F(BuilderEndToEnd, HelpAndAboutReachTheMakersLibraries)
+{
+    m_builder->Command(kHelpContents);
+    ShownWindow help = m_builder->WaitForWindow("Korvast Help");
+    EXPECT_EQ(help.text, "Korvast help, topic: (contents)");
+    ASSERT_TRUE(BuilderProcess::Press(help.window, IDOK));
+
+    m_builder->Command(kAbout);
+    ShownWindow about = m_builder->WaitForWindow("About Korvast Report Builder");
+    EXPECT_EQ(about.text, "Korvast Report Builder\n\nKorvast 8.0 (simulated installation)");
+    ASSERT_TRUE(BuilderProcess::Press(about.window, IDOK));
+
+    m_builder->Command(kExtendedHelp);
+    ShownWindow extended = m_builder->WaitForWindow("Korvast Help");
+    EXPECT_EQ(extended.text, "Korvast extended help for Report Builder");
+    ASSERT_TRUE(BuilderProcess::Press(extended.window, IDOK));
+
+    const std::string log = SimulationLog();
+    EXPECT_NE(log.find("gu_help (contents) 11"), std::string::npos) << log;
+    EXPECT_NE(log.find("kvAboutBoxOp Korvast Report Builder icon"), std::string::npos) << log;
+}
+
+TEST_F(BuilderEndToEnd, SetScriptsLocationChangesTheSettingAndTheTree)
+{
+    const std::string original = Setting("ReportsPath");
+    const std::string other = "C:\\OtherReports";
+    CreateDirectoryA(other.c_str(), nullptr);
+    CreateDirectoryA((other + "\\scripts").c_str(), nullptr);
+    CreateDirectoryA((other + "\\scripts\\Extra_Reports.v2").c_str(), nullptr);
+
+    m_builder->Command(kSetScriptsLocation);
+    ShownWindow dialog = m_builder->WaitForWindow("Configure Reports Directory");
+    ASSERT_NE(dialog.window, nullptr);
+    char shown[MAX_PATH] = "";
+    GetDlgItemTextA(dialog.window, 1008, shown, sizeof shown);
+    EXPECT_EQ(std::string(shown) + "\\", original + "\\");
+    SetDlgItemTextA(dialog.window, 1008, other.c_str());
+    ASSERT_TRUE(BuilderProcess::Press(dialog.window, IDOK));
+
+    RemoteTreeView& tree = m_builder->Tree();
+    EXPECT_TRUE(PumpUntil([&] { return tree.ChildTexts(tree.Root()) == Texts{ "Extra Reports" }; }, 10000))
+        << "the tree shows the new scripts folder, its name's underscores as blanks and without its last dot";
+    EXPECT_EQ(Setting("ReportsPath"), other);
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, kVersionKey, "ReportsPath", REG_SZ, original.c_str(),
+                    static_cast<DWORD>(original.size() + 1));
+}
+
+TEST(BuilderProgram, ExportsTheFlatSplitter)
+{
+    HMODULE program = LoadLibraryExA(Builder().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    ASSERT_NE(program, nullptr);
+    EXPECT_NE(GetProcAddress(program, "_ZN16CFlatSplitterWnd7HideRowEi"), nullptr);
+    EXPECT_NE(GetProcAddress(program, "_ZN16CFlatSplitterWnd11ReplaceViewEiiPK13CRuntimeClass"), nullptr);
+    FreeLibrary(program);
+}

@@ -1,0 +1,71 @@
+#include "tests/builder/e2e/RemoteTreeView.h"
+
+RemoteTreeView::RemoteTreeView(HWND tree, HANDLE process)
+    : m_tree(tree), m_process(process),
+      m_block(static_cast<char*>(VirtualAllocEx(process, nullptr, kTextOffset + kTextSize, MEM_COMMIT, PAGE_READWRITE)))
+{
+}
+
+RemoteTreeView::~RemoteTreeView()
+{
+    if (m_block)
+        VirtualFreeEx(m_process, m_block, 0, MEM_RELEASE);
+}
+
+HTREEITEM RemoteTreeView::Root() const
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageA(m_tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+}
+
+std::vector<HTREEITEM> RemoteTreeView::Children(HTREEITEM item) const
+{
+    std::vector<HTREEITEM> children;
+    auto next = [&](HTREEITEM from, UINT code) {
+        return reinterpret_cast<HTREEITEM>(SendMessageA(m_tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(from)));
+    };
+    for (HTREEITEM child = next(item, TVGN_CHILD); child; child = next(child, TVGN_NEXT))
+        children.push_back(child);
+    return children;
+}
+
+std::string RemoteTreeView::Text(HTREEITEM item) const
+{
+    TVITEMA request = {};
+    request.mask = TVIF_TEXT;
+    request.hItem = item;
+    request.pszText = m_block + kTextOffset;
+    request.cchTextMax = kTextSize;
+    WriteProcessMemory(m_process, m_block, &request, sizeof request, nullptr);
+    if (!SendMessageA(m_tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(m_block)))
+        return std::string();
+    char text[kTextSize] = "";
+    ReadProcessMemory(m_process, m_block + kTextOffset, text, sizeof text, nullptr);
+    text[kTextSize - 1] = '\0';
+    return text;
+}
+
+std::vector<std::string> RemoteTreeView::ChildTexts(HTREEITEM item) const
+{
+    std::vector<std::string> texts;
+    for (HTREEITEM child : Children(item))
+        texts.push_back(Text(child));
+    return texts;
+}
+
+HTREEITEM RemoteTreeView::Child(HTREEITEM item, const std::string& text) const
+{
+    for (HTREEITEM child : Children(item))
+        if (Text(child) == text)
+            return child;
+    return nullptr;
+}
+
+bool RemoteTreeView::Select(HTREEITEM item) const
+{
+    return SendMessageA(m_tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item)) != 0;
+}
+
+HTREEITEM RemoteTreeView::Selected() const
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageA(m_tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+}

@@ -1,0 +1,32 @@
+// A tree-view control of another process, read through its messages; item
+// texts go through a block of that process's memory.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+#include <string>
+#include <vector>
+
+class RemoteTreeView {
+public:
+    RemoteTreeView(HWND tree, HANDLE process);
+    ~RemoteTreeView();
+    RemoteTreeView(const RemoteTreeView&) = delete;
+    RemoteTreeView& operator=(const RemoteTreeView&) = delete;
+
+    HTREEITEM Root() const;
+    std::vector<HTREEITEM> Children(HTREEITEM item) const;
+    std::string Text(HTREEITEM item) const;
+    std::vector<std::string> ChildTexts(HTREEITEM item) const;
+    // The child of `item` with this text, or null.
+    HTREEITEM Child(HTREEITEM item, const std::string& text) const;
+    // Selects the item as the user would; returns once the tree's owner has handled it.
+    bool Select(HTREEITEM item) const;
+    HTREEITEM Selected() const;
+
+private:
+    HWND m_tree;
+    HANDLE m_process;
+    char* m_block;
+    static const size_t kTextOffset = 128;
+    static const size_t kTextSize = 512;
+};
