@@ -539,12 +539,26 @@ struct MenuState {
     std::vector<bool> enabled;
 };
 
+HWND OwnVisibleMenuWindow()
+{
+    for (HWND window = FindWindowExA(nullptr, nullptr, "#32768", nullptr); window;
+         window = FindWindowExA(nullptr, window, "#32768", nullptr)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == GetCurrentProcessId() && IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
+}
+
 std::thread WatchPopupMenu(MenuState& state, std::vector<WORD> keys)
 {
     return std::thread([&state, keys] {
+        // Only a shown menu of this process: test programs running beside
+        // this one share the prefix's desktop, and a closed menu can linger hidden.
         HWND menuWindow = nullptr;
         for (int attempt = 0; attempt < 250 && !menuWindow; ++attempt, Sleep(20))
-            menuWindow = FindWindowA("#32768", nullptr);
+            menuWindow = OwnVisibleMenuWindow();
         HMENU menu = menuWindow ? reinterpret_cast<HMENU>(SendMessageA(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0)) : nullptr;
         for (int position = 0; menu && position < GetMenuItemCount(menu); ++position) {
             char text[128] = "";

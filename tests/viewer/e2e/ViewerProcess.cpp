@@ -141,12 +141,12 @@ bool ViewerProcess::ChooseFromItemMenu(int item, int position)
     PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(point.x, point.y));
     PostMessageA(list, WM_RBUTTONUP, 0, MAKELPARAM(point.x, point.y));
     HWND menu = nullptr;
-    if (!WaitUntil([&] { return (menu = FindWindowOfClass(kMenuClass)) != nullptr; }, 5000))
+    if (!WaitUntil([&] { return (menu = FindWindowOfClass(kMenuClass)) != nullptr; }, 15000))
         return false;
     for (int step = 0; step <= position; ++step)
         PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-    return WaitUntil([&] { return !IsWindowVisible(menu); }, 5000);
+    return WaitUntil([&] { return !IsWindowVisible(menu); }, 15000);
 }
 
 void ViewerProcess::Press(int id)
