@@ -92,11 +92,6 @@ CString CString::Right(int count) const
     return Mid(GetLength() - count);
 }
 
-CString CString::SpanIncluding(const char* charSet) const
-{
-    return Left(static_cast<int>(strspn(m_text.c_str(), charSet)));
-}
-
 CString CString::SpanExcluding(const char* charSet) const
 {
     return Left(static_cast<int>(strcspn(m_text.c_str(), charSet)));
@@ -141,12 +136,6 @@ CString& CString::MakeLower()
 {
     if (!m_text.empty())
         _mbslwr(reinterpret_cast<unsigned char*>(&m_text[0]));
-    return *this;
-}
-
-CString& CString::MakeReverse()
-{
-    m_text.assign(m_text.rbegin(), m_text.rend());
     return *this;
 }
 
@@ -240,22 +229,6 @@ int CString::Remove(char ch)
     size_t before = m_text.size();
     m_text.erase(std::remove(m_text.begin(), m_text.end(), ch), m_text.end());
     return static_cast<int>(before - m_text.size());
-}
-
-int CString::Insert(int index, const char* text)
-{
-    if (index < 0)
-        index = 0;
-    if (index > GetLength())
-        index = GetLength();
-    m_text.insert(index, text ? text : "");
-    return GetLength();
-}
-
-int CString::Insert(int index, char ch)
-{
-    const char text[2] = { ch, '\0' };
-    return Insert(index, text);
 }
 
 int CString::Delete(int index, int count)

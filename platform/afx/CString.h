@@ -41,7 +41,6 @@ public:
     CString Mid(int first, int count) const;
     CString Left(int count) const;
     CString Right(int count) const;
-    CString SpanIncluding(const char* charSet) const;
     CString SpanExcluding(const char* charSet) const;
 
     // Positions are byte offsets; -1 when not found.
@@ -52,7 +51,6 @@ public:
 
     CString& MakeUpper();
     CString& MakeLower();
-    CString& MakeReverse();
     CString& Trim();
     CString& TrimLeft();
     CString& TrimRight();
@@ -65,8 +63,6 @@ public:
     int Replace(char oldCh, char newCh);
     int Replace(const char* oldText, const char* newText);
     int Remove(char ch);
-    int Insert(int index, const char* text);
-    int Insert(int index, char ch);
     int Delete(int index, int count = 1);
 
     void Format(const char* format, ...);
