@@ -13,9 +13,9 @@ const char kWorkspacesKey[] = "Software\\Selvo\\Korvast\\CurrentVersion\\Workspa
 // webshop is a mounted project repository, scratch a mounted private one,
 // tools neither mounted nor a project repository.
 const char kPemrickData[] =
-    "olpex \\webshop kinds=polpex mounted\n"
-    "olpex \\scratch kinds=polpex mounted private\n"
-    "olpex \\tools kinds=sumolpex\n"
+    "olpex \\webshop kinds=polpex,sumolpex mounted\n"
+    "olpex \\scratch kinds=sumolpex mounted private\n"
+    "olpex \\tools kinds=polpex\n"
     "folder RootFolder olpex=webshop display=\"Web shop\"\n"
     "folder Products parent=RootFolder olpex=webshop display=\"Products\"\n"
     "project storefront folder=RootFolder olpex=webshop istream=storefront_int display=\"Storefront\"\n"
