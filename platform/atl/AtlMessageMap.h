@@ -27,6 +27,15 @@ public:                                                                         
             return TRUE;                                                                            \
     }
 
+#define NOTIFY_HANDLER(id, notifyCode, handler)                                                                   \
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->idFrom == (id) &&                        \
+        reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(notifyCode)) {                              \
+        handled = TRUE;                                                                                     \
+        result = handler(static_cast<int>(wParam), reinterpret_cast<NMHDR*>(lParam), handled);             \
+        if (handled)                                                                                        \
+            return TRUE;                                                                                    \
+    }
+
 #define CHAIN_MSG_MAP(baseClass)                                                   \
     if (baseClass::ProcessWindowMessage(window, message, wParam, lParam, result))  \
         return TRUE;

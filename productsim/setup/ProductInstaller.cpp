@@ -157,7 +157,7 @@ bool CProductInstaller::AddToPath(const std::string& folder)
 // The QEL server, then the chooser controls, which the product carries in its bin folder too.
 bool CProductInstaller::CallServer(const std::string& home, const char* entry)
 {
-    for (const char* library : {"KorvastQel.dll", "Sorvane.dll"}) {
+    for (const char* library : {"KorvastQel.dll", "Sorvane.dll", "Pemrick.dll"}) {
         if (!CallLibrary(home + "\\bin\\" + library, entry))
             return false;
     }

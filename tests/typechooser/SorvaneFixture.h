@@ -4,7 +4,7 @@
 #pragma once
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/ScratchFolder.h"
-#include "tests/typechooser/ControlHost.h"
+#include "tests/support/ControlHost.h"
 #include <gtest/gtest.h>
 #include <Sorvane.h>
 #include <memory>

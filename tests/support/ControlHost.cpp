@@ -1,4 +1,4 @@
-#include "tests/typechooser/ControlHost.h"
+#include "tests/support/ControlHost.h"
 #include "tests/support/WindowPump.h"
 #include <comutil.h>
 #include <ole2.h>

@@ -1,0 +1,9 @@
+// Pemrick's application object: the control library shell with Pemrick's
+// object map and type library.
+#pragma once
+#include "pathchooser/shell/ControlLibraryApp.h"
+
+class CPemrickApp : public CControlLibraryApp {
+public:
+    CPemrickApp();
+};

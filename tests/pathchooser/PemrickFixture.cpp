@@ -1,0 +1,187 @@
+#include "tests/pathchooser/PemrickFixture.h"
+#include "tests/support/TestFiles.h"
+#include "productsim/testing/SimTestData.h"
+#include <vector>
+
+const char kPemrickClsid[] = "{2F766012-B4BB-11D3-B9D9-00207814BCF5}";
+const char kSelectionKey[] = "Software\\Selvo\\Korvast\\CurrentVersion\\Report Wizard\\Current Selection";
+const char kExplorerKey[] = "Software\\Selvo\\Korvast\\CurrentVersion\\Korvast Project Explorer\\Current Selection";
+
+namespace {
+const char kWorkspacesKey[] = "Software\\Selvo\\Korvast\\CurrentVersion\\Workspaces";
+
+// webshop is a mounted project repository, scratch a mounted private one,
+// tools neither mounted nor a project repository.
+const char kPemrickData[] =
+    "olpex \\webshop kinds=polpex,sumolpex mounted\n"
+    "olpex \\scratch kinds=sumolpex mounted private\n"
+    "olpex \\tools kinds=polpex\n"
+    "folder RootFolder olpex=webshop display=\"Web shop\"\n"
+    "folder Products parent=RootFolder olpex=webshop display=\"Products\"\n"
+    "project storefront folder=RootFolder olpex=webshop istream=storefront_int display=\"Storefront\"\n"
+    "project legacy folder=Products olpex=webshop istream=legacy_int display=\"Legacy\"\n"
+    "stream storefront_int project=storefront olpex=webshop display=\"Storefront integration\"\n"
+    "stream alice_dev project=storefront olpex=webshop display=\"Alice\"\n"
+    "activity fix_login stream=alice_dev olpex=webshop display=\"Fix login\"\n"
+    "activity merge stream=storefront_int olpex=webshop display=\"Merge\"\n";
+
+void SetWorkspace(const std::string& view, bool registered)
+{
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, kWorkspacesKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    if (registered)
+        RegSetValueExA(key, view.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+    else
+        RegDeleteValueA(key, view.c_str());
+    RegCloseKey(key);
+}
+
+std::string ItemText(HWND tree, HTREEITEM item)
+{
+    char text[1024] = "";
+    TVITEMA read = {};
+    read.mask = TVIF_TEXT;
+    read.hItem = item;
+    read.pszText = text;
+    read.cchTextMax = sizeof text;
+    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&read));
+    return text;
+}
+
+HTREEITEM FirstChild(HWND tree, HTREEITEM parent)
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, parent == TVI_ROOT ? TVGN_ROOT : TVGN_CHILD,
+                                                    reinterpret_cast<LPARAM>(parent == TVI_ROOT ? nullptr : parent)));
+}
+
+HTREEITEM NextSibling(HWND tree, HTREEITEM item)
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+}
+}
+
+HMODULE PemrickLibrary()
+{
+    static HMODULE library = [] {
+        CSimTestData::StartServerOnce();
+        HMODULE loaded = LoadLibraryA((ProgramFolder() + "Pemrick.dll").c_str());
+        auto registerServer =
+            reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(loaded, "DllRegisterServer")));
+        EXPECT_EQ(S_OK, registerServer());
+        return loaded;
+    }();
+    return library;
+}
+
+PemrickTest::PemrickTest()
+{
+    PemrickLibrary();
+    for (std::string* view : {&m_bob, &m_dyn}) {
+        std::string name = view == &m_bob ? "bob" : "dyn";
+        *view = m_folder.MakeFolder(name);
+        m_folder.MakeFile(name + "\\view.dat");
+        m_folder.MakeFolder(name + "\\webshop");
+        m_folder.MakeFolder(name + "\\webshop\\src");
+        m_folder.MakeFile(name + "\\webshop\\src\\main.c");
+        m_folder.MakeFile(name + "\\webshop\\README");
+        SetWorkspace(*view, true);
+    }
+    RegDeleteKeyA(HKEY_CURRENT_USER, kSelectionKey);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kExplorerKey);
+    UseData("");
+}
+
+PemrickTest::~PemrickTest()
+{
+    SetWorkspace(m_bob, false);
+    SetWorkspace(m_dyn, false);
+}
+
+void PemrickTest::UseData(const std::string& records)
+{
+    std::string views = "view \"" + m_bob + "\" snapshot\nview \"" + m_dyn + "\"\n";
+    CSimTestData::Use(CSimTestData::WithRecords(std::string(kPemrickData) + views, records));
+}
+
+std::unique_ptr<ControlHost> PemrickTest::Choose(long mode, const std::string& targets, long constraints,
+                                                 long readOnly)
+{
+    auto host = std::make_unique<ControlHost>(kPemrickClsid, 620, 420);
+    if (!host->Control()) {
+        ADD_FAILURE() << "the host made no control";
+        return host;
+    }
+    EXPECT_EQ(S_OK, host->PutLong(1, mode));
+    EXPECT_EQ(S_OK, host->PutText(2, targets));
+    EXPECT_EQ(S_OK, host->PutLong(3, constraints));
+    EXPECT_EQ(S_OK, host->PutLong(4, readOnly));
+    return host;
+}
+
+std::vector<RecordedBox> PemrickTest::NewBoxes(size_t count)
+{
+    std::vector<RecordedBox> boxes = m_watcher.WaitForBoxes(m_boxesSeen + count, count ? 5000 : 300);
+    boxes.erase(boxes.begin(), boxes.begin() + static_cast<long>(m_boxesSeen));
+    m_boxesSeen += boxes.size();
+    return boxes;
+}
+
+std::string TreeChildren(HWND tree, HTREEITEM parent)
+{
+    std::string texts;
+    for (HTREEITEM item = FirstChild(tree, parent); item; item = NextSibling(tree, item))
+        texts += (texts.empty() ? "" : ",") + ItemText(tree, item);
+    return texts;
+}
+
+HTREEITEM TreeChild(HWND tree, HTREEITEM parent, const std::string& text)
+{
+    for (HTREEITEM item = FirstChild(tree, parent); item; item = NextSibling(tree, item)) {
+        if (ItemText(tree, item) == text)
+            return item;
+    }
+    return nullptr;
+}
+
+void ExpandNode(HWND tree, HTREEITEM node)
+{
+    SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node));
+}
+
+std::string ListItems(HWND list)
+{
+    std::string texts;
+    int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        char text[1024] = "";
+        LVITEMA item = {};
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(list, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+        texts += (texts.empty() ? "" : ",") + std::string(text);
+    }
+    return texts;
+}
+
+bool IsEnabled(HWND window)
+{
+    return IsWindowEnabled(window) != FALSE;
+}
+
+std::string RememberedValue(const char* key, const char* name)
+{
+    char text[1024] = "";
+    DWORD size = sizeof text;
+    if (RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+        return "<none>";
+    return text;
+}
+
+void SetRememberedValue(const char* key, const char* name, const std::string& value)
+{
+    HKEY handle = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr);
+    RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(handle);
+}

@@ -1,0 +1,53 @@
+// Base of Pemrick's tests: the library registered from the test program's
+// folder, the simulated product with a snapshot view "bob" and a dynamic
+// view "dyn" holding folders of its repositories, no remembered selection,
+// the boxes shown, and hosts of the control.
+#pragma once
+#include "tests/support/ControlHost.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/ScratchFolder.h"
+#include <gtest/gtest.h>
+#include <Pemrick.h>
+#include <commctrl.h>
+#include <memory>
+#include <string>
+
+extern const char kPemrickClsid[];
+extern const char kSelectionKey[];
+extern const char kExplorerKey[];
+
+HMODULE PemrickLibrary();
+
+class PemrickTest : public testing::Test {
+protected:
+    PemrickTest();
+    ~PemrickTest() override;
+
+    // The data of the product with each line of `records` replaced or added.
+    void UseData(const std::string& records);
+    // A hosted control given its properties in the builder's order.
+    std::unique_ptr<ControlHost> Choose(long mode, const std::string& targets, long constraints, long readOnly = 0);
+    // The boxes shown since the last call, once there are `count` of them or the time is up.
+    std::vector<RecordedBox> NewBoxes(size_t count);
+
+    ScratchFolder m_folder{"views"};
+    std::string m_bob;
+    std::string m_dyn;
+    MessageBoxWatcher m_watcher;
+
+private:
+    size_t m_boxesSeen = 0;
+};
+
+// The texts of the children of `parent` (TVI_ROOT: the roots), comma-separated.
+std::string TreeChildren(HWND tree, HTREEITEM parent);
+// The child of `parent` with the text; null when none.
+HTREEITEM TreeChild(HWND tree, HTREEITEM parent, const std::string& text);
+// Expands the node as the user would, through the tree's own notification.
+void ExpandNode(HWND tree, HTREEITEM node);
+// The texts of the selected list's items, top to bottom, comma-separated.
+std::string ListItems(HWND list);
+bool IsEnabled(HWND window);
+// The value under the remembered-selection key; "<none>" when missing.
+std::string RememberedValue(const char* key, const char* name);
+void SetRememberedValue(const char* key, const char* name, const std::string& value);
