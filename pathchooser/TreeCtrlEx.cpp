@@ -409,7 +409,7 @@ HTREEITEM CTreeCtrlEx::RangeAnchor() const
 void CTreeCtrlEx::NotifyParent(NMHDR* header, UINT code) const
 {
     header->hwndFrom = m_hWnd;
-    header->idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(m_hWnd));
+    header->idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(m_hWnd));
     header->code = code;
     ::SendMessageA(::GetParent(m_hWnd), WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header));
 }
