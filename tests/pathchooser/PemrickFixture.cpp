@@ -120,10 +120,7 @@ std::unique_ptr<ControlHost> PemrickTest::Choose(long mode, const std::string& t
 
 std::vector<RecordedBox> PemrickTest::NewBoxes(size_t count)
 {
-    std::vector<RecordedBox> boxes = m_watcher.WaitForBoxes(m_boxesSeen + count, count ? 5000 : 300);
-    boxes.erase(boxes.begin(), boxes.begin() + static_cast<long>(m_boxesSeen));
-    m_boxesSeen += boxes.size();
-    return boxes;
+    return m_watcher.NewBoxes(count);
 }
 
 std::string TreeChildren(HWND tree, HTREEITEM parent)

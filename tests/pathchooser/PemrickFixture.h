@@ -34,9 +34,6 @@ protected:
     std::string m_bob;
     std::string m_dyn;
     MessageBoxWatcher m_watcher;
-
-private:
-    size_t m_boxesSeen = 0;
 };
 
 // The texts of the children of `parent` (TVI_ROOT: the roots), comma-separated.

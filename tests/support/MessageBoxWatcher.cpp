@@ -67,3 +67,11 @@ void MessageBoxWatcher::Answer(HWND box)
     int button = GetDlgItem(box, m_answer) ? m_answer : IDCANCEL;
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
 }
+
+std::vector<RecordedBox> MessageBoxWatcher::NewBoxes(size_t count)
+{
+    std::vector<RecordedBox> boxes = WaitForBoxes(m_boxesTaken + count, count ? 5000 : 300);
+    boxes.erase(boxes.begin(), boxes.begin() + static_cast<long>(m_boxesTaken));
+    m_boxesTaken += boxes.size();
+    return boxes;
+}

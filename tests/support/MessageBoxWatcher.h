@@ -24,6 +24,9 @@ public:
     std::vector<RecordedBox> Boxes() const;
     // Waits until at least `count` boxes were seen or the time is up; returns the boxes seen.
     std::vector<RecordedBox> WaitForBoxes(size_t count, DWORD timeoutMs = 5000) const;
+    // The boxes since the last call, once there are `count` of them or the time
+    // is up (a moment only when none is awaited).
+    std::vector<RecordedBox> NewBoxes(size_t count);
 
 private:
     void Watch();
@@ -35,5 +38,6 @@ private:
     mutable std::mutex m_lock;
     std::vector<RecordedBox> m_boxes;
     std::vector<HWND> m_answered;
+    size_t m_boxesTaken = 0;
     std::thread m_thread;
 };

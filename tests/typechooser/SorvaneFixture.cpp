@@ -91,8 +91,5 @@ std::unique_ptr<ControlHost> SorvaneTest::Choose(const std::string& selector, co
 
 std::vector<RecordedBox> SorvaneTest::NewBoxes(size_t count)
 {
-    std::vector<RecordedBox> boxes = m_watcher.WaitForBoxes(m_boxesSeen + count, count ? 5000 : 300);
-    boxes.erase(boxes.begin(), boxes.begin() + static_cast<long>(m_boxesSeen));
-    m_boxesSeen += boxes.size();
-    return boxes;
+    return m_watcher.NewBoxes(count);
 }

@@ -35,7 +35,4 @@ protected:
     ScratchFolder m_folder{"views"};
     std::string m_view;
     MessageBoxWatcher m_watcher;
-
-private:
-    size_t m_boxesSeen = 0;
 };
