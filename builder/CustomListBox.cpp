@@ -38,12 +38,15 @@ void CCustomListBox::LoadHandCursor()
 {
     char folder[MAX_PATH] = "";
     ::GetWindowsDirectoryA(folder, MAX_PATH);
-    HMODULE help = ::LoadLibraryA(CString(folder) + "\\winhlp32.exe");
-    if (!help)
-        return;
-    if (HCURSOR cursor = ::LoadCursorA(help, MAKEINTRESOURCEA(106)))
-        m_handCursor = static_cast<HCURSOR>(::CopyImage(cursor, IMAGE_CURSOR, 0, 0, 0));
-    ::FreeLibrary(help);
+    if (HMODULE help = ::LoadLibraryA(CString(folder) + "\\winhlp32.exe")) {
+        if (HCURSOR cursor = ::LoadCursorA(help, MAKEINTRESOURCEA(106)))
+            m_handCursor = static_cast<HCURSOR>(::CopyImage(cursor, IMAGE_CURSOR, 0, 0, 0));
+        ::FreeLibrary(help);
+    }
+    // Without the help program's hand the system's own stands in: a missing
+    // cursor would leave the pointer invisible over every value.
+    if (!m_handCursor)
+        m_handCursor = static_cast<HCURSOR>(::CopyImage(::LoadCursorA(nullptr, IDC_HAND), IMAGE_CURSOR, 0, 0, 0));
 }
 
 void CCustomListBox::InitControl()

@@ -2,6 +2,7 @@
 // its prompt with the values as links. A click on a value edits it.
 #pragma once
 #include "builder/CustomListBox.h"
+#include "pathchooser/shell/ChooserValues.h"
 
 class CParameter;
 class CReport;
@@ -27,8 +28,16 @@ protected:
 private:
     CParameter* GetParameter(int line) const;
     CParameterElement* GetElement(int line, int element) const;
-    // Opens the editor of the clicked value; the value editors fill it in.
+    // The editors of the values, by the value's editor kind. Each is owned by
+    // the main window, so no other report can be chosen while one is open.
     void EditValue(CParameterElement* value);
+    void ChoosePaths(CHOOSER_MODE mode, long constraints, CParameterElement* value);
+    void ChooseType(CParameterElement* value);
+    void EnterDateTime(CParameterElement* value);
+    void EnterText(CParameterElement* value);
+    // A refusal: a box over the list, OK only.
+    void Refuse(const CString& text, UINT captionId);
+    void RefuseMissingMaster(const CString& masterName);
 
     int m_scrollPosition = 0;
 };

@@ -2,15 +2,6 @@
 #include "afx/AfxResources.h"
 #include "reportmodel/ReportModelStrings.h"
 
-namespace {
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
-}
-
 bool CReport::AreAllSet() const
 {
     for (int index = 0; index < m_parameters.GetCount(); ++index)

@@ -1,28 +1,16 @@
 #include "builder/ReportsConfigurationDlg.h"
 #include "afx/AfxResources.h"
-#include "afx/FrameworkIds.h"
 #include "builder/DirDialog.h"
 #include "builder/Resource.h"
 #include "envlib/ProductEnv.h"
-#include "libselvogu.h"
 #include "reportmodel/ReportModelStrings.h"
 
-BEGIN_MESSAGE_MAP(CReportsConfigurationDlg, CDialog)
+BEGIN_MESSAGE_MAP(CReportsConfigurationDlg, CTopicHelpDialog)
     ON_BN_CLICKED(IDC_BROWSE, OnBrowse)
-    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
 END_MESSAGE_MAP()
 
-namespace {
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
-}
-
 CReportsConfigurationDlg::CReportsConfigurationDlg(CWnd* parent)
-    : CDialog(IDD_REPORTS_CONFIGURATION, parent),
+    : CTopicHelpDialog(IDD_REPORTS_CONFIGURATION, parent),
       m_folder(static_cast<const char*>(CProductEnv().GetReportsFolder())),
       m_startingFolder(m_folder)
 {
@@ -59,15 +47,4 @@ void CReportsConfigurationDlg::OnOK()
         m_changed = true;
     }
     EndDialog(IDOK);
-}
-
-void CReportsConfigurationDlg::WinHelp(DWORD_PTR, UINT)
-{
-    gu_help(nullptr, "kv_reports/u_confg_rprts_dlg.htm", 1, 0);
-}
-
-LRESULT CReportsConfigurationDlg::OnCommandHelp(WPARAM, LPARAM)
-{
-    WinHelp(0);
-    return TRUE;
 }

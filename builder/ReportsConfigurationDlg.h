@@ -1,9 +1,9 @@
 // Set Scripts Location: the reports folder in an edit field with a browse
 // button; OK writes a changed folder to the product's ReportsPath setting.
 #pragma once
-#include "afx/CDialog.h"
+#include "builder/TopicHelpDialog.h"
 
-class CReportsConfigurationDlg : public CDialog {
+class CReportsConfigurationDlg : public CTopicHelpDialog {
 public:
     explicit CReportsConfigurationDlg(CWnd* parent = nullptr);
 
@@ -14,8 +14,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnBrowse();
-    void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT) override;
-    LRESULT OnCommandHelp(WPARAM, LPARAM);
+    const char* GetHelpTopic() const override { return "kv_reports/u_confg_rprts_dlg.htm"; }
 
     DECLARE_MESSAGE_MAP()
 

@@ -24,12 +24,6 @@ CString WithBackslash(CString path)
     return path;
 }
 
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
 }
 
 CWizardApp::CWizardApp()

@@ -7,13 +7,6 @@
 bool QueryFailed = false;
 
 namespace {
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
-
 // The description, a line break and the code, each after its label.
 CString ErrorText(const char* description, const CString& code)
 {

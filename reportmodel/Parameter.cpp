@@ -101,6 +101,6 @@ CString CParameter::GetArguments() const
     CString arguments;
     for (const auto& element : m_elements)
         if (element->IsModified())
-            arguments += m_name + "=\\\"" + element->GetText() + "\\\"; ";
+            arguments += m_name + "=\\\"" + element->GetArgumentText() + "\\\"; ";
     return arguments;
 }

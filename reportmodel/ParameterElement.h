@@ -26,6 +26,11 @@ public:
     bool IsLiteral() const { return m_editorKind == kLiteral; }
     // A value element whose text differs from its default (with case).
     bool IsModified() const;
+    // The value as it goes between the quotes of NAME=\"...\" in the script's
+    // command line, so that the script's C runtime reads it back as entered:
+    // every quote escaped, and the backslashes before a quote or at the end
+    // doubled. Path values hold their quotes escaped already; they are read plain first.
+    CString GetArgumentText() const;
 
     // Kept for the parameter pane; nothing in the model reads them.
     int GetPaneWord() const { return m_paneWord; }

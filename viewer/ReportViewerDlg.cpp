@@ -21,13 +21,6 @@ const int kDetailsMargin = 4;
 const int kDetailsValueGap = 9;
 const size_t kDetailsLinesShown = 8;
 
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
-
 HICON LoadProgramIcon()
 {
     HICON icon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));

@@ -18,13 +18,6 @@ END_MESSAGE_MAP()
 namespace {
 const char kFrameClass[] = "AfxFrameWnd";
 
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
-
 struct IdSearch {
     int id;
     HWND found;

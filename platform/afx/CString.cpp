@@ -312,3 +312,10 @@ bool operator!=(const CString& a, const CString& b) { return !(a == b); }
 bool operator!=(const CString& a, const char* b) { return !(a == b); }
 bool operator!=(const char* a, const CString& b) { return !(b == a); }
 bool operator<(const CString& a, const CString& b) { return strcmp(a, b) < 0; }
+
+CString LoadText(UINT id)
+{
+    CString text;
+    text.LoadString(id);
+    return text;
+}

@@ -88,3 +88,6 @@ bool operator!=(const CString& a, const CString& b);
 bool operator!=(const CString& a, const char* b);
 bool operator!=(const char* a, const CString& b);
 bool operator<(const CString& a, const CString& b);
+
+// A string-table entry of the current resource module; empty when absent.
+CString LoadText(UINT id);

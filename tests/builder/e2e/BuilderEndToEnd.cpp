@@ -2,37 +2,15 @@
 // played by a user from the test's own process: browsing the tree and the
 // report list, running a report into a visible Tovenar, help, About and
 // Set Scripts Location.
-#include "tests/builder/e2e/BuilderProcess.h"
-#include "tests/support/WindowPump.h"
-#include <gtest/gtest.h>
+#include "tests/builder/e2e/BuilderFixture.h"
 #include <fstream>
 #include <sstream>
 
 namespace {
-typedef std::vector<std::string> Texts;
-
-const char kVersionKey[] = "Software\\Selvo\\Korvast\\CurrentVersion";
-const char kViewerDialogClass[] = "#32770";
-const char kViewerCaption[] = "Korvast Report Viewer";
-const int kRunReport = 32771;
 const int kSetScriptsLocation = 32773;
 const int kHelpContents = 32775;
 const int kExtendedHelp = 32776;
 const int kAbout = 57664;
-const int kViewerResults = 1070;
-
-std::string Setting(const char* name)
-{
-    char value[MAX_PATH] = "";
-    DWORD size = sizeof value;
-    RegGetValueA(HKEY_LOCAL_MACHINE, kVersionKey, name, RRF_RT_REG_SZ, nullptr, value, &size);
-    return value;
-}
-
-std::string Builder()
-{
-    return Setting("ProductHome") + "\\bin\\Maldrin.exe";
-}
 
 std::string SimulationLog()
 {
@@ -42,35 +20,7 @@ std::string SimulationLog()
     return text.str();
 }
 
-class BuilderEndToEnd : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_builder = std::make_unique<BuilderProcess>(Builder());
-        ASSERT_NE(m_builder->WaitForFrame(), nullptr) << "Maldrin's main window did not show";
-    }
-
-    // Selects the folder under the tree's root and waits for its reports.
-    void OpenFolder(const std::string& name, int expectedRows)
-    {
-        RemoteTreeView& tree = m_builder->Tree();
-        HTREEITEM folder = tree.Child(tree.Root(), name);
-        ASSERT_NE(folder, nullptr) << "no folder " << name;
-        ASSERT_TRUE(tree.Select(folder));
-        ASSERT_TRUE(PumpUntil([&] { return m_builder->Reports().ItemCount() == expectedRows; }, 20000))
-            << m_builder->Reports().ItemCount() << " rows in " << name;
-    }
-
-    Texts ReportRows() const
-    {
-        Texts rows;
-        for (const auto& row : m_builder->Reports().Rows())
-            rows.push_back(row[0]);
-        return rows;
-    }
-
-    std::unique_ptr<BuilderProcess> m_builder;
-};
+typedef BuilderFixture BuilderEndToEnd;
 }
 
 TEST_F(BuilderEndToEnd, BrowsesTheScriptFoldersAndTheirReports)
@@ -104,22 +54,9 @@ TEST_F(BuilderEndToEnd, RunsAReportWithoutParametersIntoAVisibleViewer)
     ASSERT_TRUE(m_builder->IsCommandEnabled(kRunReport));
 
     m_builder->Command(kRunReport);
-    DWORD viewerProcessId = 0;
-    HWND viewer = nullptr;
-    ASSERT_TRUE(PumpUntil(
-        [&] { return (viewer = BuilderProcess::FindWindowOfAnyProcess(kViewerDialogClass, kViewerCaption, &viewerProcessId)) != nullptr; },
-        30000))
-        << "no visible viewer dialog";
-    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, viewerProcessId);
-    {
-        RemoteListView results(GetDlgItem(viewer, kViewerResults), process);
-        EXPECT_TRUE(PumpUntil([&] { return results.ItemCount() == 5; }, 30000)) << results.ItemCount();
-        EXPECT_EQ(results.Headings(), (Texts{ "Repository", "Kinds" }));
-        EXPECT_EQ(results.ItemText(0, 0), "/tools");
-    }
-    PostMessageA(viewer, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(WaitForSingleObject(process, 10000), WAIT_OBJECT_0);
-    CloseHandle(process);
+    const std::vector<Texts> rows = BuilderProcess::ViewerRows(5);
+    ASSERT_EQ(rows.size(), 5u) << "no visible viewer with the report's rows";
+    EXPECT_EQ(rows[0][0], "/tools");
 }
 
 TEST_F(BuilderEndToEnd, HelpAndAboutReachTheMakersLibraries)

@@ -8,6 +8,9 @@ const char kFrameClass[] = "AfxFrameWnd";
 const int kTreeId = 1000;
 const int kListId = 1001;
 const int kToolBarId = 0xE800;
+const char kViewerCaption[] = "Korvast Report Viewer";
+const int kViewerResults = 1070;
+const int kClickStep = 6;
 
 struct WindowSearch {
     DWORD processId;  // 0: any process
@@ -179,4 +182,59 @@ bool BuilderProcess::Press(HWND window, int id)
 {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
     return PumpUntil([&] { return !IsWindow(window); }, 5000);
+}
+
+bool BuilderProcess::ClickValue(int line) const
+{
+    HWND list = FindDescendant(m_frame, kListId, "ListBox");
+    const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    RECT client = {};
+    GetClientRect(list, &client);
+    const LPARAM y = height * line + height / 2;
+    for (int x = kClickStep; x < client.right; x += kClickStep) {
+        const LPARAM point = MAKELPARAM(x, y);
+        SendMessageA(list, WM_MOUSEMOVE, 0, point);
+        DWORD_PTR ignored = 0;
+        if (!SendMessageTimeoutA(list, WM_LBUTTONDOWN, MK_LBUTTON, point, SMTO_NORMAL, 2000, &ignored))
+            return true;
+        SendMessageA(list, WM_LBUTTONUP, 0, point);
+    }
+    return false;
+}
+
+void BuilderProcess::SetPickerTime(HWND picker, DWORD kind, const SYSTEMTIME& time) const
+{
+    void* block = VirtualAllocEx(m_process.hProcess, nullptr, sizeof time, MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(m_process.hProcess, block, &time, sizeof time, nullptr);
+    SendMessageA(picker, DTM_SETSYSTEMTIME, kind, reinterpret_cast<LPARAM>(block));
+    VirtualFreeEx(m_process.hProcess, block, 0, MEM_RELEASE);
+}
+
+DWORD BuilderProcess::PickerTime(HWND picker, SYSTEMTIME* time) const
+{
+    void* block = VirtualAllocEx(m_process.hProcess, nullptr, sizeof *time, MEM_COMMIT, PAGE_READWRITE);
+    const DWORD kind = static_cast<DWORD>(SendMessageA(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(block)));
+    ReadProcessMemory(m_process.hProcess, block, time, sizeof *time, nullptr);
+    VirtualFreeEx(m_process.hProcess, block, 0, MEM_RELEASE);
+    return kind;
+}
+
+std::vector<std::vector<std::string>> BuilderProcess::ViewerRows(size_t rows)
+{
+    DWORD viewerProcessId = 0;
+    HWND viewer = nullptr;
+    if (!PumpUntil([&] { return (viewer = FindWindowOfAnyProcess("#32770", kViewerCaption, &viewerProcessId)) != nullptr; },
+                   30000))
+        return {};
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, viewerProcessId);
+    std::vector<std::vector<std::string>> shown;
+    {
+        RemoteListView results(GetDlgItem(viewer, kViewerResults), process);
+        PumpUntil([&] { return results.ItemCount() >= static_cast<int>(rows); }, 30000);
+        shown = results.Rows();
+    }
+    PostMessageA(viewer, WM_COMMAND, IDOK, 0);
+    WaitForSingleObject(process, 10000);
+    CloseHandle(process);
+    return shown;
 }

@@ -27,12 +27,22 @@ public:
     HWND WaitForFrame(DWORD timeoutMs = 30000);
     RemoteTreeView& Tree() { return *m_tree; }
     RemoteListView& Reports() { return *m_reports; }
+    HANDLE Process() const { return m_process.hProcess; }
     // The parameter pane's lines.
     std::vector<std::string> ParameterLines() const;
     // Whether the toolbar shows the command enabled, once the program was idle.
     bool IsCommandEnabled(UINT id) const;
     void Command(UINT id) const;
     std::string Caption() const;
+    // Clicks the value of a parameter line as a user would: moves along the
+    // line from its left edge, clicking, until a click does not come back at
+    // once because it opened an editor or a box. False when none did.
+    bool ClickValue(int line) const;
+    // A date and time picker of the process: its time, or GDT_NONE to clear its check box.
+    void SetPickerTime(HWND picker, DWORD kind, const SYSTEMTIME& time) const;
+    DWORD PickerTime(HWND picker, SYSTEMTIME* time) const;
+    // The rows of the viewer that Run started, once it shows `rows` rows; the viewer is closed then.
+    static std::vector<std::vector<std::string>> ViewerRows(size_t rows);
 
     // A visible top-level window of the process with this caption; empty when none came in time.
     ShownWindow WaitForWindow(const std::string& caption, DWORD timeoutMs = 10000) const;

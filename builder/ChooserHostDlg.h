@@ -1,0 +1,23 @@
+// A dialog that hosts one of the chooser controls. A control that is not
+// registered, cannot be created or refuses a property call must not end the
+// builder: the dialog says what failed and closes as cancelled, so the caller
+// keeps the value it had.
+#pragma once
+#include "builder/TopicHelpDialog.h"
+
+class CChooserHostDlg : public CTopicHelpDialog {
+public:
+    INT_PTR DoModal() override;
+
+protected:
+    CChooserHostDlg(UINT templateId, CWnd* parent, const char* controlName);
+
+    // True for a success; otherwise shows what failed and ends the dialog as cancelled.
+    bool Succeeded(HRESULT result, const char* step);
+
+private:
+    void ShowFailure(const CString& what);
+
+    const char* m_controlName;
+    bool m_failureShown = false;
+};

@@ -1,0 +1,76 @@
+#include "afx/COleControlWnd.h"
+#include <comutil.h>
+
+HRESULT COleControlWnd::GetDispatch(IDispatch** dispatch) const
+{
+    *dispatch = nullptr;
+    typedef HRESULT(WINAPI * GetControlFunction)(HWND, IUnknown**);
+    HMODULE atl = ::GetModuleHandleA("atl100.dll");
+    FARPROC getControl = atl ? ::GetProcAddress(atl, "AtlAxGetControl") : nullptr;
+    if (!getControl || !m_hWnd)
+        return E_UNEXPECTED;
+    IUnknown* control = nullptr;
+    HRESULT result = reinterpret_cast<GetControlFunction>(reinterpret_cast<void*>(getControl))(m_hWnd, &control);
+    if (FAILED(result))
+        return result;
+    if (!control)
+        return E_NOINTERFACE;
+    result = control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch));
+    control->Release();
+    return result;
+}
+
+HRESULT COleControlWnd::Invoke(DISPID id, WORD flags, VARIANT* argument, VARIANT* result) const
+{
+    IDispatch* dispatch = nullptr;
+    HRESULT status = GetDispatch(&dispatch);
+    if (FAILED(status))
+        return status;
+    DISPID namedPut = DISPID_PROPERTYPUT;
+    DISPPARAMS parameters = {};
+    if (argument) {
+        parameters.rgvarg = argument;
+        parameters.cArgs = 1;
+        parameters.rgdispidNamedArgs = &namedPut;
+        parameters.cNamedArgs = 1;
+    }
+    status = dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters, result, nullptr, nullptr);
+    dispatch->Release();
+    return status;
+}
+
+HRESULT COleControlWnd::GetProperty(DISPID id, long* value) const
+{
+    _variant_t result;
+    HRESULT status = Invoke(id, DISPATCH_PROPERTYGET, nullptr, &result);
+    if (SUCCEEDED(status))
+        status = ::VariantChangeType(&result, &result, 0, VT_I4);
+    if (SUCCEEDED(status))
+        *value = V_I4(&result);
+    return status;
+}
+
+HRESULT COleControlWnd::GetProperty(DISPID id, CString* value) const
+{
+    _variant_t result;
+    HRESULT status = Invoke(id, DISPATCH_PROPERTYGET, nullptr, &result);
+    if (SUCCEEDED(status))
+        status = ::VariantChangeType(&result, &result, 0, VT_BSTR);
+    if (SUCCEEDED(status)) {
+        const _bstr_t text(V_BSTR(&result));
+        *value = text.length() ? static_cast<const char*>(text) : "";
+    }
+    return status;
+}
+
+HRESULT COleControlWnd::SetProperty(DISPID id, long value) const
+{
+    _variant_t argument(value);
+    return Invoke(id, DISPATCH_PROPERTYPUT, &argument, nullptr);
+}
+
+HRESULT COleControlWnd::SetProperty(DISPID id, const char* value) const
+{
+    _variant_t argument(value);
+    return Invoke(id, DISPATCH_PROPERTYPUT, &argument, nullptr);
+}

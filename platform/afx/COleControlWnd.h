@@ -1,0 +1,20 @@
+// A dialog control that is an ActiveX control in a host window of atl100.
+// Its properties are read and written through its dispatch interface by
+// dispatch id; every call hands back its HRESULT, so a control that is not
+// there (not registered, or failed to start) is a failure to report, not a crash.
+#pragma once
+#include "afx/CWnd.h"
+#include <oaidl.h>
+
+class COleControlWnd : public CWnd {
+public:
+    HRESULT GetProperty(DISPID id, long* value) const;
+    HRESULT GetProperty(DISPID id, CString* value) const;
+    HRESULT SetProperty(DISPID id, long value) const;
+    HRESULT SetProperty(DISPID id, const char* value) const;
+
+private:
+    // The control's IDispatch, or the failure of the host or the control.
+    HRESULT GetDispatch(IDispatch** dispatch) const;
+    HRESULT Invoke(DISPID id, WORD flags, VARIANT* argument, VARIANT* result) const;
+};

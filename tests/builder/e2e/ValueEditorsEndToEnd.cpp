@@ -1,0 +1,134 @@
+// The parameter value editors of Maldrin.exe, played from outside: each
+// value set through its real dialog, the report run, and what the script
+// received read back from the viewer's rows.
+#include "tests/builder/e2e/BuilderFixture.h"
+#include <commctrl.h>
+
+namespace {
+const int kOk = IDOK;
+const int kCancel = IDCANCEL;
+const int kPemrickTree = 1034;
+const int kPemrickAdd = 3;
+const int kSorvaneNames = 202;
+const int kTextValue = 1038;
+const int kDatePicker = 1067;
+const int kTimePicker = 1068;
+const char kTypeChooserClsid[] = "CLSID\\{145F66D9-B32A-11D3-B9D8-00207814BCF5}";
+
+bool HasRow(const std::vector<Texts>& rows, const Texts& wanted)
+{
+    return std::find(rows.begin(), rows.end(), wanted) != rows.end();
+}
+
+class ValueEditorsEndToEnd : public BuilderFixture {
+protected:
+    // Clicks a value and waits for the window its click opens.
+    ShownWindow Edit(int line, const std::string& caption)
+    {
+        EXPECT_TRUE(m_builder->ClickValue(line)) << "no click on line " << line << " opened a window";
+        return m_builder->WaitForWindow(caption);
+    }
+
+    void EnterText(int line, const std::string& caption, const std::string& value)
+    {
+        ShownWindow dialog = Edit(line, caption);
+        ASSERT_NE(dialog.window, nullptr) << "no " << caption;
+        SetDlgItemTextA(dialog.window, kTextValue, value.c_str());
+        ASSERT_TRUE(BuilderProcess::Press(dialog.window, kOk));
+    }
+
+    // Adds each of these roots of Pemrick's tree to its selection, one at a time.
+    void ChooseRoots(HWND dialog, const Texts& roots)
+    {
+        HWND treeWindow = BuilderProcess::FindDescendant(dialog, kPemrickTree, WC_TREEVIEWA);
+        ASSERT_NE(treeWindow, nullptr);
+        HWND chooser = GetParent(treeWindow);
+        RemoteTreeView tree(treeWindow, m_builder->Process());
+        for (const std::string& root : roots) {
+            HTREEITEM item = nullptr;
+            ASSERT_TRUE(PumpUntil([&] { return (item = tree.Child(TVI_ROOT, root)) != nullptr; }, 5000)) << root;
+            ASSERT_TRUE(tree.Select(item));
+            SendMessageA(chooser, WM_COMMAND, MAKEWPARAM(kPemrickAdd, BN_CLICKED), 0);
+        }
+    }
+};
+}
+
+// The master check comes first; then Pemrick picks two folders and Sorvane a
+// label, and the label report sees both repositories' folders and the label.
+TEST_F(ValueEditorsEndToEnd, PathsAndTypesComeFromTheChoosersInsideTheBuilder)
+{
+    OpenFolder("Types", 2);
+    ChooseReport("Label types", 2);
+    const std::string pathsPrompt = m_builder->ParameterLines()[0];
+
+    ShownWindow refusal = Edit(1, "Missing Required Parameter");
+    EXPECT_EQ(refusal.text, "Before this parameter can be set, you must first set a value for the \"" + pathsPrompt + "\" parameter");
+    ASSERT_TRUE(BuilderProcess::Press(refusal.window, kOk));
+
+    ShownWindow paths = Edit(0, "Select Pathnames");
+    ASSERT_NE(paths.window, nullptr);
+    ChooseRoots(paths.window, { "webshop", "tools" });
+    ASSERT_TRUE(BuilderProcess::Press(paths.window, kOk));
+    // The line holds the value as the script gets it, its quotes escaped.
+    EXPECT_EQ(m_builder->ParameterLines()[0],
+              "Select \\\"C:\\KorvastViews\\bob_snapshot\\tools\\\\\" \\\"C:\\KorvastViews\\bob_snapshot\\webshop\\\\\" in view to report on");
+
+    ShownWindow label = Edit(1, "Choose a Label");
+    ASSERT_NE(label.window, nullptr);
+    HWND names = BuilderProcess::FindDescendant(label.window, kSorvaneNames, "ComboBox");
+    ASSERT_NE(names, nullptr);
+    SetWindowTextA(names, "REL_1.1");
+    ASSERT_TRUE(BuilderProcess::Press(label.window, kOk));
+    EXPECT_NE(m_builder->ParameterLines()[1].find("REL_1.1"), std::string::npos) << m_builder->ParameterLines()[1];
+
+    ASSERT_TRUE(m_builder->IsCommandEnabled(kRunReport));
+    m_builder->Command(kRunReport);
+    const std::vector<Texts> rows = BuilderProcess::ViewerRows(4);
+    EXPECT_TRUE(HasRow(rows, { "\\webshop", "REL_1.1", "yes" })) << rows.size() << " rows";
+    EXPECT_TRUE(HasRow(rows, { "\\webshop", "BETA_2", "no" })) << rows.size() << " rows";
+}
+
+// In object mode the chooser says so; a cancelled choice leaves the value unset.
+TEST_F(ValueEditorsEndToEnd, CancellingTheObjectChooserKeepsTheValueUnset)
+{
+    OpenFolder("Mivad", 3);
+    ChooseReport("Activities of a stream", 1);
+    const Texts before = m_builder->ParameterLines();
+    ShownWindow objects = Edit(0, "Select Mivad Objects");
+    ASSERT_NE(objects.window, nullptr);
+    ASSERT_TRUE(BuilderProcess::Press(objects.window, kCancel));
+    EXPECT_EQ(m_builder->ParameterLines(), before);
+}
+
+// Without Sorvane registered the type chooser cannot open: a box says so,
+// the value stays, and the builder goes on.
+TEST_F(ValueEditorsEndToEnd, AChooserThatIsNotRegisteredLeavesTheValueAndTheBuilder)
+{
+    OpenFolder("Types", 2);
+    ChooseReport("Label types", 2);
+    ShownWindow paths = Edit(0, "Select Pathnames");
+    ASSERT_NE(paths.window, nullptr);
+    ChooseRoots(paths.window, { "webshop" });
+    ASSERT_TRUE(BuilderProcess::Press(paths.window, kOk));
+    const Texts before = m_builder->ParameterLines();
+
+    HKEY saved = nullptr;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\KorvastTests\\SavedTypeChooser", &saved), ERROR_SUCCESS);
+    ASSERT_EQ(RegCopyTreeA(HKEY_CLASSES_ROOT, kTypeChooserClsid, saved), ERROR_SUCCESS);
+    ASSERT_EQ(RegDeleteTreeA(HKEY_CLASSES_ROOT, kTypeChooserClsid), ERROR_SUCCESS);
+    ShownWindow failure = Edit(1, "Korvast Report Builder");
+    HKEY restored = nullptr;
+    RegCreateKeyA(HKEY_CLASSES_ROOT, kTypeChooserClsid, &restored);
+    RegCopyTreeA(saved, nullptr, restored);
+    RegCloseKey(restored);
+    RegCloseKey(saved);
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\KorvastTests");
+
+    EXPECT_NE(failure.text.find("type chooser (Sorvane)"), std::string::npos) << failure.text;
+    EXPECT_NE(failure.text.find("The value is unchanged."), std::string::npos) << failure.text;
+    ASSERT_TRUE(BuilderProcess::Press(failure.window, kOk));
+    EXPECT_FALSE(IsWindow(BuilderProcess::FindWindowOfAnyProcess("#32770", "Choose a Label", nullptr)));
+    EXPECT_EQ(m_builder->ParameterLines(), before);
+    EXPECT_EQ(m_builder->Caption(), "Korvast Report Builder");
+}
