@@ -84,8 +84,14 @@ out=$(run "$unix_home/bin/kvperl.exe" "$scripts\\Files\\Large_Files.prl" -i)
 expect_line "self-description of a .prl report" "parameters: LOOKIN INTEGER" "$out"
 out=$(run "$unix_home/bin/kvperl.exe" "$scripts\\Files\\Large_Files.prl" "LOOKIN=\"$view\";%INTEGER=\"1000\";%")
 expect_equal ".prl report rows" "$view\\docs\\design.txt" "$(cut -d';' -f1 <<<"$out")"
-out=$(run "$unix_home/bin/perl.exe" "$scripts\\Files\\Changed_Since.pl" "LOOKIN=\"$view\\src\";%KVTIME=\"01-Jan-20.00:00\";%")
-expect_equal ".pl report rows" 4 "$(grep -c "^$(sed 's/\\/\\\\/g' <<<"$view")\\\\src\\\\.*;[0-9]*;[0-9][0-9]-[A-Z][a-z][a-z]-[0-9][0-9]\.[0-9:]*;[0-9]*;" <<<"$out")"
+changed_since() {
+    run "$unix_home/bin/perl.exe" "$scripts\\Files\\Changed_Since.pl" "LOOKIN=\"$view\\src\";%KVTIME=\"$1\";%"
+}
+changed_row="^$(sed 's/\\/\\\\/g' <<<"$view")\\\\src\\\\.*;[0-9]*;[0-9][0-9]-[A-Z][a-z][a-z]-[0-9][0-9]\.[0-9:]*;[0-9]*;"
+expect_equal ".pl report rows" 4 "$(grep -c "$changed_row" <<<"$(changed_since 01-Jan-20.00:00)")"
+expect_equal ".pl report rows since the builder's date form" 4 "$(grep -c "$changed_row" <<<"$(changed_since 1-January-2020)")"
+expect_line ".pl report refuses an unreadable date" \
+    'Cannot read the date "soon": write it as 7-December-2026.14:05 or 7-December-2026.' "$(changed_since soon)"
 out=$(run "$unix_home/bin/kvperl.exe" "$scripts\\Mivad\\Project_Streams.prl" 'PROJECT="project:storefront@\webshop_pvob";%')
 expect_line "report over the product's data" 'stream:storefront_int@\webshop_pvob;integration;Storefront integration;0' "$out"
 expect_line "report over the product's data, activities counted" "stream:alice_storefront@\\webshop_pvob;development;Alice's storefront work;2" "$out"
@@ -99,6 +105,16 @@ out=$(run "$unix_home/bin/perl.exe" "$scripts\\Types\\Label_Types.pl" "LOOKIN=\"
 expect_line "label types of the repository of a view path" 'webshop;REL_1.1;yes' "$(sed 's/^\\//' <<<"$out")"
 out=$(run "$unix_home/reports/scripts/Files/Find_Text.exe" "LOOKIN=\"$view\";%STRING=\"TODO\";%")
 expect_equal ".exe report rows" 3 "$(grep -c ';.*TODO' <<<"$out")"
+# The argument reports show every argument as received, in order, with a
+# value's ';' as ','; cscript gets the argument text with its blanks.
+arguments='STRING="say%"hi"%1;2";%KVTIME="7-December-2026.14:05";%STRING="";%'
+rows=$'STRING;say "hi" 1,2\nKVTIME;7-December-2026.14:05\nSTRING;'
+read -ra words <<<"${arguments//%/ }"
+expect_equal "argument rows of a program" "$rows" "$(run "$unix_home/reports/scripts/Arguments/Texts.exe" "$arguments")"
+expect_equal "argument rows of a .prl report" "$rows" "$(run "$unix_home/bin/kvperl.exe" "$scripts\\Arguments\\Texts.prl" "$arguments")"
+expect_equal "argument rows of a .js report" "$rows" "$(run cscript //nologo "$scripts\\Arguments\\Texts.js" "${words[@]}")"
+expect_equal "path argument rows" $'LOOKIN;"C:\\a" "C:\\b c"\nPOLPEXS;\\webshop_pvob\nPOLPEXS;\\scratch' \
+    "$(run "$unix_home/reports/scripts/Arguments/Paths.exe" 'LOOKIN=""C:\a"%"C:\b%c"";%POLPEXS="\webshop_pvob";%POLPEXS="\scratch";%')"
 out=$(run "$unix_home/reports/scripts/Benchmark/Hundred_Thousand_Rows.exe")
 expect_equal "benchmark report rows" 100000 "$(wc -l <<<"$out" | tr -d ' ')"
 

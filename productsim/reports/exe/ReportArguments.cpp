@@ -18,15 +18,18 @@ CReportArguments::CReportArguments(int argc, char** argv)
         size_t end = text.find("\";", at + 2);
         if (end == std::string::npos)
             break;
-        m_values[text.substr(nameStart, at - nameStart)] = text.substr(at + 2, end - at - 2);
+        m_arguments.emplace_back(text.substr(nameStart, at - nameStart), text.substr(at + 2, end - at - 2));
         at = end + 2;
     }
 }
 
 std::string CReportArguments::Value(const std::string& name) const
 {
-    auto found = m_values.find(name);
-    return found == m_values.end() ? std::string() : found->second;
+    for (auto argument = m_arguments.rbegin(); argument != m_arguments.rend(); ++argument) {
+        if (argument->first == name)
+            return argument->second;
+    }
+    return std::string();
 }
 
 std::vector<std::string> CReportArguments::Paths(const std::string& name) const

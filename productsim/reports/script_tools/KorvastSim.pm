@@ -8,20 +8,25 @@ use File::Basename qw(dirname);
 use File::Spec;
 use POSIX qw(strftime);
 
-our @EXPORT_OK = qw(report_arguments paths_of unix_path windows_path product_data kvtime print_header);
+our @EXPORT_OK = qw(report_arguments report_arguments_in_order paths_of unix_path windows_path product_data kvtime print_header);
 
 my $tools_folder = dirname(File::Spec->rel2abs(__FILE__));
 
 # The argument text "NAME=\"value\"; ..." arrives with every blank turned
-# into '%'; this gives NAME => value.
-sub report_arguments {
+# into '%'; this gives [NAME, value] for every argument in the order received.
+sub report_arguments_in_order {
     my $text = join(' ', @_);
     $text =~ tr/%/ /;
-    my %values;
+    my @arguments;
     while ($text =~ /(\w+)="(.*?)";/g) {
-        $values{$1} = $2;
+        push @arguments, [$1, $2];
     }
-    return %values;
+    return @arguments;
+}
+
+# NAME => value; a name given twice has its last value.
+sub report_arguments {
+    return map { @$_ } report_arguments_in_order(@_);
 }
 
 # The paths of a value: its quoted parts, or the whole value.

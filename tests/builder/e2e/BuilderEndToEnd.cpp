@@ -27,7 +27,7 @@ TEST_F(BuilderEndToEnd, BrowsesTheScriptFoldersAndTheirReports)
 {
     RemoteTreeView& tree = m_builder->Tree();
     EXPECT_EQ(tree.Text(tree.Root()), "\\Reports");
-    EXPECT_EQ(tree.ChildTexts(tree.Root()), (Texts{ "Benchmark", "Files", "Mivad", "Types" }));
+    EXPECT_EQ(tree.ChildTexts(tree.Root()), (Texts{ "Arguments", "Benchmark", "Files", "Mivad", "Types" }));
     EXPECT_EQ(m_builder->Caption(), "Korvast Report Builder");
     EXPECT_FALSE(m_builder->IsCommandEnabled(kRunReport)) << "nothing is selected yet";
 

@@ -21,13 +21,27 @@ if (@ARGV && $ARGV[0] eq '-i') {
 my %month = (jan => 0, feb => 1, mar => 2, apr => 3, may => 4, jun => 5,
              jul => 6, aug => 7, sep => 8, oct => 9, nov => 10, dec => 11);
 
-# "07-Dec-26.23:30" (seconds optional); an unreadable text means "any time".
+# The builder's "7-December-2026.14:05" or "7-December-2026" (midnight), or
+# the product's "07-Dec-26.23:30:15": a month by its first three letters, a
+# year of two or four digits, the time optional. No text means any time.
 sub since {
     my ($text) = @_;
-    return 0 unless defined $text
-        && $text =~ /^\s*(\d+)-(\w{3})-(\d+)[.:](\d+):(\d+)/ && exists $month{lc $2};
-    my $year = $3 < 100 ? ($3 < 90 ? 2000 + $3 : 1900 + $3) : $3;
-    return timelocal(0, $5, $4, $1, $month{lc $2}, $year);
+    return 0 unless defined $text && $text =~ /\S/;
+    my $time = local_time_of($text);
+    die "Cannot read the date \"$text\": write it as 7-December-2026.14:05 or 7-December-2026.\n"
+        unless defined $time;
+    return $time;
+}
+
+# The seconds of the local time a date text names, or undef.
+sub local_time_of {
+    my ($text) = @_;
+    my ($day, $name, $year, $hour, $minute) =
+        $text =~ /^\s*(\d{1,2})-([a-z]{3,})-(\d{4}|\d{2})(?:[.:](\d{1,2}):(\d{2})(?::\d{2})?)?\s*$/i or return;
+    my $month = $month{lc substr($name, 0, 3)};
+    return unless defined $month;
+    $year += $year < 90 ? 2000 : 1900 if $year < 100;
+    return eval { timelocal(0, $minute // 0, $hour // 0, $day, $month, $year) };
 }
 
 my %arguments = report_arguments(@ARGV);
