@@ -46,19 +46,20 @@ bool CInputDateTimeDlg::ReadValue(Moment& moment) const
 {
     CStringTokenizer tokens(m_value, "-.:");
     CString token;
-    if (tokens.NextToken(token, false) && !ReadNumber(token, moment.day))
+    if (tokens.NextToken(token, true) && !ReadNumber(token, moment.day))
         return false;
-    if (tokens.NextToken(token, false)) {
+    if (tokens.NextToken(token, true)) {
         if (int month = MonthOfName(token))
             moment.month = month;
     }
-    if (!tokens.NextToken(token, false)) {
+    const CString afterMonth = tokens.GetRemainder();
+    if (!tokens.NextToken(token, true)) {
         moment.hasTime = false;
-        return ReadNumber(tokens.GetRemainder(), moment.year);
+        return ReadNumber(afterMonth, moment.year);
     }
     if (!ReadNumber(token, moment.year))
         return false;
-    if (tokens.NextToken(token, false) && !ReadNumber(token, moment.hour))
+    if (tokens.NextToken(token, true) && !ReadNumber(token, moment.hour))
         return false;
     return ReadNumber(tokens.GetRemainder(), moment.minute);
 }

@@ -83,7 +83,7 @@ void CReportViewerApp::ParseCommandLineSwitches(const CCommandLineMap& switches)
     CString value;
     if (switches.Lookup("E", value)) {
         m_scriptCommand = value;
-        StripQuotes(m_scriptCommand);
+        StripCommandQuotes(m_scriptCommand);
     }
     if (switches.Lookup("D", value)) {
         m_workingFolder = value;
@@ -103,6 +103,16 @@ void CReportViewerApp::ParseCommandLineSwitches(const CCommandLineMap& switches)
         StripQuotes(value);
         LoadScriptInfo(value);
     }
+}
+
+// A report program's command is its quoted path alone; it keeps the quotes,
+// which a path with blanks needs to start this program and no other.
+void CReportViewerApp::StripCommandQuotes(CString& command)
+{
+    command.TrimLeft();
+    command.TrimRight();
+    if (command.Find('"', 1) != command.GetLength() - 1)
+        StripQuotes(command);
 }
 
 void CReportViewerApp::StripQuotes(CString& text)

@@ -19,6 +19,7 @@ public:
     void ParseCommandLineSwitches(const CCommandLineMap& switches);
     // Trims blanks, then removes one pair of double quotes around the whole text.
     static void StripQuotes(CString& text);
+    static void StripCommandQuotes(CString& command);
     // Fills what the switches left empty from the script's self-description.
     void LoadScriptInfo(const char* scriptPath);
 

@@ -37,6 +37,12 @@ protected:
         ASSERT_TRUE(BuilderProcess::Press(dialog.window, kOk));
     }
 
+    void SetPickers(HWND dialog, DWORD timeKind, const SYSTEMTIME& moment)
+    {
+        m_builder->SetPickerTime(GetDlgItem(dialog, kDatePicker), GDT_VALID, moment);
+        m_builder->SetPickerTime(GetDlgItem(dialog, kTimePicker), timeKind, moment);
+    }
+
     // Adds each of these roots of Pemrick's tree to its selection, one at a time.
     void ChooseRoots(HWND dialog, const Texts& roots)
     {
@@ -131,4 +137,104 @@ TEST_F(ValueEditorsEndToEnd, AChooserThatIsNotRegisteredLeavesTheValueAndTheBuil
     EXPECT_FALSE(IsWindow(BuilderProcess::FindWindowOfAnyProcess("#32770", "Choose a Label", nullptr)));
     EXPECT_EQ(m_builder->ParameterLines(), before);
     EXPECT_EQ(m_builder->Caption(), "Korvast Report Builder");
+}
+
+// A text with quotes, blanks and a trailing backslash, and a date, reach a
+// program, a Perl script and a JScript exactly as entered. A date without a
+// time is read back into the dialog.
+TEST_F(ValueEditorsEndToEnd, TextsAndDatesReachEachKindOfScriptAsEntered)
+{
+    const std::string text = "say \"hi\" to C:\\temp\\";
+    const SYSTEMTIME moment = { 2026, 12, 1, 7, 14, 5, 0, 0 };
+    OpenFolder("Arguments", 7);
+    ChooseReport("Text arguments (program)", 2);
+
+    EnterText(0, "Enter String Value", text);
+    ShownWindow date = Edit(1, "Enter Date and Time");
+    ASSERT_NE(date.window, nullptr);
+    SetPickers(date.window, GDT_NONE, moment);
+    ASSERT_TRUE(BuilderProcess::Press(date.window, IDOK));
+    EXPECT_NE(m_builder->ParameterLines()[1].find("7-December-2026"), std::string::npos) << m_builder->ParameterLines()[1];
+    date = Edit(1, "Enter Date and Time");
+    ASSERT_NE(date.window, nullptr);
+    SYSTEMTIME shown = {};
+    EXPECT_EQ(m_builder->PickerTime(GetDlgItem(date.window, kTimePicker), &shown), static_cast<DWORD>(GDT_NONE));
+    EXPECT_EQ(m_builder->PickerTime(GetDlgItem(date.window, kDatePicker), &shown), static_cast<DWORD>(GDT_VALID));
+    EXPECT_EQ(shown.wYear * 10000 + shown.wMonth * 100 + shown.wDay, 20261207);
+    ASSERT_TRUE(BuilderProcess::Press(date.window, IDCANCEL));
+    ASSERT_TRUE(m_builder->IsCommandEnabled(kRunReport));
+    m_builder->Command(kRunReport);
+    EXPECT_EQ(BuilderProcess::ViewerRows(2), (std::vector<Texts>{ { "STRING", text }, { "KVTIME", "7-December-2026" } }));
+
+    for (const char* script : { "Text arguments (Perl)", "Text arguments (JScript)" }) {
+        m_builder = std::make_unique<BuilderProcess>(Builder());
+        ASSERT_NE(m_builder->WaitForFrame(), nullptr);
+        OpenFolder("Arguments", 7);
+        ChooseReport(script, 2);
+        EnterText(0, "Enter String Value", text);
+        date = Edit(1, "Enter Date and Time");
+        ASSERT_NE(date.window, nullptr);
+        SetPickers(date.window, GDT_VALID, moment);
+        ASSERT_TRUE(BuilderProcess::Press(date.window, IDOK));
+        m_builder->Command(kRunReport);
+        EXPECT_EQ(BuilderProcess::ViewerRows(2),
+                  (std::vector<Texts>{ { "STRING", text }, { "KVTIME", "7-December-2026.14:05" } }))
+            << script;
+    }
+}
+
+// A value with a form of its own starts as an example of it, which OK keeps;
+// a cleared value shows its kind word again.
+TEST_F(ValueEditorsEndToEnd, HintsPrefillTheTextDialogAndAnEmptyValueResets)
+{
+    OpenFolder("Arguments", 7);
+    ChooseReport("Hint and text arguments", 12);
+    const Texts before = m_builder->ParameterLines();
+    ShownWindow component = Edit(0, "Enter component");
+    ASSERT_NE(component.window, nullptr);
+    // GetWindowText would not ask a control of another process.
+    char shown[256] = "";
+    SendDlgItemMessageA(component.window, kTextValue, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
+    EXPECT_STREQ(shown, "component:<comp>@\\<polpex>");
+    ASSERT_TRUE(BuilderProcess::Press(component.window, IDOK));
+    EXPECT_NE(m_builder->ParameterLines()[0].find("component:<comp>@\\<polpex>"), std::string::npos);
+
+    EnterText(0, "Enter component", "");
+    EXPECT_EQ(m_builder->ParameterLines(), before);
+}
+
+// Eighteen folders of long names add up to more than 4,096 characters: the
+// selection is refused and the value stays unset.
+TEST_F(ValueEditorsEndToEnd, APathSelectionOf4096CharactersIsRefused)
+{
+    const std::string parent = "C:\\KorvastViews\\bob_snapshot\\webshop\\long";
+    CreateDirectoryA(parent.c_str(), nullptr);
+    Texts folders;
+    for (char letter = 'a'; letter < 'a' + 18; ++letter) {
+        folders.push_back(std::string(200, letter));
+        CreateDirectoryA((parent + "\\" + folders.back()).c_str(), nullptr);
+    }
+    OpenFolder("Files", 3);
+    ChooseReport("Large files", 2);
+    const Texts before = m_builder->ParameterLines();
+    ShownWindow paths = Edit(0, "Select Pathnames");
+    ASSERT_NE(paths.window, nullptr);
+    HWND treeWindow = BuilderProcess::FindDescendant(paths.window, kPemrickTree, WC_TREEVIEWA);
+    RemoteTreeView tree(treeWindow, m_builder->Process());
+    HTREEITEM webshop = tree.Child(TVI_ROOT, "webshop");
+    SendMessageA(treeWindow, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(webshop));
+    HTREEITEM longFolder = tree.Child(webshop, "long");
+    ASSERT_NE(longFolder, nullptr);
+    SendMessageA(treeWindow, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(longFolder));
+    for (const std::string& folder : folders) {
+        HTREEITEM item = tree.Child(longFolder, folder);
+        ASSERT_NE(item, nullptr) << folder;
+        ASSERT_TRUE(tree.Select(item));
+        SendMessageA(GetParent(treeWindow), WM_COMMAND, MAKEWPARAM(kPemrickAdd, BN_CLICKED), 0);
+    }
+    PostMessageA(paths.window, WM_COMMAND, IDOK, 0);
+    ShownWindow refusal = m_builder->WaitForWindow("Path Length Error");
+    EXPECT_EQ(refusal.text, "The total length of selected paths is limited to 4,096 characters. De-select some paths and try again.");
+    ASSERT_TRUE(BuilderProcess::Press(refusal.window, IDOK));
+    EXPECT_EQ(m_builder->ParameterLines(), before);
 }
