@@ -7,8 +7,10 @@
 namespace {
 const int kOk = IDOK;
 const int kCancel = IDCANCEL;
+const int kHelp = 57670;
 const int kPemrickTree = 1034;
 const int kPemrickAdd = 3;
+const int kPemrickRepositories = 202;
 const int kSorvaneNames = 202;
 const int kTextValue = 1038;
 const int kDatePicker = 1067;
@@ -18,6 +20,24 @@ const char kTypeChooserClsid[] = "CLSID\\{145F66D9-B32A-11D3-B9D8-00207814BCF5}"
 bool HasRow(const std::vector<Texts>& rows, const Texts& wanted)
 {
     return std::find(rows.begin(), rows.end(), wanted) != rows.end();
+}
+
+// The item with this text at most `depth` levels below `parent`, each level
+// expanded on the way. The expansion asks the product through COM, which a
+// control cannot do inside a message sent from another process: it is posted.
+HTREEITEM FindExpanding(HWND window, const RemoteTreeView& tree, HTREEITEM parent, const std::string& text, int depth)
+{
+    for (HTREEITEM child : tree.Children(parent)) {
+        if (tree.Text(child) == text)
+            return child;
+        if (depth <= 1)
+            continue;
+        PostMessageA(window, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(child));
+        PumpUntil([&] { return !tree.Children(child).empty(); }, 3000);
+        if (HTREEITEM found = FindExpanding(window, tree, child, text, depth - 1))
+            return found;
+    }
+    return nullptr;
 }
 
 class ValueEditorsEndToEnd : public BuilderFixture {
@@ -41,6 +61,24 @@ protected:
     {
         m_builder->SetPickerTime(GetDlgItem(dialog, kDatePicker), GDT_VALID, moment);
         m_builder->SetPickerTime(GetDlgItem(dialog, kTimePicker), timeKind, moment);
+    }
+
+    // Clicks another report while values are entered and answers each
+    // question that comes; returns how many came.
+    int SwitchReport(const std::string& description, int answer)
+    {
+        const Texts rows = ReportRows();
+        const int index = static_cast<int>(std::find(rows.begin(), rows.end(), description) - rows.begin());
+        const POINT point = m_builder->Reports().ItemPoint(index);
+        HWND list = GetParent(m_builder->Reports().Header());
+        PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+        int questions = 0;
+        for (ShownWindow question = m_builder->WaitForWindow("Korvast Report Builder", 2000);
+             question.window && BuilderProcess::Press(question.window, answer) && questions < 5;
+             question = m_builder->WaitForWindow("Korvast Report Builder", 2000))
+            ++questions;
+        return questions;
     }
 
     // Adds each of these roots of Pemrick's tree to its selection, one at a time.
@@ -95,16 +133,43 @@ TEST_F(ValueEditorsEndToEnd, PathsAndTypesComeFromTheChoosersInsideTheBuilder)
     EXPECT_TRUE(HasRow(rows, { "\\webshop", "BETA_2", "no" })) << rows.size() << " rows";
 }
 
-// In object mode the chooser says so; a cancelled choice leaves the value unset.
-TEST_F(ValueEditorsEndToEnd, CancellingTheObjectChooserKeepsTheValueUnset)
+// In object mode the chooser says so and its help is the objects' topic; a
+// cancelled choice leaves the value unset, and a stream chosen in the tree
+// reaches the JScript report.
+TEST_F(ValueEditorsEndToEnd, TheObjectChooserPicksAStreamForAJScriptReport)
 {
     OpenFolder("Mivad", 3);
     ChooseReport("Activities of a stream", 1);
     const Texts before = m_builder->ParameterLines();
     ShownWindow objects = Edit(0, "Select Mivad Objects");
     ASSERT_NE(objects.window, nullptr);
+    PostMessageA(objects.window, WM_COMMAND, kHelp, 0);
+    ShownWindow help = m_builder->WaitForWindow("Korvast Help");
+    EXPECT_EQ(help.text, "Korvast help, topic: kv_reports/u_sel_mivad_dlg.htm");
+    ASSERT_TRUE(BuilderProcess::Press(help.window, kOk));
     ASSERT_TRUE(BuilderProcess::Press(objects.window, kCancel));
     EXPECT_EQ(m_builder->ParameterLines(), before);
+
+    objects = Edit(0, "Select Mivad Objects");
+    ASSERT_NE(objects.window, nullptr);
+    HWND treeWindow = BuilderProcess::FindDescendant(objects.window, kPemrickTree, WC_TREEVIEWA);
+    HWND repositories = BuilderProcess::FindDescendant(objects.window, kPemrickRepositories, "ComboBox");
+    SendMessageA(repositories, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("webshop_pvob"));
+    PostMessageA(GetParent(treeWindow), WM_COMMAND, MAKEWPARAM(kPemrickRepositories, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(repositories));
+    RemoteTreeView tree(treeWindow, m_builder->Process());
+    ASSERT_TRUE(PumpUntil([&] { return tree.Text(tree.Root()) == "folder:RootFolder@\\webshop_pvob"; }, 5000))
+        << tree.Text(tree.Root());
+    HTREEITEM stream = FindExpanding(treeWindow, tree, TVI_ROOT, "Alice's storefront work", 4);
+    ASSERT_NE(stream, nullptr);
+    ASSERT_TRUE(tree.Select(stream));
+    SendMessageA(GetParent(treeWindow), WM_COMMAND, MAKEWPARAM(kPemrickAdd, BN_CLICKED), 0);
+    ASSERT_TRUE(BuilderProcess::Press(objects.window, kOk));
+    EXPECT_NE(m_builder->ParameterLines()[0].find("alice_storefront"), std::string::npos) << m_builder->ParameterLines()[0];
+
+    m_builder->Command(kRunReport);
+    const std::vector<Texts> rows = BuilderProcess::ViewerRows(2);
+    EXPECT_TRUE(HasRow(rows, { "activity:fix_login_page@\\webshop_pvob", "Fix the login page", "alice_storefront" })) << rows.size();
 }
 
 // Without Sorvane registered the type chooser cannot open: a box says so,
@@ -237,4 +302,20 @@ TEST_F(ValueEditorsEndToEnd, APathSelectionOf4096CharactersIsRefused)
     EXPECT_EQ(refusal.text, "The total length of selected paths is limited to 4,096 characters. De-select some paths and try again.");
     ASSERT_TRUE(BuilderProcess::Press(refusal.window, IDOK));
     EXPECT_EQ(m_builder->ParameterLines(), before);
+}
+
+// Values entered make a switch to another report ask first: No keeps the
+// report and its values, Yes lets them go.
+TEST_F(ValueEditorsEndToEnd, SwitchingReportsAsksBeforeTheValuesGo)
+{
+    OpenFolder("Arguments", 7);
+    ChooseReport("Text arguments (program)", 2);
+    EnterText(0, "Enter String Value", "kept");
+    const Texts entered = m_builder->ParameterLines();
+
+    ASSERT_EQ(SwitchReport("Text arguments (Perl)", IDNO), 1);
+    PumpFor(500);
+    EXPECT_EQ(m_builder->ParameterLines(), entered);
+    ASSERT_EQ(SwitchReport("Text arguments (Perl)", IDYES), 1);
+    EXPECT_TRUE(PumpUntil([&] { return m_builder->ParameterLines()[0].find("kept") == std::string::npos; }, 5000));
 }

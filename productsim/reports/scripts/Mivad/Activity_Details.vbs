@@ -21,7 +21,8 @@ If start = 0 Then WScript.Quit 2
 start = start + Len("ACTIVITY=""")
 finish = InStr(start, text, """;")
 If finish = 0 Then WScript.Quit 2
-selector = Mid(text, start, finish - start)
+' The builder passes the chooser's target in quotes of its own.
+selector = Replace(Mid(text, start, finish - start), """", "")
 
 Dim app, activity, stream, project
 Set app = CreateObject("Korvast.Application")

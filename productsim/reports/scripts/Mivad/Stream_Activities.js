@@ -11,10 +11,11 @@ if (args.length > 0 && args[0] == "-i") {
     WScript.Quit(0);
 }
 
-var match = /STREAM="([^"]*)";/.exec(args.join(" "));
+// The builder passes the chooser's target in quotes of its own: STREAM=""stream:...@\olpex"";
+var match = /STREAM="(.*?)";/.exec(args.join(" "));
 if (!match)
     WScript.Quit(2);
-var selector = match[1];
+var selector = match[1].replace(/"/g, "");
 var olpex = selector.substring(selector.indexOf("@\\") + 2);
 var app = new ActiveXObject("Korvast.Application");
 var stream = app.GetStream(selector);
