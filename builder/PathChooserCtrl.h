@@ -5,7 +5,7 @@
 
 class CPathChooserCtrl : public COleControlWnd {
 public:
-    HRESULT GetMode(CHOOSER_MODE* mode) const;
+    HRESULT GetMode(CHOOSER_MODE* mode) const { return GetProperty(1, mode); }
     HRESULT SetMode(CHOOSER_MODE mode) const { return SetProperty(1, mode); }
     HRESULT GetSelectedTargets(CString* targets) const { return GetProperty(2, targets); }
     HRESULT SetSelectedTargets(const char* targets) const { return SetProperty(2, targets); }

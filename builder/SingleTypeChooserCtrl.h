@@ -9,6 +9,6 @@ public:
     HRESULT SetOLPEXSelector(const char* selector) const { return SetProperty(1, selector); }
     HRESULT GetValue(CString* value) const { return GetProperty(2, value); }
     HRESULT SetValue(const char* value) const { return SetProperty(2, value); }
-    HRESULT GetType(TC_OBJECT_TYPE* kind) const;
+    HRESULT GetType(TC_OBJECT_TYPE* kind) const { return GetProperty(3, kind); }
     HRESULT SetType(TC_OBJECT_TYPE kind) const { return SetProperty(3, kind); }
 };

@@ -39,12 +39,16 @@ HRESULT COleControlWnd::Invoke(DISPID id, WORD flags, VARIANT* argument, VARIANT
     return status;
 }
 
+HRESULT COleControlWnd::GetPropertyAs(DISPID id, VARTYPE type, VARIANT* value) const
+{
+    HRESULT status = Invoke(id, DISPATCH_PROPERTYGET, nullptr, value);
+    return SUCCEEDED(status) ? ::VariantChangeType(value, value, 0, type) : status;
+}
+
 HRESULT COleControlWnd::GetProperty(DISPID id, long* value) const
 {
     _variant_t result;
-    HRESULT status = Invoke(id, DISPATCH_PROPERTYGET, nullptr, &result);
-    if (SUCCEEDED(status))
-        status = ::VariantChangeType(&result, &result, 0, VT_I4);
+    HRESULT status = GetPropertyAs(id, VT_I4, &result);
     if (SUCCEEDED(status))
         *value = V_I4(&result);
     return status;
@@ -53,9 +57,7 @@ HRESULT COleControlWnd::GetProperty(DISPID id, long* value) const
 HRESULT COleControlWnd::GetProperty(DISPID id, CString* value) const
 {
     _variant_t result;
-    HRESULT status = Invoke(id, DISPATCH_PROPERTYGET, nullptr, &result);
-    if (SUCCEEDED(status))
-        status = ::VariantChangeType(&result, &result, 0, VT_BSTR);
+    HRESULT status = GetPropertyAs(id, VT_BSTR, &result);
     if (SUCCEEDED(status)) {
         const _bstr_t text(V_BSTR(&result));
         *value = text.length() ? static_cast<const char*>(text) : "";

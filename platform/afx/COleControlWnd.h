@@ -10,6 +10,15 @@ class COleControlWnd : public CWnd {
 public:
     HRESULT GetProperty(DISPID id, long* value) const;
     HRESULT GetProperty(DISPID id, CString* value) const;
+    // A property of an enumeration type, which travels as a long.
+    template <typename Enumeration> HRESULT GetProperty(DISPID id, Enumeration* value) const
+    {
+        long number = 0;
+        HRESULT result = GetProperty(id, &number);
+        if (SUCCEEDED(result))
+            *value = static_cast<Enumeration>(number);
+        return result;
+    }
     HRESULT SetProperty(DISPID id, long value) const;
     HRESULT SetProperty(DISPID id, const char* value) const;
 
@@ -17,4 +26,6 @@ private:
     // The control's IDispatch, or the failure of the host or the control.
     HRESULT GetDispatch(IDispatch** dispatch) const;
     HRESULT Invoke(DISPID id, WORD flags, VARIANT* argument, VARIANT* result) const;
+    // The property's value, changed to the type asked for.
+    HRESULT GetPropertyAs(DISPID id, VARTYPE type, VARIANT* value) const;
 };

@@ -22,6 +22,15 @@ bool HasRow(const std::vector<Texts>& rows, const Texts& wanted)
     return std::find(rows.begin(), rows.end(), wanted) != rows.end();
 }
 
+// Selects the item in Pemrick's tree and presses Add, as the user would.
+bool AddToSelection(HWND treeWindow, const RemoteTreeView& tree, HTREEITEM item)
+{
+    if (!tree.Select(item))
+        return false;
+    SendMessageA(GetParent(treeWindow), WM_COMMAND, MAKEWPARAM(kPemrickAdd, BN_CLICKED), 0);
+    return true;
+}
+
 // The item with this text at most `depth` levels below `parent`, each level
 // expanded on the way. The expansion asks the product through COM, which a
 // control cannot do inside a message sent from another process: it is posted.
@@ -86,13 +95,11 @@ protected:
     {
         HWND treeWindow = BuilderProcess::FindDescendant(dialog, kPemrickTree, WC_TREEVIEWA);
         ASSERT_NE(treeWindow, nullptr);
-        HWND chooser = GetParent(treeWindow);
         RemoteTreeView tree(treeWindow, m_builder->Process());
         for (const std::string& root : roots) {
             HTREEITEM item = nullptr;
             ASSERT_TRUE(PumpUntil([&] { return (item = tree.Child(TVI_ROOT, root)) != nullptr; }, 5000)) << root;
-            ASSERT_TRUE(tree.Select(item));
-            SendMessageA(chooser, WM_COMMAND, MAKEWPARAM(kPemrickAdd, BN_CLICKED), 0);
+            ASSERT_TRUE(AddToSelection(treeWindow, tree, item));
         }
     }
 };
@@ -162,8 +169,7 @@ TEST_F(ValueEditorsEndToEnd, TheObjectChooserPicksAStreamForAJScriptReport)
         << tree.Text(tree.Root());
     HTREEITEM stream = FindExpanding(treeWindow, tree, TVI_ROOT, "Alice's storefront work", 4);
     ASSERT_NE(stream, nullptr);
-    ASSERT_TRUE(tree.Select(stream));
-    SendMessageA(GetParent(treeWindow), WM_COMMAND, MAKEWPARAM(kPemrickAdd, BN_CLICKED), 0);
+    ASSERT_TRUE(AddToSelection(treeWindow, tree, stream));
     ASSERT_TRUE(BuilderProcess::Press(objects.window, kOk));
     EXPECT_NE(m_builder->ParameterLines()[0].find("alice_storefront"), std::string::npos) << m_builder->ParameterLines()[0];
 
@@ -294,8 +300,7 @@ TEST_F(ValueEditorsEndToEnd, APathSelectionOf4096CharactersIsRefused)
     for (const std::string& folder : folders) {
         HTREEITEM item = tree.Child(longFolder, folder);
         ASSERT_NE(item, nullptr) << folder;
-        ASSERT_TRUE(tree.Select(item));
-        SendMessageA(GetParent(treeWindow), WM_COMMAND, MAKEWPARAM(kPemrickAdd, BN_CLICKED), 0);
+        ASSERT_TRUE(AddToSelection(treeWindow, tree, item));
     }
     PostMessageA(paths.window, WM_COMMAND, IDOK, 0);
     ShownWindow refusal = m_builder->WaitForWindow("Path Length Error");
