@@ -1,9 +1,10 @@
 #include "builder/ChooserHostDlg.h"
 #include "afx/CWinApp.h"
 #include "afx/FrameworkIds.h"
+#include "builder/Resource.h"
 
-CChooserHostDlg::CChooserHostDlg(UINT templateId, CWnd* parent, const char* controlName)
-    : CTopicHelpDialog(templateId, parent), m_controlName(controlName)
+CChooserHostDlg::CChooserHostDlg(UINT templateId, CWnd* parent, UINT controlNameId)
+    : CTopicHelpDialog(templateId, parent), m_controlName(LoadText(controlNameId))
 {
 }
 
@@ -11,17 +12,21 @@ INT_PTR CChooserHostDlg::DoModal()
 {
     m_failureShown = false;
     INT_PTR result = CTopicHelpDialog::DoModal();
-    if (result == -1 && !m_failureShown)
-        ShowFailure("The " + CString(m_controlName) + " could not be opened.");
+    if (result == -1 && !m_failureShown) {
+        CString what;
+        what.Format(LoadText(IDS_CHOOSER_NOT_OPENED), m_controlName.GetString());
+        ShowFailure(what);
+    }
     return result;
 }
 
-bool CChooserHostDlg::Succeeded(HRESULT result, const char* step)
+bool CChooserHostDlg::Succeeded(HRESULT result, UINT stepId)
 {
     if (SUCCEEDED(result))
         return true;
     CString what;
-    what.Format("The %s failed to %s (error 0x%08lX).", m_controlName, step, static_cast<unsigned long>(result));
+    what.Format(LoadText(IDS_CHOOSER_CALL_FAILED), m_controlName.GetString(), LoadText(stepId).GetString(),
+                static_cast<unsigned long>(result));
     ShowFailure(what);
     EndDialog(IDCANCEL);
     return false;
@@ -32,5 +37,5 @@ void CChooserHostDlg::ShowFailure(const CString& what)
     m_failureShown = true;
     CWnd* mainWindow = AfxGetApp()->m_pMainWnd;
     HWND owner = m_hWnd ? m_hWnd : (mainWindow ? mainWindow->m_hWnd : nullptr);
-    ::MessageBoxA(owner, what + "\nThe value is unchanged.", LoadText(AFX_IDS_APP_TITLE), MB_OK | MB_ICONEXCLAMATION);
+    ::MessageBoxA(owner, what, LoadText(AFX_IDS_APP_TITLE), MB_OK | MB_ICONEXCLAMATION);
 }

@@ -10,14 +10,15 @@ public:
     INT_PTR DoModal() override;
 
 protected:
-    CChooserHostDlg(UINT templateId, CWnd* parent, const char* controlName);
+    CChooserHostDlg(UINT templateId, CWnd* parent, UINT controlNameId);
 
-    // True for a success; otherwise shows what failed and ends the dialog as cancelled.
-    bool Succeeded(HRESULT result, const char* step);
+    // True for a success; otherwise shows what failed (the step is a string id)
+    // and ends the dialog as cancelled.
+    bool Succeeded(HRESULT result, UINT stepId);
 
 private:
     void ShowFailure(const CString& what);
 
-    const char* m_controlName;
+    CString m_controlName;
     bool m_failureShown = false;
 };

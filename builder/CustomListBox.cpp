@@ -1,6 +1,6 @@
 #include "builder/CustomListBox.h"
 #include "afx/CDC.h"
-#include "builder/MemDC.h"
+#include "drawing/MemDC.h"
 #include <commctrl.h>
 
 BEGIN_MESSAGE_MAP(CCustomListBox, CListBox)
@@ -78,8 +78,7 @@ void CCustomListBox::ClearHotSpots()
 
 void CCustomListBox::Rebuild()
 {
-    ResetContent();
-    ClearHotSpots();
+    Empty();
     OnBeforeRebuild();
     for (int line = 0; line < GetLineCount(); ++line) {
         MeasureLine(line);
@@ -87,6 +86,24 @@ void CCustomListBox::Rebuild()
     }
 }
 
+void CCustomListBox::Empty()
+{
+    ResetContent();
+    ClearHotSpots();
+}
+
+int CCustomListBox::ElementWidth(HDC dc, int line, int element, const CString& text)
+{
+    const bool plain = IsLiteralElement(line, element) || IsDisabledElement(line, element);
+    HGDIOBJ previous = plain ? nullptr : ::SelectObject(dc, m_underlinedFont);
+    const int width = TextExtent(dc, text).cx;
+    if (previous)
+        ::SelectObject(dc, previous);
+    return width;
+}
+
+// Each value's area is where DrawElements puts it: after the line's three
+// blanks, its own blank and its text, each in the font it is drawn with.
 void CCustomListBox::MeasureLine(int line)
 {
     if (IsPlainLine(line)) {
@@ -97,13 +114,10 @@ void CCustomListBox::MeasureLine(int line)
     HDC dc = ::GetDC(m_hWnd);
     const int mapMode = ::SetMapMode(dc, MM_TEXT);
     HGDIOBJ previousFont = ::SelectObject(dc, GetFont());
-    TEXTMETRICA metrics = {};
-    ::GetTextMetricsA(dc, &metrics);
-    int x = 0;
+    const int blank = TextExtent(dc, " ").cx;
+    int x = TextExtent(dc, "   ").cx;
     for (int element = 0; element < GetElementCount(line); ++element) {
-        if (!IsLiteralElement(line, element))
-            ::SelectObject(dc, m_underlinedFont);
-        const int width = TextExtent(dc, " " + GetElementText(line, element)).cx + metrics.tmAveCharWidth;
+        const int width = blank + ElementWidth(dc, line, element, GetElementText(line, element));
         auto spot = std::make_unique<HotSpot>(HotSpot{ line, element, x, x + width });
         BindHotSpot(spot.get());
         spots->push_back(std::move(spot));
@@ -165,6 +179,8 @@ void CCustomListBox::DrawItem(DRAWITEMSTRUCT* item)
     const int line = static_cast<int>(item->itemID);
     if (IsPlainLine(line)) {
         const CString text = GetText(line);
+        dc.SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
+        dc.SetBkColor(::GetSysColor(COLOR_WINDOW));
         ::ExtTextOutA(dc, item->rcItem.left, item->rcItem.top, ETO_OPAQUE, &item->rcItem, text, text.GetLength(), nullptr);
     } else {
         DrawElements(dc, *item);

@@ -27,6 +27,8 @@ public:
     virtual void InitControl();
     // Empties the list and measures and adds every line afresh.
     void Rebuild();
+    // Empties the list and forgets every value, the one under the mouse too.
+    void Empty();
     // The value under a client point, or null.
     HotSpot* HotSpotFromPoint(int x, int y);
     void DrawItem(DRAWITEMSTRUCT* item) override;
@@ -61,6 +63,8 @@ private:
 
     void ClearHotSpots();
     void MeasureLine(int line);
+    // The width of the text in the line's font, or in the underlined one for a value.
+    int ElementWidth(HDC dc, int line, int element, const CString& text);
     void DrawElements(CDC& dc, const DRAWITEMSTRUCT& item);
 
     CFont m_underlinedFont;

@@ -20,8 +20,10 @@ bool CDirDialog::DoBrowse(HWND owner)
     if (!m_strInitDir.IsEmpty()) {
         IShellFolder* desktop = nullptr;
         wchar_t wide[MAX_PATH] = L"";
-        ::MultiByteToWideChar(CP_ACP, 0, m_strInitDir, -1, wide, MAX_PATH);
-        const bool parsed = SUCCEEDED(::SHGetDesktopFolder(&desktop)) &&
+        // A root too long for the buffer is not converted at all: browsing a
+        // part of it would offer the wrong folders.
+        const bool converted = ::MultiByteToWideChar(CP_ACP, 0, m_strInitDir, -1, wide, MAX_PATH) != 0;
+        const bool parsed = converted && SUCCEEDED(::SHGetDesktopFolder(&desktop)) &&
                             SUCCEEDED(desktop->ParseDisplayName(nullptr, nullptr, wide, nullptr, &root, nullptr));
         if (desktop)
             desktop->Release();

@@ -52,8 +52,11 @@ BOOL CFlatSplitterWnd::ReplaceView(int row, int col, const CRuntimeClass* viewCl
     return TRUE;
 }
 
+// One row at most is hidden, and the last one stays.
 void CFlatSplitterWnd::HideRow(int row)
 {
+    if (m_hiddenRow >= 0 || row < 0 || row >= m_nRows || m_nRows < 2)
+        return;
     m_hiddenRow = row;
     int activeRow = -1, activeCol = -1;
     if (GetActivePane(&activeRow, &activeCol) && activeRow == row)
@@ -72,6 +75,8 @@ void CFlatSplitterWnd::HideRow(int row)
 
 void CFlatSplitterWnd::ShowRow()
 {
+    if (m_hiddenRow < 0)
+        return;
     const int row = m_hiddenRow;
     m_hiddenRow = -1;
     const int keptSize = m_pRowInfo[m_nRows].nCurSize;
@@ -91,6 +96,8 @@ void CFlatSplitterWnd::ShowRow()
 
 void CFlatSplitterWnd::HideColumn(int col)
 {
+    if (m_hiddenColumn >= 0 || col < 0 || col >= m_nCols || m_nCols < 2)
+        return;
     m_hiddenColumn = col;
     int activeRow = -1, activeCol = -1;
     if (GetActivePane(&activeRow, &activeCol) && activeCol == col)
@@ -109,6 +116,8 @@ void CFlatSplitterWnd::HideColumn(int col)
 
 void CFlatSplitterWnd::ShowColumn()
 {
+    if (m_hiddenColumn < 0)
+        return;
     const int col = m_hiddenColumn;
     m_hiddenColumn = -1;
     const int keptSize = m_pColInfo[m_nCols].nCurSize;

@@ -14,7 +14,8 @@ public:
     virtual BOOL SwitchView(int row, int col, CView* view);
     // A new view of the class in the pane; false when the pane's view is of that class.
     virtual BOOL ReplaceView(int row, int col, const CRuntimeClass* viewClass);
-    // One row and one column at most can be hidden at a time.
+    // One row and one column at most can be hidden at a time: a second Hide,
+    // and a Show with nothing hidden, do nothing.
     virtual void ShowColumn();
     virtual void HideColumn(int col);
     virtual void ShowRow();

@@ -26,7 +26,8 @@ void CParameterListView::OnInitialUpdate()
         m_listBox.Rebuild();
 }
 
-// Without a report the list is emptied at once, so nothing draws the old one's lines.
+// Without a report the list is emptied at once, so nothing draws the old one's
+// lines and no click reaches a value of it.
 void CParameterListView::SetReport(CReport* report)
 {
     m_report = report;
@@ -35,7 +36,7 @@ void CParameterListView::SetReport(CReport* report)
     if (report)
         m_listBox.Rebuild();
     else
-        m_listBox.ResetContent();
+        m_listBox.Empty();
     Invalidate();
 }
 

@@ -3,7 +3,7 @@
 #include "builder/Resource.h"
 #include "reportmodel/ReportModelStrings.h"
 
-CPathChooserDlg::CPathChooserDlg(CWnd* parent) : CChooserHostDlg(IDD_PATH_CHOOSER, parent, "path chooser (Pemrick)") {}
+CPathChooserDlg::CPathChooserDlg(CWnd* parent) : CChooserHostDlg(IDD_PATH_CHOOSER, parent, IDS_PATH_CHOOSER_NAME) {}
 
 void CPathChooserDlg::DoDataExchange(CDataExchange* exchange)
 {
@@ -23,18 +23,18 @@ BOOL CPathChooserDlg::OnInitDialog()
 // The mode goes first, so that the control reads the targets in that mode.
 bool CPathChooserDlg::PutProperties()
 {
-    return Succeeded(m_chooser.SetMode(m_mode), "take the mode") &&
-           Succeeded(m_chooser.SetSelectedTargets(m_selection), "take the selection") &&
-           Succeeded(m_chooser.SetConstraints(m_constraints), "take the constraints") &&
-           Succeeded(m_chooser.SetReadOnly(m_readOnly), "take the read-only setting");
+    return Succeeded(m_chooser.SetMode(m_mode), IDS_TAKE_MODE) &&
+           Succeeded(m_chooser.SetSelectedTargets(m_selection), IDS_TAKE_SELECTION) &&
+           Succeeded(m_chooser.SetConstraints(m_constraints), IDS_TAKE_CONSTRAINTS) &&
+           Succeeded(m_chooser.SetReadOnly(m_readOnly), IDS_TAKE_READ_ONLY);
 }
 
 void CPathChooserDlg::OnOK()
 {
     CString selection;
     CHOOSER_MODE mode = m_mode;
-    if (!Succeeded(m_chooser.GetSelectedTargets(&selection), "hand back the selection") ||
-        !Succeeded(m_chooser.GetMode(&mode), "hand back the mode"))
+    if (!Succeeded(m_chooser.GetSelectedTargets(&selection), IDS_RETURN_SELECTION) ||
+        !Succeeded(m_chooser.GetMode(&mode), IDS_RETURN_MODE))
         return;
     m_selection = selection;
     m_mode = mode;

@@ -26,9 +26,10 @@ public:
     bool AreAllSet() const;
     void ResetAll();
 
-    // The viewer's command line of back-quote switches for this report; false,
-    // after a box, when a piece holds a back-quote.
-    bool GetViewerCommandLine(CString& commandLine) const;
+    // The viewer's command line of back-quote switches for this report. Returns
+    // 0, or the string id of the refusal's text when a piece holds a back-quote
+    // or the viewer would not read the switches as written.
+    UINT GetViewerCommandLine(CString& commandLine) const;
 
 private:
     CScriptFileInfo m_script;

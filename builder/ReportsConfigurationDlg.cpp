@@ -29,7 +29,8 @@ void CReportsConfigurationDlg::OnBrowse()
     CDirDialog browser;
     browser.m_strWindowTitle = LoadText(IDS_SCRIPTS_LOCATION_CAPTION);
     browser.m_strTitle = LoadText(IDS_SCRIPTS_LOCATION_TITLE);
-    if (browser.DoBrowse(nullptr) && !browser.m_strPath.IsEmpty()) {
+    // Owned by the dialog, which stays disabled until the browser closes.
+    if (browser.DoBrowse(m_hWnd) && !browser.m_strPath.IsEmpty()) {
         m_folder = browser.m_strPath;
         SetItemText(IDC_REPORTS_FOLDER, m_folder);
     }
@@ -39,9 +40,7 @@ void CReportsConfigurationDlg::OnBrowse()
 // folder the setting yields.
 void CReportsConfigurationDlg::OnOK()
 {
-    char text[MAX_PATH * 4] = "";
-    ::GetDlgItemTextA(m_hWnd, IDC_REPORTS_FOLDER, text, sizeof text);
-    m_folder = text;
+    GetItemText(IDC_REPORTS_FOLDER, m_folder);
     if (m_folder.CompareNoCase(m_startingFolder) != 0) {
         CProductEnv().SetReportsPath(static_cast<const char*>(m_folder));
         m_changed = true;

@@ -69,24 +69,29 @@ void CScriptListView::SetRowSelected(int row)
     SetItemState(m_list, row, kSelectedAndFocused, kSelectedAndFocused);
 }
 
+// The new report is read whole before it becomes current, so nothing chosen
+// during a parse-error box can delete a report that is still being read.
 void CScriptListView::SelectReport(int row)
 {
     const CScriptFileInfo* record = row >= 0 && row < m_list.GetItemCount()
                                         ? reinterpret_cast<const CScriptFileInfo*>(m_list.GetItemData(row))
                                         : nullptr;
-    if (!record)
+    if (!record || m_reading)
         return;
     // The pane lets go of the old report before it is deleted: a parse-error box
     // below would let the pane repaint it.
     CParameterListView* pane = CMainFrame::GetParameterListView();
     if (pane)
         pane->SetReport(nullptr);
-    CReport* report = CWizardApp::GetApp()->CreateReport();
+    auto report = std::make_unique<CReport>();
     report->GetScript() = *record;
+    m_reading = true;
     report->GetParameters().Parse(report->GetScript().GetParameters(), report->GetScript().GetDescription());
     report->GetFields().Parse(report->GetScript().GetFields());
+    m_reading = false;
+    CReport* current = CWizardApp::GetApp()->SetReport(std::move(report));
     if (pane)
-        pane->SetReport(report);
+        pane->SetReport(current);
 }
 
 bool CScriptListView::HasSelection() const
@@ -137,6 +142,10 @@ void CScriptListView::OnItemChanging(NMHDR* header, LRESULT* result)
 {
     const NMLISTVIEW* change = reinterpret_cast<NMLISTVIEW*>(header);
     *result = 0;
+    if (m_reading && (change->uChanged & LVIF_STATE)) {
+        *result = 1;
+        return;
+    }
     CReport* report = CWizardApp::GetApp()->GetReport();
     if (!report || !(change->uChanged & LVIF_STATE))
         return;

@@ -17,6 +17,9 @@ public:
     void FillReports(CFileInfoArray* listing);
     void SelectReport(int row);
     bool HasSelection() const;
+    // A report's headers are being read; their error boxes have no owner, so
+    // the main window takes clicks meanwhile and must not change reports.
+    bool IsReading() const { return m_reading; }
 
 protected:
     void OnInitialUpdate() override;
@@ -42,4 +45,5 @@ private:
     int m_rowBeingLeft = -1;
     int m_lastSelectedRow = 0;
     bool m_refusalPending = false;
+    bool m_reading = false;
 };

@@ -1,7 +1,8 @@
 #include "builder/ScriptTreeCtrl.h"
 #include "afx/CDC.h"
 #include "afx/WaitCursor.h"
-#include "builder/MemDC.h"
+#include "drawing/MemDC.h"
+#include "envlib/BstrHelpers.h"
 #include "reportmodel/StringTokenizer.h"
 #include <shellapi.h>
 #include <vector>
@@ -18,11 +19,11 @@ namespace {
 const int kFolderSort = CFileInfoArray::kFoldersFirst | CFileInfoArray::kPathAscending;
 const char kRootText[] = "\\Reports";
 
-CString WithBackslash(CString path)
+CString WithBackslash(const CString& path)
 {
-    if (path.IsEmpty() || path[path.GetLength() - 1] != '\\')
-        path += '\\';
-    return path;
+    _bstr_t text(path.GetString());
+    AppendBackslash(text);
+    return CString(static_cast<const char*>(text));
 }
 
 CString WithoutBackslash(CString path)

@@ -65,6 +65,11 @@ void CScriptTreeView::FitTree()
 void CScriptTreeView::OnSelChanging(NMHDR*, LRESULT* result)
 {
     *result = 0;
+    CScriptListView* list = CMainFrame::GetScriptListView();
+    if (list && list->IsReading()) {
+        *result = 1;
+        return;
+    }
     CReport* report = CWizardApp::GetApp()->GetReport();
     if (report && report->IsAnyModified()) {
         if (!CWizardApp::AskToDiscardValues(m_hWnd)) {
@@ -74,7 +79,7 @@ void CScriptTreeView::OnSelChanging(NMHDR*, LRESULT* result)
         report->ResetAll();
     }
     // The rows point into the listings the tree may free while it changes.
-    if (CScriptListView* list = CMainFrame::GetScriptListView())
+    if (list)
         list->FillReports(nullptr);
 }
 

@@ -16,7 +16,7 @@ const TypeKindEntry kTypeKinds[] = {
 }
 
 CSingleTypeChooserDlg::CSingleTypeChooserDlg(int editorKind, CWnd* parent)
-    : CChooserHostDlg(IDD_TYPE_CHOOSER, parent, "type chooser (Sorvane)")
+    : CChooserHostDlg(IDD_TYPE_CHOOSER, parent, IDS_TYPE_CHOOSER_NAME)
 {
     for (const TypeKindEntry& entry : kTypeKinds)
         if (entry.editorKind == editorKind) {
@@ -43,18 +43,18 @@ BOOL CSingleTypeChooserDlg::OnInitDialog()
 
 bool CSingleTypeChooserDlg::PutProperties()
 {
-    return Succeeded(m_chooser.SetOLPEXSelector(m_selector), "take the paths") &&
-           Succeeded(m_chooser.SetValue(m_value), "take the value") &&
-           Succeeded(m_chooser.SetType(m_kind), "take the type kind");
+    return Succeeded(m_chooser.SetOLPEXSelector(m_selector), IDS_TAKE_PATHS) &&
+           Succeeded(m_chooser.SetValue(m_value), IDS_TAKE_VALUE) &&
+           Succeeded(m_chooser.SetType(m_kind), IDS_TAKE_TYPE_KIND);
 }
 
 void CSingleTypeChooserDlg::OnOK()
 {
     CString selector, value;
     TC_OBJECT_TYPE kind = m_kind;
-    if (!Succeeded(m_chooser.GetOLPEXSelector(&selector), "hand back the paths") ||
-        !Succeeded(m_chooser.GetValue(&value), "hand back the value") ||
-        !Succeeded(m_chooser.GetType(&kind), "hand back the type kind"))
+    if (!Succeeded(m_chooser.GetOLPEXSelector(&selector), IDS_RETURN_PATHS) ||
+        !Succeeded(m_chooser.GetValue(&value), IDS_RETURN_VALUE) ||
+        !Succeeded(m_chooser.GetType(&kind), IDS_RETURN_TYPE_KIND))
         return;
     m_selector = selector;
     m_value = value;

@@ -7,6 +7,7 @@
 #include "builder/ReportsConfigurationDlg.h"
 #include "builder/Resource.h"
 #include "builder/WizardDoc.h"
+#include "envlib/BstrHelpers.h"
 #include "envlib/ProductEnv.h"
 #include "kvcmndlg.h"
 #include "libselvogu.h"
@@ -17,19 +18,15 @@
 #include <clocale>
 
 namespace {
-CString WithBackslash(CString path)
+CString HelpFilePath()
 {
-    if (path.IsEmpty() || path[path.GetLength() - 1] != '\\')
-        path += '\\';
-    return path;
+    _bstr_t bin = CProductEnv().GetProductBinFolder();
+    AppendBackslash(bin);
+    return CString(static_cast<const char*>(bin)) + "kv_reports.hlp";
+}
 }
 
-}
-
-CWizardApp::CWizardApp()
-    : m_helpFilePath(WithBackslash(static_cast<const char*>(CProductEnv().GetProductBinFolder())) + "kv_reports.hlp")
-{
-}
+CWizardApp::CWizardApp() : m_helpFilePath(HelpFilePath()) {}
 
 CWizardApp::~CWizardApp() = default;
 
@@ -86,9 +83,9 @@ void CWizardApp::WinHelp(DWORD_PTR, UINT command)
         gu_help(nullptr, "kv_reports", 3, 0);
 }
 
-CReport* CWizardApp::CreateReport()
+CReport* CWizardApp::SetReport(std::unique_ptr<CReport> report)
 {
-    m_report = std::make_unique<CReport>();
+    m_report = std::move(report);
     return m_report.get();
 }
 
@@ -100,8 +97,11 @@ bool CWizardApp::AskToDiscardValues(HWND owner)
 
 CString CWizardApp::GetViewerPath()
 {
-    const CString home = static_cast<const char*>(CProductEnv().GetProductHome());
-    return WithBackslash(WithBackslash(home) + "reports") + "Tovenar.exe";
+    _bstr_t folder = CProductEnv().GetProductHome();
+    AppendBackslash(folder);
+    folder += "reports";
+    AppendBackslash(folder);
+    return CString(static_cast<const char*>(folder)) + "Tovenar.exe";
 }
 
 void CWizardApp::OnUpdateRunReport(CCmdUI* item)
@@ -115,9 +115,13 @@ void CWizardApp::OnUpdateRunReport(CCmdUI* item)
 // and an unquoted path would start whatever "C:\Program.exe" is.
 void CWizardApp::OnRunReport()
 {
-    CString commandLine;
-    if (!m_report || !m_report->GetViewerCommandLine(commandLine))
+    if (!m_report)
         return;
+    CString commandLine;
+    if (const UINT refusal = m_report->GetViewerCommandLine(commandLine)) {
+        ::MessageBoxA(nullptr, LoadText(refusal), LoadText(IDS_ILLEGAL_BACKQUOTE_CAPTION), MB_OK);
+        return;
+    }
     CApplicationLauncher viewer("\"" + GetViewerPath() + "\"", "", "");
     viewer.m_arguments = commandLine;
     viewer.Start();
@@ -133,7 +137,9 @@ void CWizardApp::OnSetScriptsLocation()
 
 void CWizardApp::OnAppAbout()
 {
-    HINSTANCE module = m_resourceLibrary ? m_resourceLibrary : m_hInstance;
-    HICON icon = ::LoadIconA(module, MAKEINTRESOURCEA(IDR_MAINFRAME));
+    // A resource library without the icon leaves the program's own.
+    HICON icon = m_resourceLibrary ? ::LoadIconA(m_resourceLibrary, MAKEINTRESOURCEA(IDR_MAINFRAME)) : nullptr;
+    if (!icon)
+        icon = ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME));
     kvAboutBoxOp(LoadText(AFX_IDS_APP_TITLE), m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, icon, 0);
 }

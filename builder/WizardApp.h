@@ -19,8 +19,8 @@ public:
     static CWizardApp* GetApp() { return static_cast<CWizardApp*>(AfxGetApp()); }
     // The current report, null until one is chosen.
     CReport* GetReport() const { return m_report.get(); }
-    // Discards the current report and makes a new empty one current.
-    CReport* CreateReport();
+    // Discards the current report and makes this one, read whole, current.
+    CReport* SetReport(std::unique_ptr<CReport> report);
     bool IsExtendedHelpSupported() const { return m_extendedHelpSupported; }
 
     // The viewer program in the product's reports folder.

@@ -1,5 +1,5 @@
 #include "viewer/FlatButton.h"
-#include "builder/MemDC.h"
+#include "drawing/MemDC.h"
 #include "afx/AfxResources.h"
 
 namespace {

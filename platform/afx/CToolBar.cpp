@@ -30,7 +30,10 @@ BOOL CToolBar::LoadToolBar(UINT id)
     HRSRC found = ::FindResourceA(resources, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(kToolBarResource));
     HGLOBAL loaded = found ? ::LoadResource(resources, found) : nullptr;
     const ToolBarResource* header = loaded ? static_cast<const ToolBarResource*>(::LockResource(loaded)) : nullptr;
-    HBITMAP bitmap = ::LoadBitmapA(resources, MAKEINTRESOURCEA(id));
+    // The bitmap's 3-D greys become the system's button colours, so that its
+    // background is the face the toolbar masks out (a disabled button shows
+    // its image greyed, not a grey block). It needs a bitmap with a colour table.
+    HBITMAP bitmap = ::CreateMappedBitmap(resources, id, 0, nullptr, 0);
     if (!header || !bitmap)
         return FALSE;
     const DWORD* ids = reinterpret_cast<const DWORD*>(header + 1);

@@ -129,11 +129,23 @@ HWND CWnd::UnsubclassWindow()
     return Detach();
 }
 
+namespace {
+void ReadWindowText(HWND window, CString& text)
+{
+    int length = ::GetWindowTextLengthA(window);
+    ::GetWindowTextA(window, text.GetBufferSetLength(length), length + 1);
+    text.ReleaseBuffer();
+}
+}
+
 void CWnd::GetWindowText(CString& text) const
 {
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    ::GetWindowTextA(m_hWnd, text.GetBufferSetLength(length), length + 1);
-    text.ReleaseBuffer();
+    ReadWindowText(m_hWnd, text);
+}
+
+void CWnd::GetItemText(int id, CString& text) const
+{
+    ReadWindowText(::GetDlgItem(m_hWnd, id), text);
 }
 
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add)

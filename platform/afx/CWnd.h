@@ -70,6 +70,8 @@ public:
     BOOL EnableItem(int id, BOOL enable = TRUE) { return ::EnableWindow(GetDlgItem(id), enable); }
     BOOL GetClientRectOfItem(int id, RECT* rect) const;
     void SetItemText(int id, const char* text) { ::SetDlgItemTextA(m_hWnd, id, text); }
+    // The item's whole text, however long.
+    void GetItemText(int id, CString& text) const;
 
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
     void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }

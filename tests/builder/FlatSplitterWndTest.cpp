@@ -74,3 +74,22 @@ TEST_F(FlatSplitterWndTest, SwitchesToAnotherViewButNotToItself)
     EXPECT_EQ(IdOf(0, 0), 0xE900);
     EXPECT_FALSE(m_splitter.ReplaceView(0, 0, RUNTIME_CLASS(PaneView))) << "already of that class";
 }
+
+TEST_F(FlatSplitterWndTest, ShowingWithNothingHiddenAndHidingTwiceChangeNothing)
+{
+    m_splitter.ShowRow();
+    m_splitter.ShowColumn();
+    EXPECT_EQ(m_splitter.GetRowCount(), 3);
+    EXPECT_EQ(m_splitter.GetColumnCount(), 2);
+    m_splitter.HideRow(1);
+    m_splitter.HideRow(0);
+    m_splitter.HideColumn(1);
+    m_splitter.HideColumn(0);
+    EXPECT_EQ(m_splitter.GetRowCount(), 2);
+    EXPECT_EQ(m_splitter.GetColumnCount(), 1);
+    m_splitter.ShowRow();
+    m_splitter.ShowColumn();
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 2; ++col)
+            EXPECT_EQ(IdOf(row, col), 0xE900 + row * 16 + col) << row << "," << col;
+}

@@ -1,5 +1,5 @@
 // The off-screen context: drawing reaches the target only when it closes.
-#include "builder/MemDC.h"
+#include "drawing/MemDC.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,4 +1,4 @@
-#include "builder/MemDC.h"
+#include "drawing/MemDC.h"
 
 namespace {
 bool IsPrinting(CDC* target)

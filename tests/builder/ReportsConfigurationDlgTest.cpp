@@ -1,0 +1,79 @@
+// Set Scripts Location: a folder of any length is stored whole, and the
+// folder browser belongs to the dialog while it is open.
+#include "builder/ReportsConfigurationDlg.h"
+#include "builder/Resource.h"
+#include "tests/support/DialogDriver.h"
+#include "tests/support/DialogUser.h"
+#include <atomic>
+
+namespace {
+const char kVersionKey[] = "Software\\Selvo\\Korvast\\CurrentVersion";
+
+std::string ReportsPath()
+{
+    char value[4096] = "";
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_LOCAL_MACHINE, kVersionKey, "ReportsPath", RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return std::string();
+    return value;
+}
+
+// Puts the setting back as the test found it.
+class ReportsPathKept {
+public:
+    ReportsPathKept() : m_value(ReportsPath()) {}
+    ~ReportsPathKept()
+    {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+            return;
+        if (m_value.empty())
+            RegDeleteValueA(key, "ReportsPath");
+        else
+            RegSetValueExA(key, "ReportsPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(m_value.c_str()),
+                           static_cast<DWORD>(m_value.size() + 1));
+        RegCloseKey(key);
+    }
+
+private:
+    std::string m_value;
+};
+}
+
+TEST(ReportsConfigurationDlgTest, StoresALongFolderWhole)
+{
+    TestApp app;
+    ReportsPathKept kept;
+    const std::string folder = "C:\\" + std::string(1500, 'r');
+    CReportsConfigurationDlg dialog;
+    DialogDriver::RunModal(dialog, [](HWND) { return true; }, [&](HWND window) {
+        SetDlgItemTextA(window, IDC_REPORTS_FOLDER, folder.c_str());
+        SendMessageA(window, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_TRUE(dialog.IsChanged());
+    EXPECT_EQ(ReportsPath(), folder);
+}
+
+TEST(ReportsConfigurationDlgTest, TheFolderBrowserIsOwnedByTheDialog)
+{
+    TestApp app;
+    CReportsConfigurationDlg dialog;
+    std::atomic<HWND> configuration{ nullptr };
+    HWND owner = nullptr;
+    bool dialogEnabled = true;
+    DialogUser user;
+    user.Then("Browse for scripts location", [&](HWND browser) {
+        owner = GetWindow(browser, GW_OWNER);
+        dialogEnabled = IsWindowEnabled(configuration) != FALSE;
+        DialogUser::Press(browser, IDCANCEL);
+    });
+    DialogDriver::RunModal(dialog, [](HWND) { return true; }, [&](HWND window) {
+        configuration = window;
+        user.Start();
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_BROWSE, BN_CLICKED), 0);
+        SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(user.Join(), std::vector<std::string>{ "Browse for scripts location" });
+    EXPECT_EQ(owner, configuration);
+    EXPECT_FALSE(dialogEnabled) << "the dialog took clicks while its browser was open";
+}
