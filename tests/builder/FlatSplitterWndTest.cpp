@@ -83,11 +83,11 @@ TEST_F(FlatSplitterWndTest, ShowingWithNothingHiddenAndHidingTwiceChangeNothing)
     EXPECT_EQ(m_splitter.GetColumnCount(), 2);
     m_splitter.HideRow(1);
     m_splitter.HideRow(0);
+    EXPECT_EQ(m_splitter.GetRowCount(), 2);
+    m_splitter.ShowRow();
     m_splitter.HideColumn(1);
     m_splitter.HideColumn(0);
-    EXPECT_EQ(m_splitter.GetRowCount(), 2);
     EXPECT_EQ(m_splitter.GetColumnCount(), 1);
-    m_splitter.ShowRow();
     m_splitter.ShowColumn();
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 2; ++col)

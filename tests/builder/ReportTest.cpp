@@ -84,7 +84,7 @@ TEST_F(ReportTest, RefusesQuotesThatWouldPairAcrossSwitches)
     ASSERT_TRUE(viewer.Lookup("T", value));
     EXPECT_EQ(std::string(value), "Pipes of 12\" and more ");
     ASSERT_TRUE(viewer.Lookup("F", value));
-    EXPECT_EQ(std::string(value), "\"Name\"(string)");
+    EXPECT_EQ(std::string(value), "\"Name\"(string) ");
     ASSERT_TRUE(viewer.Lookup("P", value));
     EXPECT_EQ(std::string(value), "STRING=\\\"12\\\"\\\"; PATH=\\\"C:\\a\\\"b\\\";  ");
 }

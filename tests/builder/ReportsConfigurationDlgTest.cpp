@@ -21,7 +21,12 @@ std::string ReportsPath()
 // Puts the setting back as the test found it.
 class ReportsPathKept {
 public:
-    ReportsPathKept() : m_value(ReportsPath()) {}
+    ReportsPathKept() : m_value(ReportsPath())
+    {
+        HKEY key = nullptr;
+        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS)
+            RegCloseKey(key);
+    }
     ~ReportsPathKept()
     {
         HKEY key = nullptr;

@@ -324,3 +324,89 @@ TEST_F(ValueEditorsEndToEnd, SwitchingReportsAsksBeforeTheValuesGo)
     ASSERT_EQ(SwitchReport("Text arguments (Perl)", IDYES), 1);
     EXPECT_TRUE(PumpUntil([&] { return m_builder->ParameterLines()[0].find("kept") == std::string::npos; }, 5000));
 }
+
+namespace {
+const char kBrokenReport[] =
+    "if (WScript.Arguments.length > 0 && WScript.Arguments(0) == \"-i\") {\n"
+    "    WScript.Echo(\"description: \\\"Broken parameters\\\"\");\n"
+    "    WScript.Echo(\"parameters: STRING (\");\n"
+    "    WScript.Echo(\"fields: \\\"Parameter\\\"(string)\");\n"
+    "}\n";
+
+// Its description holds one double quote; the rows are the arguments it received.
+const char kPipesReport[] =
+    "var args = [];\n"
+    "for (var i = 0; i < WScript.Arguments.length; i++)\n"
+    "    args.push(WScript.Arguments(i));\n"
+    "if (args.length > 0 && args[0] == \"-i\") {\n"
+    "    WScript.Echo(\"description: \\\"Pipes of 12\\\" and more\\\"\");\n"
+    "    WScript.Echo(\"parameters: STRING PATH\");\n"
+    "    WScript.Echo(\"fields: \\\"Parameter\\\"(string) \\\"Value\\\"(string)\");\n"
+    "    WScript.Quit(0);\n"
+    "}\n"
+    "var argument = /(\\w+)=\"(.*?)\";/g;\n"
+    "var text = args.join(\" \");\n"
+    "var match;\n"
+    "while ((match = argument.exec(text)) != null)\n"
+    "    WScript.Echo(match[1] + \";\" + match[2]);\n";
+
+// A scripts folder of the test's own, gone again when the test ends.
+class QuotesFolder {
+public:
+    QuotesFolder() : m_folder(Setting("ReportsPath") + "\\scripts\\Quotes")
+    {
+        CreateDirectoryA(m_folder.c_str(), nullptr);
+        Write("Broken.js", kBrokenReport);
+        Write("Pipes.js", kPipesReport);
+    }
+    ~QuotesFolder()
+    {
+        DeleteFileA((m_folder + "\\Broken.js").c_str());
+        DeleteFileA((m_folder + "\\Pipes.js").c_str());
+        RemoveDirectoryA(m_folder.c_str());
+    }
+
+private:
+    void Write(const char* name, const char* text)
+    {
+        HANDLE file = CreateFileA((m_folder + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, text, static_cast<DWORD>(strlen(text)), &written, nullptr);
+        CloseHandle(file);
+    }
+
+    std::string m_folder;
+};
+}
+
+// While a report's parse-error box is up, a click on another report changes
+// nothing. Quotes in a text value, a path value and the description each
+// reach the viewer: the script gets the values as typed, the title stays.
+TEST_F(ValueEditorsEndToEnd, AParseBoxHoldsTheReportAndQuotesReachTheViewer)
+{
+    QuotesFolder folder;
+    m_builder = std::make_unique<BuilderProcess>(Builder());
+    ASSERT_NE(m_builder->WaitForFrame(), nullptr);
+    RemoteTreeView& tree = m_builder->Tree();
+    ASSERT_TRUE(tree.Select(tree.Child(tree.Root(), "Quotes")));
+    ShownWindow box = m_builder->WaitForWindow("Parameters parsing error", 20000);
+    ASSERT_NE(box.window, nullptr) << "the broken report's box";
+    HWND list = GetParent(m_builder->Reports().Header());
+    const POINT pipes = m_builder->Reports().ItemPoint(1);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pipes.x, pipes.y));
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(pipes.x, pipes.y));
+    PumpFor(500);
+    EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0) << "the click while the box is up";
+    ASSERT_TRUE(BuilderProcess::Press(box.window, IDOK));
+    EXPECT_EQ(WaitForSingleObject(m_builder->Process(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "Maldrin ended";
+
+    ChooseReport("Pipes of 12\" and more", 2);
+    EnterText(0, "Enter String Value", "12\"");
+    EnterText(1, "Enter pathname", "C:\\a\"b");
+    ASSERT_TRUE(m_builder->IsCommandEnabled(kRunReport));
+    m_builder->Command(kRunReport);
+    EXPECT_TRUE(PumpUntil([] {
+        return BuilderProcess::FindWindowOfAnyProcess("#32770", "Korvast Report Viewer - Pipes of 12\" and more", nullptr) != nullptr;
+    }, 30000)) << "the viewer with the report's title";
+    EXPECT_EQ(BuilderProcess::ViewerRows(2), (std::vector<Texts>{ { "STRING", "12\"" }, { "PATH", "C:\\a\"b" } }));
+}
