@@ -386,9 +386,14 @@ TEST_F(ValueEditorsEndToEnd, AParseBoxHoldsTheReportAndQuotesReachTheViewer)
 {
     QuotesFolder folder;
     m_builder = std::make_unique<BuilderProcess>(Builder());
-    ASSERT_NE(m_builder->WaitForFrame(), nullptr);
+    HWND frame = m_builder->WaitForFrame();
+    ASSERT_NE(frame, nullptr);
     RemoteTreeView& tree = m_builder->Tree();
-    ASSERT_TRUE(tree.Select(tree.Child(tree.Root(), "Quotes")));
+    HTREEITEM quotes = tree.Child(tree.Root(), "Quotes");
+    ASSERT_NE(quotes, nullptr);
+    // Posted: the box comes up inside the selection's handling.
+    PostMessageA(BuilderProcess::FindDescendant(frame, 1000, WC_TREEVIEWA), TVM_SELECTITEM, TVGN_CARET,
+                 reinterpret_cast<LPARAM>(quotes));
     ShownWindow box = m_builder->WaitForWindow("Parameters parsing error", 20000);
     ASSERT_NE(box.window, nullptr) << "the broken report's box";
     HWND list = GetParent(m_builder->Reports().Header());
