@@ -1,11 +1,20 @@
 #include "builder/ChooserHostDlg.h"
 #include "afx/CWinApp.h"
 #include "afx/FrameworkIds.h"
+#include "builder/DialogInitData.h"
 #include "builder/Resource.h"
 
 CChooserHostDlg::CChooserHostDlg(UINT templateId, CWnd* parent, UINT controlNameId)
-    : CTopicHelpDialog(templateId, parent), m_controlName(LoadText(controlNameId))
+    : CTopicHelpDialog(templateId, parent), m_templateId(templateId), m_controlName(LoadText(controlNameId))
 {
+}
+
+// A control that is not there fails the property calls that follow, which say so.
+void CChooserHostDlg::ApplyStoredExtent(int controlId, const COleControlWnd& control) const
+{
+    SIZEL extent = {};
+    if (FindStoredExtent(m_templateId, controlId, extent))
+        control.SetExtent(extent);
 }
 
 INT_PTR CChooserHostDlg::DoModal()

@@ -3,6 +3,7 @@
 // builder: the dialog says what failed and closes as cancelled, so the caller
 // keeps the value it had.
 #pragma once
+#include "afx/COleControlWnd.h"
 #include "builder/TopicHelpDialog.h"
 
 class CChooserHostDlg : public CTopicHelpDialog {
@@ -12,6 +13,8 @@ public:
 protected:
     CChooserHostDlg(UINT templateId, CWnd* parent, UINT controlNameId);
 
+    // Gives the control the extent the dialog's initialisation data stores for it.
+    void ApplyStoredExtent(int controlId, const COleControlWnd& control) const;
     // True for a success; otherwise shows what failed (the step is a string id)
     // and ends the dialog as cancelled.
     bool Succeeded(HRESULT result, UINT stepId);
@@ -19,6 +22,7 @@ protected:
 private:
     void ShowFailure(const CString& what);
 
+    UINT m_templateId;
     CString m_controlName;
     bool m_failureShown = false;
 };

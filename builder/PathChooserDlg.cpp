@@ -14,6 +14,7 @@ BOOL CPathChooserDlg::OnInitDialog()
 {
     HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
     CDialog::OnInitDialog();
+    ApplyStoredExtent(IDC_PATH_CHOOSER, m_chooser);
     SetWindowText(LoadText(m_mode == MODE_PATH ? IDS_SELECT_PATHNAMES : IDS_SELECT_OBJECTS));
     PutProperties();
     ::SetCursor(previous);

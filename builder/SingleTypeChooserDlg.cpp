@@ -33,6 +33,7 @@ void CSingleTypeChooserDlg::DoDataExchange(CDataExchange* exchange)
 BOOL CSingleTypeChooserDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    ApplyStoredExtent(IDC_TYPE_CHOOSER, m_chooser);
     HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
     // The article stays "a" before every word, Attribute too.
     SetWindowText("Choose a " + m_titleWord);

@@ -1,9 +1,10 @@
 #include "afx/COleControlWnd.h"
 #include <comutil.h>
+#include <ole2.h>
 
-HRESULT COleControlWnd::GetDispatch(IDispatch** dispatch) const
+HRESULT COleControlWnd::GetControl(REFIID interfaceId, void** object) const
 {
-    *dispatch = nullptr;
+    *object = nullptr;
     typedef HRESULT(WINAPI * GetControlFunction)(HWND, IUnknown**);
     HMODULE atl = ::GetModuleHandleA("atl100.dll");
     FARPROC getControl = atl ? ::GetProcAddress(atl, "AtlAxGetControl") : nullptr;
@@ -15,9 +16,26 @@ HRESULT COleControlWnd::GetDispatch(IDispatch** dispatch) const
         return result;
     if (!control)
         return E_NOINTERFACE;
-    result = control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch));
+    result = control->QueryInterface(interfaceId, object);
     control->Release();
     return result;
+}
+
+HRESULT COleControlWnd::GetDispatch(IDispatch** dispatch) const
+{
+    return GetControl(IID_IDispatch, reinterpret_cast<void**>(dispatch));
+}
+
+HRESULT COleControlWnd::SetExtent(const SIZEL& extent) const
+{
+    IOleObject* object = nullptr;
+    HRESULT status = GetControl(IID_IOleObject, reinterpret_cast<void**>(&object));
+    if (FAILED(status))
+        return status;
+    SIZEL size = extent;
+    status = object->SetExtent(DVASPECT_CONTENT, &size);
+    object->Release();
+    return status;
 }
 
 HRESULT COleControlWnd::Invoke(DISPID id, WORD flags, VARIANT* argument, VARIANT* result) const

@@ -21,9 +21,12 @@ public:
     }
     HRESULT SetProperty(DISPID id, long value) const;
     HRESULT SetProperty(DISPID id, const char* value) const;
+    // The control's extent, in HIMETRIC units.
+    HRESULT SetExtent(const SIZEL& extent) const;
 
 private:
-    // The control's IDispatch, or the failure of the host or the control.
+    // An interface of the control, or the failure of the host or the control.
+    HRESULT GetControl(REFIID interfaceId, void** object) const;
     HRESULT GetDispatch(IDispatch** dispatch) const;
     HRESULT Invoke(DISPID id, WORD flags, VARIANT* argument, VARIANT* result) const;
     // The property's value, changed to the type asked for.
