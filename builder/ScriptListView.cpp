@@ -17,6 +17,27 @@ END_MESSAGE_MAP()
 namespace {
 const UINT kSelectedAndFocused = LVIS_SELECTED | LVIS_FOCUSED;
 
+// Holds the user's input off the main window while it lives: the boxes of a
+// report's parse have no owner, so the window would take clicks meanwhile.
+class MainWindowHeld {
+public:
+    explicit MainWindowHeld(HWND window)
+        : m_root(::GetAncestor(window, GA_ROOT)), m_wasDisabled(::EnableWindow(m_root, FALSE) != FALSE)
+    {
+    }
+    ~MainWindowHeld()
+    {
+        if (!m_wasDisabled)
+            ::EnableWindow(m_root, TRUE);
+    }
+    MainWindowHeld(const MainWindowHeld&) = delete;
+    MainWindowHeld& operator=(const MainWindowHeld&) = delete;
+
+private:
+    HWND m_root;
+    bool m_wasDisabled;
+};
+
 void SetItemState(CListCtrl& list, int row, UINT state, UINT mask)
 {
     LVITEMA item = {};
@@ -69,8 +90,9 @@ void CScriptListView::SetRowSelected(int row)
     SetItemState(m_list, row, kSelectedAndFocused, kSelectedAndFocused);
 }
 
-// The new report is read whole before it becomes current, so nothing chosen
-// during a parse-error box can delete a report that is still being read.
+// The new report is read whole before it becomes current, and the main window
+// takes no input meanwhile (a message posted to the list is refused too), so
+// nothing done during a parse-error box can delete what is still being read.
 void CScriptListView::SelectReport(int row)
 {
     const CScriptFileInfo* record = row >= 0 && row < m_list.GetItemCount()
@@ -85,10 +107,13 @@ void CScriptListView::SelectReport(int row)
         pane->SetReport(nullptr);
     auto report = std::make_unique<CReport>();
     report->GetScript() = *record;
-    m_reading = true;
-    report->GetParameters().Parse(report->GetScript().GetParameters(), report->GetScript().GetDescription());
-    report->GetFields().Parse(report->GetScript().GetFields());
-    m_reading = false;
+    {
+        MainWindowHeld held(m_hWnd);
+        m_reading = true;
+        report->GetParameters().Parse(report->GetScript().GetParameters(), report->GetScript().GetDescription());
+        report->GetFields().Parse(report->GetScript().GetFields());
+        m_reading = false;
+    }
     CReport* current = CWizardApp::GetApp()->SetReport(std::move(report));
     if (pane)
         pane->SetReport(current);

@@ -396,6 +396,7 @@ TEST_F(ValueEditorsEndToEnd, AParseBoxHoldsTheReportAndQuotesReachTheViewer)
                  reinterpret_cast<LPARAM>(quotes));
     ShownWindow box = m_builder->WaitForWindow("Parameters parsing error", 20000);
     ASSERT_NE(box.window, nullptr) << "the broken report's box";
+    EXPECT_FALSE(IsWindowEnabled(frame)) << "the main window takes clicks under the box";
     HWND list = GetParent(m_builder->Reports().Header());
     const POINT pipes = m_builder->Reports().ItemPoint(1);
     PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pipes.x, pipes.y));
@@ -404,6 +405,7 @@ TEST_F(ValueEditorsEndToEnd, AParseBoxHoldsTheReportAndQuotesReachTheViewer)
     EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0) << "the click while the box is up";
     ASSERT_TRUE(BuilderProcess::Press(box.window, IDOK));
     EXPECT_EQ(WaitForSingleObject(m_builder->Process(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "Maldrin ended";
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowEnabled(frame) != FALSE; }, 5000));
 
     ChooseReport("Pipes of 12\" and more", 2);
     EnterText(0, "Enter String Value", "12\"");
