@@ -135,11 +135,14 @@ void CWizardApp::OnSetScriptsLocation()
             tree->RefreshTree();
 }
 
+HICON CWizardApp::LoadAboutIcon(HINSTANCE resourceLibrary, HINSTANCE program)
+{
+    HICON icon = resourceLibrary ? ::LoadIconA(resourceLibrary, MAKEINTRESOURCEA(IDR_MAINFRAME)) : nullptr;
+    return icon ? icon : ::LoadIconA(program, MAKEINTRESOURCEA(IDR_MAINFRAME));
+}
+
 void CWizardApp::OnAppAbout()
 {
-    // A resource library without the icon leaves the program's own.
-    HICON icon = m_resourceLibrary ? ::LoadIconA(m_resourceLibrary, MAKEINTRESOURCEA(IDR_MAINFRAME)) : nullptr;
-    if (!icon)
-        icon = ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME));
+    HICON icon = LoadAboutIcon(m_resourceLibrary, m_hInstance);
     kvAboutBoxOp(LoadText(AFX_IDS_APP_TITLE), m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, icon, 0);
 }

@@ -25,6 +25,9 @@ public:
 
     // The viewer program in the product's reports folder.
     static CString GetViewerPath();
+    // The About command's icon: the resource library's, or the program's when
+    // the library has none.
+    static HICON LoadAboutIcon(HINSTANCE resourceLibrary, HINSTANCE program);
     // Asks whether the entered values may be discarded; true for yes.
     static bool AskToDiscardValues(HWND owner);
 
