@@ -5,6 +5,7 @@
 // to the control's shared state (CComControlBase) or to what OLE provides.
 #pragma once
 #include "atl/CComControlBase.h"
+#include <cstddef>
 #include <ocidl.h>
 #include <olectl.h>
 
@@ -81,7 +82,8 @@ public:
     {
         if (!container || !control)
             return E_POINTER;
-        if (container->cbSize < sizeof(QACONTAINER) || control->cbSize < sizeof(QACONTROL))
+        // Older containers pass a shorter structure: it need only hold the sinks read here.
+        if (container->cbSize < offsetof(QACONTAINER, pUnkEventSink) || control->cbSize < sizeof(QACONTROL))
             return E_INVALIDARG;
         CComControlBase* base = static_cast<T*>(this);
         base->SetClientSite(container->pClientSite);
