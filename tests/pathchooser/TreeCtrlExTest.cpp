@@ -4,6 +4,7 @@
 #include "pathchooser/TreeCtrlEx.h"
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -71,8 +72,10 @@ protected:
 
     LPARAM PointOn(const char* name)
     {
+        // The message takes the item in the rectangle it fills.
         RECT rect = {};
-        *reinterpret_cast<HTREEITEM*>(&rect) = m_items[name];
+        HTREEITEM item = m_items[name];
+        std::memcpy(&rect, &item, sizeof item);
         m_tree.SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
         return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     }
