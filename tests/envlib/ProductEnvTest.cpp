@@ -2,7 +2,7 @@
 #include "tests/envlib/BstrText.h"
 #include "tests/support/ChildRun.h"
 #include "tests/support/TestFiles.h"
-#include "tests/envlib/RegistryKeyBackup.h"
+#include "tests/support/RegistryKeyBackup.h"
 #include "tests/support/ScratchFolder.h"
 #include <gtest/gtest.h>
 #include <filesystem>

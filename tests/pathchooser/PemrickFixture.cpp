@@ -8,7 +8,6 @@ const char kSelectionKey[] = "Software\\Selvo\\Korvast\\CurrentVersion\\Report W
 const char kExplorerKey[] = "Software\\Selvo\\Korvast\\CurrentVersion\\Korvast Project Explorer\\Current Selection";
 
 namespace {
-const char kWorkspacesKey[] = "Software\\Selvo\\Korvast\\CurrentVersion\\Workspaces";
 
 // webshop is a mounted project repository, scratch a mounted private one,
 // tools neither mounted nor a project repository.
@@ -24,17 +23,6 @@ const char kPemrickData[] =
     "stream alice_dev project=storefront olpex=webshop display=\"Alice\"\n"
     "activity fix_login stream=alice_dev olpex=webshop display=\"Fix login\"\n"
     "activity merge stream=storefront_int olpex=webshop display=\"Merge\"\n";
-
-void SetWorkspace(const std::string& view, bool registered)
-{
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kWorkspacesKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    if (registered)
-        RegSetValueExA(key, view.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
-    else
-        RegDeleteValueA(key, view.c_str());
-    RegCloseKey(key);
-}
 
 std::string ItemText(HWND tree, HTREEITEM item)
 {
@@ -62,15 +50,8 @@ HTREEITEM NextSibling(HWND tree, HTREEITEM item)
 
 HMODULE PemrickLibrary()
 {
-    static HMODULE library = [] {
-        CSimTestData::StartServerOnce();
-        HMODULE loaded = LoadLibraryA((ProgramFolder() + "Pemrick.dll").c_str());
-        auto registerServer =
-            reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(loaded, "DllRegisterServer")));
-        EXPECT_EQ(S_OK, registerServer());
-        return loaded;
-    }();
-    return library;
+    CSimTestData::StartServerOnce();
+    return RegisteredControlLibrary("Pemrick.dll");
 }
 
 PemrickTest::PemrickTest()
@@ -84,17 +65,11 @@ PemrickTest::PemrickTest()
         m_folder.MakeFolder(name + "\\webshop\\src");
         m_folder.MakeFile(name + "\\webshop\\src\\main.c");
         m_folder.MakeFile(name + "\\webshop\\README");
-        SetWorkspace(*view, true);
+        m_views.Register(*view);
     }
     RegDeleteKeyA(HKEY_CURRENT_USER, kSelectionKey);
     RegDeleteKeyA(HKEY_CURRENT_USER, kExplorerKey);
     UseData("");
-}
-
-PemrickTest::~PemrickTest()
-{
-    SetWorkspace(m_bob, false);
-    SetWorkspace(m_dyn, false);
 }
 
 void PemrickTest::UseData(const std::string& records)
@@ -176,9 +151,5 @@ std::string RememberedValue(const char* key, const char* name)
 
 void SetRememberedValue(const char* key, const char* name, const std::string& value)
 {
-    HKEY handle = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr);
-    RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(handle);
+    EXPECT_TRUE(SetRegistryText(HKEY_CURRENT_USER, key, name, value));
 }

@@ -5,6 +5,7 @@
 #pragma once
 #include "tests/support/ControlHost.h"
 #include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/ProductViews.h"
 #include "tests/support/ScratchFolder.h"
 #include <gtest/gtest.h>
 #include <Pemrick.h>
@@ -21,7 +22,6 @@ HMODULE PemrickLibrary();
 class PemrickTest : public testing::Test {
 protected:
     PemrickTest();
-    ~PemrickTest() override;
 
     // The data of the product with each line of `records` replaced or added.
     void UseData(const std::string& records);
@@ -30,6 +30,7 @@ protected:
     // The boxes shown since the last call, once there are `count` of them or the time is up.
     std::vector<RecordedBox> NewBoxes(size_t count);
 
+    ProductViews m_views;
     ScratchFolder m_folder{"views"};
     std::string m_bob;
     std::string m_dyn;

@@ -50,7 +50,7 @@ TEST_F(BuilderEndToEnd, RunsAReportWithoutParametersIntoAVisibleViewer)
     OpenFolder("Types", 2);
     EXPECT_EQ(ReportRows(), (Texts{ "Label types", "Repositories" }));
     m_builder->Reports().Select({ 1 });
-    ASSERT_TRUE(PumpUntil([&] { return m_builder->ParameterLines().empty(); }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return m_builder->ParameterLines().empty(); }));
     ASSERT_TRUE(m_builder->IsCommandEnabled(kRunReport));
 
     m_builder->Command(kRunReport);
@@ -99,7 +99,7 @@ TEST_F(BuilderEndToEnd, SetScriptsLocationChangesTheSettingAndTheTree)
     ASSERT_TRUE(BuilderProcess::Press(dialog.window, IDOK));
 
     RemoteTreeView& tree = m_builder->Tree();
-    EXPECT_TRUE(PumpUntil([&] { return tree.ChildTexts(tree.Root()) == Texts{ "Extra Reports" }; }, 10000))
+    EXPECT_TRUE(PumpUntil([&] { return tree.ChildTexts(tree.Root()) == Texts{ "Extra Reports" }; }))
         << "the tree shows the new scripts folder, its name's underscores as blanks and without its last dot";
     EXPECT_EQ(Setting("ReportsPath"), other);
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, kVersionKey, "ReportsPath", REG_SZ, original.c_str(),

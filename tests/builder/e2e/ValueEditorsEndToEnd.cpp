@@ -82,11 +82,15 @@ protected:
         HWND list = GetParent(m_builder->Reports().Header());
         PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
         PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+        // The first question is waited for; once it is answered and the
+        // program has handled the answer, a second one would be showing.
         int questions = 0;
-        for (ShownWindow question = m_builder->WaitForWindow("Korvast Report Builder", 2000);
+        for (ShownWindow question = m_builder->WaitForWindow("Korvast Report Builder");
              question.window && BuilderProcess::Press(question.window, answer) && questions < 5;
-             question = m_builder->WaitForWindow("Korvast Report Builder", 2000))
+             question = m_builder->WaitForWindow("Korvast Report Builder", 0)) {
             ++questions;
+            m_builder->Synchronize();
+        }
         return questions;
     }
 
@@ -98,7 +102,7 @@ protected:
         RemoteTreeView tree(treeWindow, m_builder->Process());
         for (const std::string& root : roots) {
             HTREEITEM item = nullptr;
-            ASSERT_TRUE(PumpUntil([&] { return (item = tree.Child(TVI_ROOT, root)) != nullptr; }, 5000)) << root;
+            ASSERT_TRUE(PumpUntil([&] { return (item = tree.Child(TVI_ROOT, root)) != nullptr; })) << root;
             ASSERT_TRUE(AddToSelection(treeWindow, tree, item));
         }
     }
@@ -165,7 +169,7 @@ TEST_F(ValueEditorsEndToEnd, TheObjectChooserPicksAStreamForAJScriptReport)
     PostMessageA(GetParent(treeWindow), WM_COMMAND, MAKEWPARAM(kPemrickRepositories, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(repositories));
     RemoteTreeView tree(treeWindow, m_builder->Process());
-    ASSERT_TRUE(PumpUntil([&] { return tree.Text(tree.Root()) == "folder:RootFolder@\\webshop_pvob"; }, 5000))
+    ASSERT_TRUE(PumpUntil([&] { return tree.Text(tree.Root()) == "folder:RootFolder@\\webshop_pvob"; }))
         << tree.Text(tree.Root());
     HTREEITEM stream = FindExpanding(treeWindow, tree, TVI_ROOT, "Alice's storefront work", 4);
     ASSERT_NE(stream, nullptr);
@@ -319,8 +323,7 @@ TEST_F(ValueEditorsEndToEnd, SwitchingReportsAsksBeforeTheValuesGo)
     const Texts entered = m_builder->ParameterLines();
 
     ASSERT_EQ(SwitchReport("Text arguments (Perl)", IDNO), 1);
-    PumpFor(500);
     EXPECT_EQ(m_builder->ParameterLines(), entered);
     ASSERT_EQ(SwitchReport("Text arguments (Perl)", IDYES), 1);
-    EXPECT_TRUE(PumpUntil([&] { return m_builder->ParameterLines()[0].find("kept") == std::string::npos; }, 5000));
+    EXPECT_TRUE(PumpUntil([&] { return m_builder->ParameterLines()[0].find("kept") == std::string::npos; }));
 }
