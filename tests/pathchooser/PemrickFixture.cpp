@@ -1,6 +1,7 @@
 #include "tests/pathchooser/PemrickFixture.h"
 #include "tests/support/TestFiles.h"
 #include "productsim/testing/SimTestData.h"
+#include <cstring>
 #include <vector>
 
 const char kPemrickClsid[] = "{2F766012-B4BB-11D3-B9D9-00207814BCF5}";
@@ -118,6 +119,63 @@ HTREEITEM TreeChild(HWND tree, HTREEITEM parent, const std::string& text)
 void ExpandNode(HWND tree, HTREEITEM node)
 {
     SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node));
+}
+
+LPARAM NodePoint(HWND tree, HTREEITEM node)
+{
+    // The item goes in at the rectangle's start.
+    RECT rect = {};
+    memcpy(&rect, &node, sizeof node);
+    SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+    return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+namespace {
+// The press is sent with its release queued first: the native press handling waits for it.
+void PressAt(HWND tree, LPARAM point, WPARAM keys)
+{
+    PostMessageA(tree, WM_LBUTTONUP, keys, point);
+    SendMessageA(tree, WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
+    MSG message;
+    while (PeekMessageA(&message, tree, WM_LBUTTONUP, WM_LBUTTONUP, PM_REMOVE))
+        DispatchMessageA(&message);
+}
+
+void AppendSelected(HWND tree, HTREEITEM parent, std::string& texts)
+{
+    for (HTREEITEM item = FirstChild(tree, parent); item; item = NextSibling(tree, item)) {
+        if (SendMessageA(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_SELECTED) & TVIS_SELECTED)
+            texts += (texts.empty() ? "" : ",") + ItemText(tree, item);
+        AppendSelected(tree, item, texts);
+    }
+}
+}
+
+void ClickNode(HWND tree, HTREEITEM node, WPARAM keys)
+{
+    PressAt(tree, NodePoint(tree, node), keys);
+}
+
+bool ClickButtonOf(HWND tree, HTREEITEM node)
+{
+    LPARAM label = NodePoint(tree, node);
+    for (int x = 0; x < LOWORD(label); ++x) {
+        TVHITTESTINFO hit = {};
+        hit.pt = {x, HIWORD(label)};
+        SendMessageA(tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        if (hit.flags & TVHT_ONITEMBUTTON) {
+            PressAt(tree, MAKELPARAM(x, HIWORD(label)), 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string SelectedNodes(HWND tree)
+{
+    std::string texts;
+    AppendSelected(tree, TVI_ROOT, texts);
+    return texts;
 }
 
 std::string ListItems(HWND list)
