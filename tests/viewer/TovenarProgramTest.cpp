@@ -8,9 +8,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
-#include <algorithm>
 #include <string>
-#include <vector>
 
 namespace {
 std::string TestFolder()
@@ -73,37 +71,4 @@ TEST(TovenarProgram, WithFieldsShowsTheRowsInTheLocalizedDialogUntilItIsClosed)
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.HasEnded(kPatientMs));
     EXPECT_EQ(0u, program.ExitCode());
-}
-
-namespace {
-// The functions a program imports from one DLL, read from its mapped image.
-std::vector<std::string> ImportsFrom(const std::string& program, const char* dll)
-{
-    std::vector<std::string> names;
-    HMODULE image = LoadLibraryExA(program.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
-    if (!image)
-        return names;
-    auto base = reinterpret_cast<const BYTE*>(image);
-    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    DWORD importsAt = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-    for (auto entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + importsAt); importsAt && entry->Name;
-         ++entry) {
-        if (_stricmp(reinterpret_cast<const char*>(base + entry->Name), dll) != 0)
-            continue;
-        for (auto thunk = reinterpret_cast<const IMAGE_THUNK_DATA32*>(base + entry->OriginalFirstThunk);
-             thunk->u1.AddressOfData; ++thunk)
-            if (!(thunk->u1.Ordinal & IMAGE_ORDINAL_FLAG32))
-                names.push_back(reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + thunk->u1.AddressOfData)->Name);
-    }
-    FreeLibrary(image);
-    return names;
-}
-}
-
-// Wine registers every common control when comctl32 loads; on Windows the
-// program must ask for the ones it uses, whichever DLL happens to load it.
-TEST(TovenarProgram, RegistersTheCommonControlsItUses)
-{
-    std::vector<std::string> imports = ImportsFrom(TestFolder() + "Tovenar.exe", "comctl32.dll");
-    EXPECT_NE(imports.end(), std::find(imports.begin(), imports.end(), "InitCommonControlsEx"));
 }
