@@ -31,7 +31,7 @@ TEST_F(BuilderEndToEnd, BrowsesTheScriptFoldersAndTheirReports)
     EXPECT_EQ(m_builder->Caption(), "Korvast Report Builder");
     EXPECT_FALSE(m_builder->IsCommandEnabled(kRunReport)) << "nothing is selected yet";
 
-    OpenFolder("Files", 3);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Files", 3));
     EXPECT_EQ(ReportRows(), (Texts{ "Files changed since", "Find a text in files", "Large files" }));
     // The first report is current: its parameters show with their kind words, and it cannot run yet.
     const Texts lines = m_builder->ParameterLines();
@@ -39,7 +39,7 @@ TEST_F(BuilderEndToEnd, BrowsesTheScriptFoldersAndTheirReports)
     EXPECT_NE(lines[0].find("pathnames"), std::string::npos) << lines[0];
     EXPECT_FALSE(m_builder->IsCommandEnabled(kRunReport));
 
-    OpenFolder("Mivad", 3);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Mivad", 3));
     EXPECT_EQ(ReportRows(), (Texts{ "Activity details", "Streams of a project", "Activities of a stream" }));
 }
 
@@ -47,7 +47,7 @@ TEST_F(BuilderEndToEnd, BrowsesTheScriptFoldersAndTheirReports)
 // a blank in its path; a decoy C:\Program.exe lies in wait for an unquoted path.
 TEST_F(BuilderEndToEnd, RunsAReportWithoutParametersIntoAVisibleViewer)
 {
-    OpenFolder("Types", 2);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Types", 2));
     EXPECT_EQ(ReportRows(), (Texts{ "Label types", "Repositories" }));
     m_builder->Reports().Select({ 1 });
     ASSERT_TRUE(PumpUntil([&] { return m_builder->ParameterLines().empty(); }));

@@ -113,8 +113,8 @@ protected:
 // label, and the label report sees both repositories' folders and the label.
 TEST_F(ValueEditorsEndToEnd, PathsAndTypesComeFromTheChoosersInsideTheBuilder)
 {
-    OpenFolder("Types", 2);
-    ChooseReport("Label types", 2);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Types", 2));
+    ASSERT_NO_FATAL_FAILURE(ChooseReport("Label types", 2));
     const std::string pathsPrompt = m_builder->ParameterLines()[0];
 
     ShownWindow refusal = Edit(1, "Missing Required Parameter");
@@ -123,7 +123,7 @@ TEST_F(ValueEditorsEndToEnd, PathsAndTypesComeFromTheChoosersInsideTheBuilder)
 
     ShownWindow paths = Edit(0, "Select Pathnames");
     ASSERT_NE(paths.window, nullptr);
-    ChooseRoots(paths.window, { "webshop", "tools" });
+    ASSERT_NO_FATAL_FAILURE(ChooseRoots(paths.window, { "webshop", "tools" }));
     ASSERT_TRUE(BuilderProcess::Press(paths.window, kOk));
     // The line holds the value as the script gets it, its quotes escaped.
     EXPECT_EQ(m_builder->ParameterLines()[0],
@@ -149,8 +149,8 @@ TEST_F(ValueEditorsEndToEnd, PathsAndTypesComeFromTheChoosersInsideTheBuilder)
 // reaches the JScript report.
 TEST_F(ValueEditorsEndToEnd, TheObjectChooserPicksAStreamForAJScriptReport)
 {
-    OpenFolder("Mivad", 3);
-    ChooseReport("Activities of a stream", 1);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Mivad", 3));
+    ASSERT_NO_FATAL_FAILURE(ChooseReport("Activities of a stream", 1));
     const Texts before = m_builder->ParameterLines();
     ShownWindow objects = Edit(0, "Select Mivad Objects");
     ASSERT_NE(objects.window, nullptr);
@@ -186,11 +186,11 @@ TEST_F(ValueEditorsEndToEnd, TheObjectChooserPicksAStreamForAJScriptReport)
 // the value stays, and the builder goes on.
 TEST_F(ValueEditorsEndToEnd, AChooserThatIsNotRegisteredLeavesTheValueAndTheBuilder)
 {
-    OpenFolder("Types", 2);
-    ChooseReport("Label types", 2);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Types", 2));
+    ASSERT_NO_FATAL_FAILURE(ChooseReport("Label types", 2));
     ShownWindow paths = Edit(0, "Select Pathnames");
     ASSERT_NE(paths.window, nullptr);
-    ChooseRoots(paths.window, { "webshop" });
+    ASSERT_NO_FATAL_FAILURE(ChooseRoots(paths.window, { "webshop" }));
     ASSERT_TRUE(BuilderProcess::Press(paths.window, kOk));
     const Texts before = m_builder->ParameterLines();
 
@@ -221,10 +221,10 @@ TEST_F(ValueEditorsEndToEnd, TextsAndDatesReachEachKindOfScriptAsEntered)
 {
     const std::string text = "say \"hi\" to C:\\temp\\";
     const SYSTEMTIME moment = { 2026, 12, 1, 7, 14, 5, 0, 0 };
-    OpenFolder("Arguments", 7);
-    ChooseReport("Text arguments (program)", 2);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Arguments", 7));
+    ASSERT_NO_FATAL_FAILURE(ChooseReport("Text arguments (program)", 2));
 
-    EnterText(0, "Enter String Value", text);
+    ASSERT_NO_FATAL_FAILURE(EnterText(0, "Enter String Value", text));
     ShownWindow date = Edit(1, "Enter Date and Time");
     ASSERT_NE(date.window, nullptr);
     SetPickers(date.window, GDT_NONE, moment);
@@ -244,9 +244,9 @@ TEST_F(ValueEditorsEndToEnd, TextsAndDatesReachEachKindOfScriptAsEntered)
     for (const char* script : { "Text arguments (Perl)", "Text arguments (JScript)" }) {
         m_builder = std::make_unique<BuilderProcess>(Builder());
         ASSERT_NE(m_builder->WaitForFrame(), nullptr);
-        OpenFolder("Arguments", 7);
-        ChooseReport(script, 2);
-        EnterText(0, "Enter String Value", text);
+        ASSERT_NO_FATAL_FAILURE(OpenFolder("Arguments", 7));
+        ASSERT_NO_FATAL_FAILURE(ChooseReport(script, 2));
+        ASSERT_NO_FATAL_FAILURE(EnterText(0, "Enter String Value", text));
         date = Edit(1, "Enter Date and Time");
         ASSERT_NE(date.window, nullptr);
         SetPickers(date.window, GDT_VALID, moment);
@@ -262,8 +262,8 @@ TEST_F(ValueEditorsEndToEnd, TextsAndDatesReachEachKindOfScriptAsEntered)
 // a cleared value shows its kind word again.
 TEST_F(ValueEditorsEndToEnd, HintsPrefillTheTextDialogAndAnEmptyValueResets)
 {
-    OpenFolder("Arguments", 7);
-    ChooseReport("Hint and text arguments", 12);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Arguments", 7));
+    ASSERT_NO_FATAL_FAILURE(ChooseReport("Hint and text arguments", 12));
     const Texts before = m_builder->ParameterLines();
     ShownWindow component = Edit(0, "Enter component");
     ASSERT_NE(component.window, nullptr);
@@ -274,7 +274,7 @@ TEST_F(ValueEditorsEndToEnd, HintsPrefillTheTextDialogAndAnEmptyValueResets)
     ASSERT_TRUE(BuilderProcess::Press(component.window, IDOK));
     EXPECT_NE(m_builder->ParameterLines()[0].find("component:<comp>@\\<polpex>"), std::string::npos);
 
-    EnterText(0, "Enter component", "");
+    ASSERT_NO_FATAL_FAILURE(EnterText(0, "Enter component", ""));
     EXPECT_EQ(m_builder->ParameterLines(), before);
 }
 
@@ -289,8 +289,8 @@ TEST_F(ValueEditorsEndToEnd, APathSelectionOf4096CharactersIsRefused)
         folders.push_back(std::string(200, letter));
         CreateDirectoryA((parent + "\\" + folders.back()).c_str(), nullptr);
     }
-    OpenFolder("Files", 3);
-    ChooseReport("Large files", 2);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Files", 3));
+    ASSERT_NO_FATAL_FAILURE(ChooseReport("Large files", 2));
     const Texts before = m_builder->ParameterLines();
     ShownWindow paths = Edit(0, "Select Pathnames");
     ASSERT_NE(paths.window, nullptr);
@@ -317,9 +317,9 @@ TEST_F(ValueEditorsEndToEnd, APathSelectionOf4096CharactersIsRefused)
 // report and its values, Yes lets them go.
 TEST_F(ValueEditorsEndToEnd, SwitchingReportsAsksBeforeTheValuesGo)
 {
-    OpenFolder("Arguments", 7);
-    ChooseReport("Text arguments (program)", 2);
-    EnterText(0, "Enter String Value", "kept");
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Arguments", 7));
+    ASSERT_NO_FATAL_FAILURE(ChooseReport("Text arguments (program)", 2));
+    ASSERT_NO_FATAL_FAILURE(EnterText(0, "Enter String Value", "kept"));
     const Texts entered = m_builder->ParameterLines();
 
     ASSERT_EQ(SwitchReport("Text arguments (Perl)", IDNO), 1);

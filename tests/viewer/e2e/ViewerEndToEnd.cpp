@@ -335,7 +335,7 @@ TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
     Rows shown = viewer.List().Rows();
 
     TempFile xml("viewer e2e.xml");
-    SaveAs(viewer, xml.Path(), 1);
+    ASSERT_NO_FATAL_FAILURE(SaveAs(viewer, xml.Path(), 1));
     HWND templateChooser = nullptr;
     ASSERT_TRUE(WaitUntil(
         [&] { return (templateChooser = viewer.FindWindowOfClass("#32770", "Select HTML Template")) != nullptr; }));
@@ -349,7 +349,7 @@ TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
     EXPECT_EQ(shown, XmlRows(document));
 
     TempFile csv("viewer e2e.csv");
-    SaveAs(viewer, csv.Path(), 2);
+    ASSERT_NO_FATAL_FAILURE(SaveAs(viewer, csv.Path(), 2));
     std::string expectedCsv = Joined(run.headings, ",") + "\r\n";
     for (const Row& row : shown)
         expectedCsv += Joined(row, ",") + "\r\n";
@@ -357,7 +357,7 @@ TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
     EXPECT_EQ(expectedCsv, csv.Read());
 
     TempFile html("viewer e2e.htm");
-    SaveAs(viewer, html.Path(), 0);
+    ASSERT_NO_FATAL_FAILURE(SaveAs(viewer, html.Path(), 0));
     ASSERT_TRUE(html.WaitForEnding("</html>\r\n"));
     std::vector<std::string> tableRows = LinesBetween(html.Read(), "<tr><td>", "</td></tr>");
     ASSERT_EQ(shown.size(), tableRows.size());
