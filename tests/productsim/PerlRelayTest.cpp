@@ -115,8 +115,23 @@ TEST(PerlRelayTest, AScriptThatDoesNotCompileFailsLikePerl)
     EXPECT_EQ(255u, result.exitCode);
 }
 
-// Perl says it runs by a file of its own, and goes on to write "late" only
-// once the test lets it: after the relay was ended, perl must not be there to.
+namespace {
+// The working folder of a running relay; empty when it has none (any more).
+std::string RelayFolder(DWORD relayProcessId)
+{
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((std::string(temp) + "kvperl-" + std::to_string(relayProcessId) + "-*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return std::string();
+    FindClose(search);
+    return std::string(temp) + found.cFileName;
+}
+}
+
+// The relay's folder goes only once perl has ended; a perl left running
+// would write "late" once the test lets it go on.
 TEST(PerlRelayTest, TerminatingTheRelayEndsPerl)
 {
     const std::string started = Scripts() / "relay started.txt";
@@ -131,15 +146,17 @@ TEST(PerlRelayTest, TerminatingTheRelayEndsPerl)
     ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, Scripts().Path().c_str(),
                                &startup, &process));
     const bool perlRan = WaitUntil([&] { return GetFileAttributesA(started.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    const std::string relayFolder = RelayFolder(process.dwProcessId);
     TerminateProcess(process.hProcess, 1);
     WaitForSingleObject(process.hProcess, INFINITE);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     ASSERT_TRUE(perlRan) << "perl did not start";
+    ASSERT_FALSE(relayFolder.empty());
+    EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesA(relayFolder.c_str()) == INVALID_FILE_ATTRIBUTES; }))
+        << "perl was not ended with its relay";
     Scripts().MakeFile("relay go.txt");
-    // A perl left running writes at once now; give it a generous while to show.
-    EXPECT_FALSE(WaitUntil([&] { return GetFileAttributesA(late.c_str()) != INVALID_FILE_ATTRIBUTES; }, 5000))
-        << "perl went on after its relay was ended";
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(late.c_str()));
 }
 
 TEST(PerlRelayTest, TextModeLineEndsAndShellQuoting)
