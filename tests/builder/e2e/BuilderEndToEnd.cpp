@@ -29,7 +29,7 @@ TEST_F(BuilderEndToEnd, BrowsesTheScriptFoldersAndTheirReports)
     EXPECT_EQ(tree.Text(tree.Root()), "\\Reports");
     EXPECT_EQ(tree.ChildTexts(tree.Root()), (Texts{ "Arguments", "Benchmark", "Files", "Mivad", "Types" }));
     EXPECT_EQ(m_builder->Caption(), "Korvast Report Builder");
-    EXPECT_FALSE(m_builder->IsCommandEnabled(kRunReport)) << "nothing is selected yet";
+    EXPECT_TRUE(m_builder->ShowsCommand(kRunReport, false)) << "nothing is selected yet";
 
     ASSERT_NO_FATAL_FAILURE(OpenFolder("Files", 3));
     EXPECT_EQ(ReportRows(), (Texts{ "Files changed since", "Find a text in files", "Large files" }));
@@ -37,7 +37,7 @@ TEST_F(BuilderEndToEnd, BrowsesTheScriptFoldersAndTheirReports)
     const Texts lines = m_builder->ParameterLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_NE(lines[0].find("pathnames"), std::string::npos) << lines[0];
-    EXPECT_FALSE(m_builder->IsCommandEnabled(kRunReport));
+    EXPECT_TRUE(m_builder->ShowsCommand(kRunReport, false));
 
     ASSERT_NO_FATAL_FAILURE(OpenFolder("Mivad", 3));
     EXPECT_EQ(ReportRows(), (Texts{ "Activity details", "Streams of a project", "Activities of a stream" }));
@@ -51,7 +51,7 @@ TEST_F(BuilderEndToEnd, RunsAReportWithoutParametersIntoAVisibleViewer)
     EXPECT_EQ(ReportRows(), (Texts{ "Label types", "Repositories" }));
     m_builder->Reports().Select({ 1 });
     ASSERT_TRUE(PumpUntil([&] { return m_builder->ParameterLines().empty(); }));
-    ASSERT_TRUE(m_builder->IsCommandEnabled(kRunReport));
+    ASSERT_TRUE(m_builder->ShowsCommand(kRunReport, true));
 
     m_builder->Command(kRunReport);
     const std::vector<Texts> rows = BuilderProcess::ViewerRows(5);

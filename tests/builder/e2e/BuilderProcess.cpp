@@ -11,6 +11,8 @@ const int kToolBarId = 0xE800;
 const char kViewerCaption[] = "Korvast Report Viewer";
 const int kViewerResults = 1070;
 const int kClickStep = 6;
+// Report > Run, always on the toolbar: its state shows when the program went idle.
+const UINT kIdleProbe = 32771;
 
 std::string TextOf(HWND window)
 {
@@ -70,22 +72,18 @@ std::vector<std::string> BuilderProcess::ParameterLines() const
     return lines;
 }
 
-bool BuilderProcess::IsCommandEnabled(UINT id) const
+bool BuilderProcess::ShowsCommand(UINT id, bool enabled) const
 {
     HWND toolBar = FindDescendant(m_frame, kToolBarId, TOOLBARCLASSNAMEA);
-    // A message through the queue: the idle update runs once it is handled.
+    SendMessageA(toolBar, TB_ENABLEBUTTON, id, MAKELPARAM(enabled ? FALSE : TRUE, 0));
     PostMessageA(m_frame, WM_NULL, 0, 0);
-    Synchronize();
-    return SendMessageA(toolBar, TB_ISBUTTONENABLED, id, 0) != 0;
+    return WaitUntil([&] { return (SendMessageA(toolBar, TB_ISBUTTONENABLED, id, 0) != 0) == enabled; });
 }
 
-// A sent message is handled where the program next looks at its queue: the
-// first may come before what was posted, the second before the idle work
-// that follows it, the third only when the program waits again.
-void BuilderProcess::Synchronize() const
+bool BuilderProcess::WaitForIdle() const
 {
-    for (int look = 0; look < 3; ++look)
-        SendMessageA(m_frame, WM_NULL, 0, 0);
+    HWND toolBar = FindDescendant(m_frame, kToolBarId, TOOLBARCLASSNAMEA);
+    return ShowsCommand(kIdleProbe, SendMessageA(toolBar, TB_ISBUTTONENABLED, kIdleProbe, 0) != 0);
 }
 
 void BuilderProcess::Command(UINT id) const

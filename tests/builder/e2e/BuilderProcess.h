@@ -28,10 +28,13 @@ public:
     RemoteListView& Reports() { return *m_reports; }
     // The parameter pane's lines.
     std::vector<std::string> ParameterLines() const;
-    // Whether the toolbar shows the command enabled, once the program was idle.
-    bool IsCommandEnabled(UINT id) const;
-    // Returns once the program has handled what was sent or posted to it before.
-    void Synchronize() const;
+    // Whether the toolbar shows the command in this state once the program
+    // has gone idle: the test first shows the opposite itself, and the
+    // program's idle update after a posted message puts the real state back.
+    bool ShowsCommand(UINT id, bool enabled) const;
+    // Whether the program's main loop went idle, which it does not while a
+    // handler runs or a box of it shows.
+    bool WaitForIdle() const;
     void Command(UINT id) const;
     std::string Caption() const;
     // Clicks the value of a parameter line as a user would: moves along the

@@ -33,16 +33,18 @@ bool AddToSelection(HWND treeWindow, const RemoteTreeView& tree, HTREEITEM item)
 
 // The item with this text at most `depth` levels below `parent`, each level
 // expanded on the way. The expansion asks the product through COM, which a
-// control cannot do inside a message sent from another process: it is posted.
+// control cannot do inside a message sent from another process: it is posted,
+// and the node shows expanded once its children are in, or has none left
+// (not even the stand-in of those not listed yet) when it found none.
 HTREEITEM FindExpanding(HWND window, const RemoteTreeView& tree, HTREEITEM parent, const std::string& text, int depth)
 {
     for (HTREEITEM child : tree.Children(parent)) {
         if (tree.Text(child) == text)
             return child;
-        if (depth <= 1)
+        if (depth <= 1 || tree.Children(child).empty())
             continue;
         PostMessageA(window, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(child));
-        PumpUntil([&] { return !tree.Children(child).empty(); }, 3000);
+        PumpUntil([&] { return tree.IsExpanded(child) || tree.Children(child).empty(); });
         if (HTREEITEM found = FindExpanding(window, tree, child, text, depth - 1))
             return found;
     }
@@ -82,14 +84,14 @@ protected:
         HWND list = GetParent(m_builder->Reports().Header());
         PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
         PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-        // The first question is waited for; once it is answered and the
-        // program has handled the answer, a second one would be showing.
+        // The first question is waited for; once it is answered, the program
+        // goes idle unless a second one shows.
         int questions = 0;
         for (ShownWindow question = m_builder->WaitForWindow("Korvast Report Builder");
              question.window && BuilderProcess::Press(question.window, answer) && questions < 5;
              question = m_builder->WaitForWindow("Korvast Report Builder", 0)) {
             ++questions;
-            m_builder->Synchronize();
+            m_builder->WaitForIdle();
         }
         return questions;
     }
@@ -137,7 +139,7 @@ TEST_F(ValueEditorsEndToEnd, PathsAndTypesComeFromTheChoosersInsideTheBuilder)
     ASSERT_TRUE(BuilderProcess::Press(label.window, kOk));
     EXPECT_NE(m_builder->ParameterLines()[1].find("REL_1.1"), std::string::npos) << m_builder->ParameterLines()[1];
 
-    ASSERT_TRUE(m_builder->IsCommandEnabled(kRunReport));
+    ASSERT_TRUE(m_builder->ShowsCommand(kRunReport, true));
     m_builder->Command(kRunReport);
     const std::vector<Texts> rows = BuilderProcess::ViewerRows(4);
     EXPECT_TRUE(HasRow(rows, { "\\webshop", "REL_1.1", "yes" })) << rows.size() << " rows";
@@ -237,7 +239,7 @@ TEST_F(ValueEditorsEndToEnd, TextsAndDatesReachEachKindOfScriptAsEntered)
     EXPECT_EQ(m_builder->PickerTime(GetDlgItem(date.window, kDatePicker), &shown), static_cast<DWORD>(GDT_VALID));
     EXPECT_EQ(shown.wYear * 10000 + shown.wMonth * 100 + shown.wDay, 20261207);
     ASSERT_TRUE(BuilderProcess::Press(date.window, IDCANCEL));
-    ASSERT_TRUE(m_builder->IsCommandEnabled(kRunReport));
+    ASSERT_TRUE(m_builder->ShowsCommand(kRunReport, true));
     m_builder->Command(kRunReport);
     EXPECT_EQ(BuilderProcess::ViewerRows(2), (std::vector<Texts>{ { "STRING", text }, { "KVTIME", "7-December-2026" } }));
 
