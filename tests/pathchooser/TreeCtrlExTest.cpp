@@ -181,3 +181,16 @@ TEST_F(TreeCtrlExTest, AMissingHiddenOrDeletedAnchorNeverSelectsToTheEnd)
     ShiftKey(VK_DOWN);
     EXPECT_EQ("FG", Selected()) << "at the last item nothing changes";
 }
+
+TEST_F(TreeCtrlExTest, FindsEveryItemByItsDataOnceAndNothingForOtherData)
+{
+    m_items["B1a"] = Insert(m_items["B1"], "B1a", true);
+    for (const auto& item : m_items)
+        EXPECT_EQ(item.second, m_tree.FindItemByData(m_tree.GetItemData(item.second), nullptr)) << item.first;
+    CChooserItem stranger;
+    EXPECT_EQ(nullptr, m_tree.FindItemByData(reinterpret_cast<DWORD_PTR>(&stranger), nullptr));
+    EXPECT_EQ(m_items["E"], m_tree.FindItemByData(m_tree.GetItemData(m_items["E"]), m_items["C"]));
+    EXPECT_EQ(m_items["B2"], m_tree.FindItemByData(m_tree.GetItemData(m_items["B2"]), m_items["B1"]));
+    EXPECT_EQ(nullptr, m_tree.FindItemByData(m_tree.GetItemData(m_items["A"]), m_items["C"]))
+        << "a search from an item looks at it, what lies under it and its later siblings";
+}
