@@ -4,6 +4,7 @@
 #include "builder/Resource.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/DialogUser.h"
+#include "tests/support/RegistryKeyBackup.h"
 #include <atomic>
 
 namespace {
@@ -17,38 +18,16 @@ std::string ReportsPath()
         return std::string();
     return value;
 }
-
-// Puts the setting back as the test found it.
-class ReportsPathKept {
-public:
-    ReportsPathKept() : m_value(ReportsPath())
-    {
-        HKEY key = nullptr;
-        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS)
-            RegCloseKey(key);
-    }
-    ~ReportsPathKept()
-    {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
-            return;
-        if (m_value.empty())
-            RegDeleteValueA(key, "ReportsPath");
-        else
-            RegSetValueExA(key, "ReportsPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(m_value.c_str()),
-                           static_cast<DWORD>(m_value.size() + 1));
-        RegCloseKey(key);
-    }
-
-private:
-    std::string m_value;
-};
 }
 
 TEST(ReportsConfigurationDlgTest, StoresALongFolderWhole)
 {
     TestApp app;
-    ReportsPathKept kept;
+    RegistryKeyBackup kept(HKEY_LOCAL_MACHINE, kVersionKey);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
     const std::string folder = "C:\\" + std::string(1500, 'r');
     CReportsConfigurationDlg dialog;
     DialogDriver::RunModal(dialog, [](HWND) { return true; }, [&](HWND window) {
