@@ -406,7 +406,12 @@ TEST_F(ValueEditorsEndToEnd, AParseBoxHoldsTheReportAndQuotesReachTheViewer)
     const POINT pipes = m_builder->Reports().ItemPoint(1);
     PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pipes.x, pipes.y));
     PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(pipes.x, pipes.y));
-    PumpFor(500);
+    // A marker posted after the click shows once the click has been handled.
+    const LRESULT background = SendMessageA(list, LVM_GETTEXTBKCOLOR, 0, 0);
+    const COLORREF marker = RGB(1, 2, 3);
+    PostMessageA(list, LVM_SETTEXTBKCOLOR, 0, marker);
+    ASSERT_TRUE(PumpUntil([&] { return SendMessageA(list, LVM_GETTEXTBKCOLOR, 0, 0) == static_cast<LRESULT>(marker); }));
+    SendMessageA(list, LVM_SETTEXTBKCOLOR, 0, background);
     EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0) << "the click while the box is up";
     ASSERT_TRUE(BuilderProcess::Press(box.window, IDOK));
     EXPECT_EQ(WaitForSingleObject(m_builder->Process(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "Maldrin ended";
@@ -415,7 +420,7 @@ TEST_F(ValueEditorsEndToEnd, AParseBoxHoldsTheReportAndQuotesReachTheViewer)
     ChooseReport("Pipes of 12\" and more", 2);
     EnterText(0, "Enter String Value", "12\"");
     EnterText(1, "Enter pathname", "C:\\a\"b");
-    ASSERT_TRUE(m_builder->IsCommandEnabled(kRunReport));
+    ASSERT_TRUE(m_builder->ShowsCommand(kRunReport, true));
     m_builder->Command(kRunReport);
     EXPECT_TRUE(PumpUntil([] {
         return BuilderProcess::FindWindowOfAnyProcess("#32770", "Korvast Report Viewer - Pipes of 12\" and more", nullptr) != nullptr;
