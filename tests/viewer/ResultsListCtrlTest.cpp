@@ -142,3 +142,47 @@ TEST_F(ResultsListCtrlTest, SelectionStaysWithItsRowsThroughInsertionsSortsAndEm
     EXPECT_EQ(nullptr, m_list.GetRow(0));
     EXPECT_EQ(0u, m_list.GetSelectedCount());
 }
+
+namespace {
+// Asks the list's parent, as the list view does, for the item a search finds.
+LRESULT AskToFind(HWND parent, HWND list, UINT flags, const char* text, int start)
+{
+    NMLVFINDITEMA find = {};
+    find.hdr = { list, 1070, static_cast<UINT>(LVN_ODFINDITEMA) };
+    find.iStart = start;
+    find.lvfi.flags = flags;
+    find.lvfi.psz = text;
+    return SendMessageA(parent, WM_NOTIFY, 1070, reinterpret_cast<LPARAM>(&find));
+}
+
+LRESULT AskToFindWide(HWND parent, HWND list, UINT flags, const wchar_t* text, int start)
+{
+    NMLVFINDITEMW find = {};
+    find.hdr = { list, 1070, static_cast<UINT>(LVN_ODFINDITEMW) };
+    find.iStart = start;
+    find.lvfi.flags = flags;
+    find.lvfi.psz = text;
+    return SendMessageA(parent, WM_NOTIFY, 1070, reinterpret_cast<LPARAM>(&find));
+}
+}
+
+// Typing selects the row whose first column begins with the letters typed:
+// the list view asks the list, which holds the texts, for the row.
+TEST_F(ResultsListCtrlTest, TypingSelectsTheRowThatBeginsWithTheLetters)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.SubclassWindow(m_parent));
+    for (CFields* row : { Row("Alpha", "1"), Row("beta", "2"), Row("Bravo", "3"), Row("Charlie", "4") })
+        m_list.InsertRow(row);
+
+    SendMessageA(m_list, WM_CHAR, 'c', 1);
+    EXPECT_EQ(std::vector<std::string>({ "Charlie" }), SelectedNames(m_list));
+
+    EXPECT_EQ(2, AskToFindWide(m_parent, m_list, LVFI_PARTIAL | LVFI_WRAP, L"BR", 0)) << "case is ignored";
+    EXPECT_EQ(1, AskToFindWide(m_parent, m_list, LVFI_PARTIAL | LVFI_WRAP, L"b", 3)) << "the search wraps";
+    EXPECT_EQ(-1, AskToFind(m_parent, m_list, LVFI_STRING | LVFI_PARTIAL, "b", 3)) << "not without LVFI_WRAP";
+    EXPECT_EQ(2, AskToFind(m_parent, m_list, LVFI_STRING | LVFI_PARTIAL, "bra", 0));
+    EXPECT_EQ(2, AskToFind(m_parent, m_list, LVFI_STRING, "bravo", 0));
+    EXPECT_EQ(-1, AskToFind(m_parent, m_list, LVFI_STRING, "bra", 0)) << "a whole text without LVFI_PARTIAL";
+    EXPECT_EQ(-1, AskToFind(m_parent, m_list, LVFI_STRING | LVFI_PARTIAL | LVFI_WRAP, "delta", 0));
+}
