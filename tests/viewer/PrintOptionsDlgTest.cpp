@@ -124,9 +124,13 @@ TEST_F(PrintOptionsDlgTest, StartsWithArialAtTenPointsAndEnablesByTheChecks)
         int count = static_cast<int>(SendMessageA(fonts, CB_GETCOUNT, 0, 0));
         bool printerFonts = false;
         bool trueTypeFonts = false;
+        std::vector<int> sansKinds;
         for (int index = 0; index < count; ++index) {
-            printerFonts |= (FontAt(fonts, index)->typeFlags & kPrinterFontType) != 0;
-            trueTypeFonts |= (FontAt(fonts, index)->typeFlags & kTrueTypeFontType) != 0;
+            const CFontDescriptor* font = FontAt(fonts, index);
+            printerFonts |= (font->typeFlags & kPrinterFontType) != 0;
+            trueTypeFonts |= (font->typeFlags & kTrueTypeFontType) != 0;
+            if (font->faceName == "Liberation Sans" && font->charSet == ANSI_CHARSET)
+                sansKinds.push_back(font->typeFlags);
             if (index > 0) {
                 EXPECT_NE(CSTR_GREATER_THAN, CompareStringA(LOCALE_USER_DEFAULT, 0, FontAt(fonts, index - 1)->faceName, -1,
                                                             FontAt(fonts, index)->faceName, -1));
@@ -134,6 +138,9 @@ TEST_F(PrintOptionsDlgTest, StartsWithArialAtTenPointsAndEnablesByTheChecks)
         }
         EXPECT_TRUE(printerFonts);
         EXPECT_TRUE(trueTypeFonts);
+        std::sort(sansKinds.begin(), sansKinds.end());
+        EXPECT_EQ((std::vector<int>{ kTrueTypeFontType, kPrinterFontType | kTrueTypeFontType }), sansKinds)
+            << "a family of both printer and screen is listed for each";
 
         Press(window, IDC_PRINT_TITLE);
         Press(window, IDC_PRINT_FOOTER);
@@ -229,23 +236,6 @@ TEST_F(PrintOptionsDlgTest, TakesHalfPointSizes)
     EXPECT_EQ(10, dialog.m_dataSize);
     EXPECT_EQ(12, dialog.m_headerSize);
     EXPECT_TRUE(boxes.Boxes().empty()) << boxes.Boxes().front().text;
-}
-
-// A family that the printer and the screen both have is listed for each of them.
-TEST_F(PrintOptionsDlgTest, ListsAFamilyOfPrinterAndScreenForEach)
-{
-    CPrintOptionsDlg dialog(m_printer);
-    Run(dialog, [](HWND window) {
-        HWND fonts = GetDlgItem(window, IDC_DATA_FONT);
-        std::vector<int> kinds;
-        for (int index = 0; index < SendMessageA(fonts, CB_GETCOUNT, 0, 0); ++index) {
-            const CFontDescriptor* font = FontAt(fonts, index);
-            if (font->faceName == "Liberation Sans" && font->charSet == ANSI_CHARSET)
-                kinds.push_back(font->typeFlags);
-        }
-        std::sort(kinds.begin(), kinds.end());
-        EXPECT_EQ((std::vector<int>{ kTrueTypeFontType, kPrinterFontType | kTrueTypeFontType }), kinds);
-    });
 }
 
 }
