@@ -2,7 +2,7 @@
 // its prompt with the values as links. A click on a value edits it.
 #pragma once
 #include "builder/CustomListBox.h"
-#include "pathchooser/shell/ChooserValues.h"
+#include "controlshell/ChooserValues.h"
 
 class CParameter;
 class CReport;

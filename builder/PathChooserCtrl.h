@@ -1,7 +1,7 @@
 // The path chooser control of Pemrick in a dialog, its properties by dispatch id.
 #pragma once
 #include "afx/COleControlWnd.h"
-#include "pathchooser/shell/ChooserValues.h"
+#include "controlshell/ChooserValues.h"
 
 class CPathChooserCtrl : public COleControlWnd {
 public:

@@ -1,7 +1,7 @@
 // The single type chooser control of Sorvane in a dialog, its properties by dispatch id.
 #pragma once
 #include "afx/COleControlWnd.h"
-#include "pathchooser/shell/ChooserValues.h"
+#include "controlshell/ChooserValues.h"
 
 class CSingleTypeChooserCtrl : public COleControlWnd {
 public:

@@ -78,12 +78,12 @@ bool AppendOlpexLine(void** tagEntry, _bstr_t& listing)
 }
 
 // Fills the argument block of the listing call.
-void InitListingArguments(long (&arguments)[CMD_ARGS_WORDS], stg_area_t area, char** pathBuffer)
+void InitListingArguments(cmd_word_t (&arguments)[CMD_ARGS_WORDS], stg_area_t area, char** pathBuffer)
 {
     std::fill(std::begin(arguments), std::end(arguments), 0);
     arguments[0] = 1;
     arguments[1] = area;
-    arguments[2] = reinterpret_cast<long>(pathBuffer);
+    arguments[2] = reinterpret_cast<cmd_word_t>(pathBuffer);
     arguments[3] = 1;
     arguments[6] = 1;
     arguments[7] = 1;
@@ -148,7 +148,7 @@ _bstr_t CProductEnv::ListSubdirectories(_bstr_t directory)
         return listing;
     stg_area_t area = stg_create_area(kListingAreaSize);
     char* pathBuffer = nullptr;
-    long arguments[CMD_ARGS_WORDS];
+    cmd_word_t arguments[CMD_ARGS_WORDS];
     InitListingArguments(arguments, area, &pathBuffer);
     pathBuffer = static_cast<char*>(stg_alloc(STG_HEAP_AREA, kPathBufferSize));
     strcpy(pathBuffer, path.c_str());

@@ -27,10 +27,16 @@ CPathChooser::CPathChooser() : m_savedDirectory(CurrentDirectory())
 // one never activated knows no active view or repository.
 CPathChooser::~CPathChooser()
 {
+    DestroyControlWindow();
     if (!m_savedDirectory.IsEmpty())
         SetCurrentDirectoryA(m_savedDirectory);
     if (m_setUp)
         SaveRememberedSelection();
+}
+
+CString CPathChooser::Text(const _bstr_t& text)
+{
+    return CString(text.length() ? static_cast<const char*>(text) : "");
 }
 
 bool CPathChooser::IsEditionElkv() const
@@ -57,7 +63,8 @@ STDMETHODIMP CPathChooser::put_Mode(CHOOSER_MODE mode)
 
 STDMETHODIMP CPathChooser::get_SelectedTargets(BSTR* targets)
 {
-    BuildSelectedTargets();
+    if (m_targetsLoaded)
+        BuildSelectedTargets();
     if (targets)
         *targets = _bstr_t(m_targets).Detach();
     return S_OK;
@@ -65,7 +72,8 @@ STDMETHODIMP CPathChooser::get_SelectedTargets(BSTR* targets)
 
 STDMETHODIMP CPathChooser::put_SelectedTargets(BSTR targets)
 {
-    m_targets = static_cast<const char*>(_bstr_t(targets));
+    m_targets = Text(_bstr_t(targets));
+    m_targetsLoaded = false;
     if (HasWindow()) {
         LoadSelectedTargets();
         RefreshSelectedList();

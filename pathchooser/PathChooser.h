@@ -7,6 +7,7 @@
 #pragma once
 #include "atl/CComCompositeControl.h"
 #include "atl/CComObject.h"
+#include "atl/ContainerInterfaces.h"
 #include "atl/IDispatchImpl.h"
 #include "atl/OleControlInterfaces.h"
 #include "afx/CButton.h"
@@ -29,6 +30,10 @@ class CPathChooser : public CComObjectRootEx<CComSingleThreadModel>,
                      public IOleInPlaceActiveObjectImpl<CPathChooser>,
                      public IViewObjectExImpl<CPathChooser>,
                      public IOleInPlaceObjectWindowlessImpl<CPathChooser>,
+                     public IPersistStorageImpl<CPathChooser>,
+                     public ISpecifyPropertyPagesImpl<CPathChooser>,
+                     public IQuickActivateImpl<CPathChooser>,
+                     public IDataObjectImpl<CPathChooser>,
                      public IProvideClassInfo2Impl<&CLSID_PathChooser, &GUID_NULL, &LIBID_PEMRICKLib> {
 public:
     enum { IDD = IDD_PATHCHOOSER };
@@ -51,6 +56,10 @@ public:
         COM_INTERFACE_ENTRY(IOleObject)
         COM_INTERFACE_ENTRY(IPersistStreamInit)
         COM_INTERFACE_ENTRY2(IPersist, IPersistStreamInit)
+        COM_INTERFACE_ENTRY(IPersistStorage)
+        COM_INTERFACE_ENTRY(ISpecifyPropertyPages)
+        COM_INTERFACE_ENTRY(IQuickActivate)
+        COM_INTERFACE_ENTRY(IDataObject)
         COM_INTERFACE_ENTRY(IProvideClassInfo)
         COM_INTERFACE_ENTRY(IProvideClassInfo2)
     END_COM_MAP()
@@ -93,6 +102,8 @@ private:
     LRESULT OnTreeCustomDraw(int, NMHDR* header, BOOL&);
 
     bool HasWindow() const { return m_hWnd != nullptr && m_tree.m_hWnd != nullptr; }
+    // A query's text; an empty one for a text without data.
+    static CString Text(const _bstr_t& text);
     void SetupMode();
     void UpdateControls();
     bool AddAllAllowed() const;
@@ -107,10 +118,11 @@ private:
     void ExpandPathNode(HTREEITEM node, const CString& directory);
     void ExpandOlpexNode(HTREEITEM node, const CString& selector);
     void InsertPatternNodes(CString text, HTREEITEM parent, int icon, int selectedIcon, bool selectable);
-    HTREEITEM InsertNode(HTREEITEM parent, const CString& text, int icon, int selectedIcon, CChooserItem* record,
-                         bool expandable);
+    void InsertNode(HTREEITEM parent, const CString& text, int icon, int selectedIcon, CChooserItem* record,
+                    bool expandable);
     CString GetItemTreePath(HTREEITEM node) const;
-    CString GetItemFullPath(HTREEITEM node) const;
+    // The path of a node whose tree path is given, in the active view.
+    CString GetItemFullPath(const CString& treePath) const;
     int Image(int icon) const;
 
     // Selection set and remembered selection (PathChooserSelection.cpp).
@@ -135,6 +147,9 @@ private:
     std::map<int, int> m_imageIndexes;
     std::map<std::string, CChooserItem> m_selected;
     CString m_targets;
+    // The set holds the targets text once the window has loaded it; until
+    // then the text is what was put.
+    bool m_targetsLoaded = false;
     CString m_activeText;
     long m_constraints = SEL_SINGLE;
     long m_readOnly = 0;

@@ -11,11 +11,6 @@ const char kExplorerSelectionKey[] =
     "Software\\Selvo\\Korvast\\CurrentVersion\\Korvast Project Explorer\\Current Selection";
 const int kMaxLabelLength = 4095;
 
-CString Text(const _bstr_t& text)
-{
-    return CString(text.length() ? static_cast<const char*>(text) : "");
-}
-
 bool ReadValue(const char* key, const char* name, CString& value)
 {
     CRegistry registry;
@@ -37,15 +32,15 @@ bool KeyOpens(const char* key)
 int SelectorImage(int kind)
 {
     switch (kind) {
-    case 2:
+    case kSelectorProject:
         return IDI_PROJECT;
-    case 3:
+    case kSelectorStream:
         return IDI_STREAM;
-    case 4:
+    case kSelectorIntegrationStream:
         return IDI_INT_STREAM;
-    case 5:
+    case kSelectorActivity:
         return IDI_ACTIVITY;
-    case 8:
+    case kSelectorRootFolder:
         return IDI_ROOT_FOLDER;
     default:
         return IDI_FOLDER;
@@ -149,6 +144,7 @@ void CPathChooser::LoadSelectedTargets()
         text = text.Mid(consumed);
         text.TrimLeft(' ');
     }
+    m_targetsLoaded = true;
     FillActiveList();
 }
 

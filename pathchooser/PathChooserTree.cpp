@@ -84,11 +84,6 @@ bool IsPrivateLine(CString line)
     return blank >= 0 && line.Mid(blank + 1).Trim().CompareNoCase("private") == 0;
 }
 
-CString Text(const _bstr_t& text)
-{
-    return CString(text.length() ? static_cast<const char*>(text) : "");
-}
-
 // Builds the pattern text of one kind: "^<kind><name>@\<repository>$ " per name.
 CString Patterns(const CString& names, const char* kind, const CString& repository)
 {
@@ -159,19 +154,20 @@ void CPathChooser::ListViewRepositories()
     for (const CString& tag : candidates) {
         if (m_mountedOnly && mounted.count(tag.GetString()) == 0)
             continue;
+        CString leaf = GetPathLeaf(tag);
         auto* record = new CChooserItem;
         record->m_image = Image(IDI_DIRECTORY);
-        HTREEITEM node = InsertNode(TVI_ROOT, GetPathLeaf(tag), IDI_DIRECTORY, IDI_DIRECTORY, record,
-                                    !(m_constraints & SEL_POLPEX));
-        record->m_label = m_tree.GetItemText(node);
-        record->m_key = GetItemFullPath(node) + "\\";
+        record->m_label = leaf;
+        record->m_key = GetItemFullPath(leaf) + "\\";
+        InsertNode(TVI_ROOT, leaf, IDI_DIRECTORY, IDI_DIRECTORY, record, !(m_constraints & SEL_POLPEX));
     }
 }
 
 // Every node that can be expanded carries a placeholder child until its
-// first expansion, so that the tree shows its button.
-HTREEITEM CPathChooser::InsertNode(HTREEITEM parent, const CString& text, int icon, int selectedIcon,
-                                   CChooserItem* record, bool expandable)
+// first expansion, so that the tree shows its button. The record, complete
+// before the call, belongs to the node; a failed insertion deletes it.
+void CPathChooser::InsertNode(HTREEITEM parent, const CString& text, int icon, int selectedIcon,
+                              CChooserItem* record, bool expandable)
 {
     TVINSERTSTRUCTA insert = {};
     insert.hParent = parent;
@@ -184,7 +180,7 @@ HTREEITEM CPathChooser::InsertNode(HTREEITEM parent, const CString& text, int ic
     HTREEITEM node = m_tree.InsertItem(&insert);
     if (!node) {
         delete record;
-        return nullptr;
+        return;
     }
     if (expandable) {
         TVINSERTSTRUCTA placeholder = {};
@@ -194,7 +190,6 @@ HTREEITEM CPathChooser::InsertNode(HTREEITEM parent, const CString& text, int ic
         placeholder.item.pszText = const_cast<char*>(kPlaceholderText);
         m_tree.InsertItem(&placeholder);
     }
-    return node;
 }
 
 void CPathChooser::BuildFolderSelector()
@@ -316,12 +311,12 @@ void CPathChooser::ExpandPathNode(HTREEITEM node, const CString& directory)
         if (!isDirectory && !(m_constraints & SEL_FILE))
             continue;
         int icon = isDirectory ? IDI_DIRECTORY : IDI_FILE;
+        CString leaf = GetPathLeaf(path);
         auto* record = new CChooserItem;
         record->m_image = Image(icon);
         record->m_key = path;
-        HTREEITEM child = InsertNode(node, GetPathLeaf(path), icon, icon, record, isDirectory);
-        if (child)
-            record->m_label = GetItemTreePath(child);
+        record->m_label = GetItemTreePath(node) + "\\" + leaf;
+        InsertNode(node, leaf, icon, icon, record, isDirectory);
     }
 }
 
@@ -341,20 +336,20 @@ void CPathChooser::ExpandOlpexNode(HTREEITEM node, const CString& selector)
     CString repository = at < 0 ? CString() : selector.Mid(at + 2);
 
     CString folders, projects, intStreams, devStreams, activities;
-    if (kind == 1 || kind == 8)
+    if (kind == kSelectorFolder || kind == kSelectorRootFolder)
         folders = Patterns(Text(m_env.ListSubfolders(query)), "folder:", repository);
-    if (kind == 1 || (kind == 8 && showProjects))
+    if (kind == kSelectorFolder || (kind == kSelectorRootFolder && showProjects))
         projects = Patterns(Text(m_env.ListProjects(query)), "project:", repository);
-    if (kind == 2 && showIntStreams)
+    if (kind == kSelectorProject && showIntStreams)
         intStreams = Patterns(Text(m_env.GetIntegrationStream(query)), "stream:", repository);
-    if (kind == 2 && showDevStreams) {
+    if (kind == kSelectorProject && showDevStreams) {
         for (const CString& name : SplitNames(Text(m_env.ListProjectStreams(query)))) {
             CString pattern = Patterns(name, "stream:", repository);
             if (intStreams.Find(pattern) < 0)
                 devStreams += pattern;
         }
     }
-    if ((kind == 3 || kind == 4) && showActivities)
+    if ((kind == kSelectorStream || kind == kSelectorIntegrationStream) && showActivities)
         activities = Patterns(Text(m_env.ListActivities(query)), "activity:", repository);
 
     InsertPatternNodes(folders, node, IDI_FOLDER, IDI_FOLDER_SELECTED, (m_constraints & SEL_FOLDER) != 0);
@@ -397,10 +392,10 @@ CString CPathChooser::GetItemTreePath(HTREEITEM node) const
     return path;
 }
 
-CString CPathChooser::GetItemFullPath(HTREEITEM node) const
+CString CPathChooser::GetItemFullPath(const CString& treePath) const
 {
     CString path = m_activeText;
     if (path.IsEmpty() || path[path.GetLength() - 1] != '\\')
         path += '\\';
-    return path + GetItemTreePath(node);
+    return path + treePath;
 }

@@ -1,5 +1,5 @@
 #include "pathchooser/PemrickApp.h"
-#include "pathchooser/shell/BuildIdentification.h"
+#include "controlshell/BuildIdentification.h"
 #include "pathchooser/PathChooser.h"
 
 namespace {

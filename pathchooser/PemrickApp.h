@@ -1,7 +1,7 @@
 // Pemrick's application object: the control library shell with Pemrick's
 // object map and type library.
 #pragma once
-#include "pathchooser/shell/ControlLibraryApp.h"
+#include "controlshell/ControlLibraryApp.h"
 
 class CPemrickApp : public CControlLibraryApp {
 public:

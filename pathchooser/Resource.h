@@ -20,6 +20,8 @@
 // Item icons.
 #define IDI_DIRECTORY 46
 #define IDI_FILE 134
+// An item icon that no node shows; a localized resource library carries it too.
+#define IDI_ITEM 150
 #define IDI_ACTIVITY 201
 #define IDI_STREAM 204
 #define IDI_STREAM_SELECTED 205

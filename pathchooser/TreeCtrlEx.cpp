@@ -189,15 +189,16 @@ void CTreeCtrlEx::ClearChildSelection(const NMTREEVIEWA* notification)
     }
 }
 
+// The start item, its descendants, then its following siblings and theirs:
+// from the first root, every item once.
 HTREEITEM CTreeCtrlEx::FindItemByData(DWORD_PTR value, HTREEITEM start) const
 {
     for (HTREEITEM item = start ? start : GetRootItem(); item; item = GetNextSiblingItem(item)) {
         if (GetItemData(item) == value)
             return item;
-        if (HTREEITEM found = FindItemByData(value, GetChildItem(item)))
+        HTREEITEM child = GetChildItem(item);
+        if (HTREEITEM found = child ? FindItemByData(value, child) : nullptr)
             return found;
-        if (start)
-            break;
     }
     return nullptr;
 }

@@ -7,9 +7,8 @@
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 [ "$KORVAST_SKIP_BUILD" = 1 ] || bash "$root/scripts/build.sh"
-build="${KORVAST_BUILD:-$root/build}"
 source "$root/scripts/wine-env.sh" "$1"
 mkdir -p "$WINEPREFIX/drive_c/KorvastViews/driver"
 ln -sfn ../drive_c/KorvastViews/driver "$WINEPREFIX/dosdevices/m:"
-payload="Z:$(echo "$build/productsim/payload" | tr / '\\')"
-wine "$build/productsim/setup/KorvastSetup.exe" /install "$payload"
+payload="Z:$(echo "$KORVAST_BUILD/productsim/payload" | tr / '\\')"
+wine "$KORVAST_BUILD/productsim/setup/KorvastSetup.exe" /install "$payload"

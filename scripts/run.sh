@@ -2,18 +2,43 @@
 # Builds everything, installs the simulated Korvast product (with Maldrin in
 # its bin folder and Tovenar in its reports folder) into the build tree's Wine
 # prefix, and starts the report builder Maldrin on the product's sample reports:
-#   bash scripts/run.sh
-# Or runs one sample report in the viewer Tovenar alone, with the switches the
-# builder would write:
-#   bash scripts/run.sh viewer [<report under reports\scripts\> [<argument text>]]
+#   bash scripts/run.sh [--win32|--win64]
+# It runs the 32-bit programs where this host runs 32-bit code and the 64-bit
+# ones elsewhere; a switch picks one. Or runs one sample report in the viewer
+# Tovenar alone, with the switches the builder would write:
+#   bash scripts/run.sh [--win32|--win64] viewer [<report under reports\scripts\> [<argument text>]]
 # Without a display, the program shows on a virtual one; once it is idle a
 # screenshot of it is saved, its path printed, and the program ended.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="${KORVAST_BUILD:-$root/build}"
+case "${1:-}" in
+  --win32|--win64) export KORVAST_ARCH=${1#--}; shift ;;
+esac
+KORVAST_BUILD_ONLY=1 source "$root/scripts/wine-env.sh" ""
+if [ "$KORVAST_ARCH" = win32 ]; then
+  echo "Running the 32-bit build."
+elif korvast_host_runs_32bit; then
+  echo "Running the 64-bit build."
+else
+  echo "Running the 64-bit build: this host runs no 32-bit code."
+fi
 bash "$root/scripts/build.sh"
+
+# No display: a virtual one of this run's own, for a screenshot.
+headless=0
+if [ -z "${DISPLAY:-}" ]; then
+  headless=1
+  for n in $(seq 91 140); do
+    [ -e "/tmp/.X$n-lock" ] || break
+  done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  export DISPLAY=":$n"
+  trap 'kill "$xvfb" 2>/dev/null' EXIT
+  sleep 1
+fi
 KORVAST_SKIP_BUILD=1 bash "$root/scripts/install-product.sh"
-export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
+source "$root/scripts/wine-env.sh" ""
 home='C:\Program Files\Selvo\Korvast'
 
 if [ "${1:-}" = viewer ]; then
@@ -33,20 +58,12 @@ else
 fi
 echo "(The simulated Korvast product is installed into $WINEPREFIX, $home.)"
 
-if [ -n "$DISPLAY" ]; then
+if [ "$headless" = 0 ]; then
   "${program[@]}"
   exit 0
 fi
 
-# No display: a virtual one, a screenshot once the window has shown and settled.
-for n in $(seq 91 140); do
-  [ -e "/tmp/.X$n-lock" ] || break
-done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$n"
-trap 'kill "$xvfb" 2>/dev/null' EXIT
-sleep 1
+# A screenshot once the window has shown and settled.
 "${program[@]}" &
 started=$!
 for _ in $(seq 1 120); do
@@ -54,7 +71,7 @@ for _ in $(seq 1 120); do
   sleep 0.5
 done
 sleep 3
-shot="$build/screenshot.png"
+shot="$KORVAST_BUILD/screenshot.png"
 import -window root "$shot"
 echo "No display: ran on the virtual display $DISPLAY; the screenshot is $shot."
 kill "$started" 2>/dev/null || true

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Installs what the build and the tests need on a Debian machine, when missing.
 set -e
-packages="g++-mingw-w64-i686-posix mingw-w64-tools wine wine32 wine64 xvfb xauth googletest cmake make imagemagick ghostscript fonts-liberation x11-utils"
+packages="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine32 wine64 fonts-wine xvfb xauth googletest cmake make imagemagick ghostscript fonts-liberation x11-utils"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

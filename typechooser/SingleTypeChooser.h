@@ -5,6 +5,7 @@
 #pragma once
 #include "atl/CComCompositeControl.h"
 #include "atl/CComObject.h"
+#include "atl/ContainerInterfaces.h"
 #include "atl/ConnectionPoints.h"
 #include "atl/IDispatchImpl.h"
 #include "atl/OleControlInterfaces.h"
@@ -31,6 +32,10 @@ class CSingleTypeChooser : public CComObjectRootEx<CComSingleThreadModel>,
                            public IOleInPlaceActiveObjectImpl<CSingleTypeChooser>,
                            public IViewObjectExImpl<CSingleTypeChooser>,
                            public IOleInPlaceObjectWindowlessImpl<CSingleTypeChooser>,
+                           public IPersistStorageImpl<CSingleTypeChooser>,
+                           public ISpecifyPropertyPagesImpl<CSingleTypeChooser>,
+                           public IQuickActivateImpl<CSingleTypeChooser>,
+                           public IDataObjectImpl<CSingleTypeChooser>,
                            public ISupportErrorInfo,
                            public IConnectionPointContainerImpl<CSingleTypeChooser>,
                            public IProvideClassInfo2Impl<&CLSID_SingleTypeChooser, &DIID__ISingleTypeChooserEvents,
@@ -54,6 +59,10 @@ public:
         COM_INTERFACE_ENTRY(IOleObject)
         COM_INTERFACE_ENTRY(IPersistStreamInit)
         COM_INTERFACE_ENTRY2(IPersist, IPersistStreamInit)
+        COM_INTERFACE_ENTRY(IPersistStorage)
+        COM_INTERFACE_ENTRY(ISpecifyPropertyPages)
+        COM_INTERFACE_ENTRY(IQuickActivate)
+        COM_INTERFACE_ENTRY(IDataObject)
         COM_INTERFACE_ENTRY(ISupportErrorInfo)
         COM_INTERFACE_ENTRY(IConnectionPointContainer)
         COM_INTERFACE_ENTRY(IProvideClassInfo)
@@ -68,6 +77,8 @@ public:
         COMMAND_HANDLER(IDC_OLPEX_COMBO, CBN_SELCHANGE, OnOlpexSelChange)
         COMMAND_HANDLER(IDC_NAME_COMBO, CBN_EDITUPDATE, OnNameEditUpdate)
     END_MSG_MAP()
+
+    ~CSingleTypeChooser() { DestroyControlWindow(); }
 
     STDMETHODIMP InterfaceSupportsErrorInfo(REFIID iid) override;
 

@@ -1,5 +1,5 @@
 #include "typechooser/SorvaneApp.h"
-#include "pathchooser/shell/BuildIdentification.h"
+#include "controlshell/BuildIdentification.h"
 #include "typechooser/SingleTypeChooser.h"
 
 namespace {

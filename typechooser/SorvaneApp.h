@@ -1,7 +1,7 @@
 // Sorvane's application object: the control library shell with Sorvane's
 // object map and type library.
 #pragma once
-#include "pathchooser/shell/ControlLibraryApp.h"
+#include "controlshell/ControlLibraryApp.h"
 
 class CSorvaneApp : public CControlLibraryApp {
 public:

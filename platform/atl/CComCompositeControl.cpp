@@ -16,8 +16,6 @@ struct DialogExHead {
     short cy;
 };
 #pragma pack(pop)
-
-const LONG kHimetricPerInch = 2540;
 }
 
 SIZEL DialogTemplateExtent(HINSTANCE resources, UINT dialogId)

@@ -14,8 +14,8 @@ template <class T>
 class CComCompositeControl : public CComControlBase {
 public:
     CComCompositeControl() { m_sizeExtent = DialogTemplateExtent(_Module.GetResourceInstance(), T::IDD); }
-    // A control released without being closed takes its window along; the
-    // window's last messages no longer reach the control, whose parts are gone.
+    // A control whose destructor left its window takes it along; the window's
+    // last messages no longer reach the control, whose parts are gone.
     ~CComCompositeControl() override
     {
         if (!m_hWnd)
@@ -29,6 +29,15 @@ public:
     END_MSG_MAP()
 
 protected:
+    // For the control's destructor, while its parts still live: a host may
+    // release the control without closing it, and the window's destroy
+    // handlers must still free what the window holds.
+    void DestroyControlWindow()
+    {
+        if (m_hWnd)
+            DestroyWindow(m_hWnd);
+    }
+
     HWND CreateControlWindow(HWND parent, const RECT& position) override
     {
         HWND window = CreateDialogParamA(_Module.GetResourceInstance(), MAKEINTRESOURCEA(T::IDD), parent,

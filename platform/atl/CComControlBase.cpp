@@ -8,6 +8,22 @@ void ReleaseAndClear(Interface*& object)
         object->Release();
     object = nullptr;
 }
+
+// The object's and the data's advise holders, made on the first Advise, answer alike.
+template <class Holder>
+HRESULT UnadviseFrom(Holder* holder, DWORD cookie)
+{
+    return holder ? holder->Unadvise(cookie) : OLE_E_NOCONNECTION;
+}
+
+template <class Holder>
+HRESULT EnumAdvisesOf(Holder* holder, IEnumSTATDATA** advises)
+{
+    if (!advises)
+        return E_POINTER;
+    *advises = nullptr;
+    return holder ? holder->EnumAdvise(advises) : E_FAIL;
+}
 }
 
 CComControlBase::~CComControlBase()
@@ -15,6 +31,7 @@ CComControlBase::~CComControlBase()
     ReleaseAndClear(m_inPlaceSite);
     ReleaseAndClear(m_clientSite);
     ReleaseAndClear(m_adviseHolder);
+    ReleaseAndClear(m_dataAdviseHolder);
     ReleaseAndClear(m_viewSink);
 }
 
@@ -142,15 +159,12 @@ HRESULT CComControlBase::Advise(IAdviseSink* sink, DWORD* cookie)
 
 HRESULT CComControlBase::Unadvise(DWORD cookie)
 {
-    return m_adviseHolder ? m_adviseHolder->Unadvise(cookie) : OLE_E_NOCONNECTION;
+    return UnadviseFrom(m_adviseHolder, cookie);
 }
 
 HRESULT CComControlBase::EnumAdvise(IEnumSTATDATA** advises)
 {
-    if (!advises)
-        return E_POINTER;
-    *advises = nullptr;
-    return m_adviseHolder ? m_adviseHolder->EnumAdvise(advises) : E_FAIL;
+    return EnumAdvisesOf(m_adviseHolder, advises);
 }
 
 HRESULT CComControlBase::SetViewAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink)
@@ -186,4 +200,54 @@ HRESULT CComControlBase::Draw(HDC target, LPCRECTL bounds) const
     FillRect(target, &face, GetSysColorBrush(COLOR_BTNFACE));
     DrawEdge(target, &face, EDGE_SUNKEN, BF_RECT);
     return S_OK;
+}
+
+// A metafile picture is drawn in pixels of the screen and carries its size in HIMETRIC.
+HRESULT CComControlBase::RenderPicture(STGMEDIUM* medium) const
+{
+    HDC screen = GetDC(nullptr);
+    const RECTL bounds = {0, 0, MulDiv(m_sizeExtent.cx, GetDeviceCaps(screen, LOGPIXELSX), kHimetricPerInch),
+                          MulDiv(m_sizeExtent.cy, GetDeviceCaps(screen, LOGPIXELSY), kHimetricPerInch)};
+    ReleaseDC(nullptr, screen);
+    HDC metafile = CreateMetaFileA(nullptr);
+    if (!metafile)
+        return E_OUTOFMEMORY;
+    SetWindowOrgEx(metafile, 0, 0, nullptr);
+    SetWindowExtEx(metafile, bounds.right, bounds.bottom, nullptr);
+    Draw(metafile, &bounds);
+    HMETAFILE drawn = CloseMetaFile(metafile);
+    HGLOBAL picture = drawn ? GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE, sizeof(METAFILEPICT)) : nullptr;
+    if (!picture) {
+        if (drawn)
+            DeleteMetaFile(drawn);
+        return E_OUTOFMEMORY;
+    }
+    auto* header = static_cast<METAFILEPICT*>(GlobalLock(picture));
+    *header = {MM_ANISOTROPIC, m_sizeExtent.cx, m_sizeExtent.cy, drawn};
+    GlobalUnlock(picture);
+    medium->tymed = TYMED_MFPICT;
+    medium->hMetaFilePict = picture;
+    medium->pUnkForRelease = nullptr;
+    return S_OK;
+}
+
+HRESULT CComControlBase::DataAdvise(IDataObject* data, FORMATETC* format, DWORD flags, IAdviseSink* sink,
+                                    DWORD* cookie)
+{
+    if (!m_dataAdviseHolder) {
+        HRESULT result = CreateDataAdviseHolder(&m_dataAdviseHolder);
+        if (FAILED(result))
+            return result;
+    }
+    return m_dataAdviseHolder->Advise(data, format, flags, sink, cookie);
+}
+
+HRESULT CComControlBase::DataUnadvise(DWORD cookie)
+{
+    return UnadviseFrom(m_dataAdviseHolder, cookie);
+}
+
+HRESULT CComControlBase::EnumDataAdvise(IEnumSTATDATA** advises)
+{
+    return EnumAdvisesOf(m_dataAdviseHolder, advises);
 }

@@ -6,6 +6,9 @@
 #include <ole2.h>
 #include <ocidl.h>
 
+// Extents of OLE objects are in HIMETRIC: hundredths of a millimetre.
+const LONG kHimetricPerInch = 2540;
+
 class CComControlBase {
 public:
     CComControlBase() = default;
@@ -31,6 +34,11 @@ public:
     HRESULT GetViewAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) const;
     // Draws the control's face where it is not active in place.
     HRESULT Draw(HDC target, LPCRECTL bounds) const;
+    // The face as a metafile picture of the control's extent.
+    HRESULT RenderPicture(STGMEDIUM* medium) const;
+    HRESULT DataAdvise(IDataObject* data, FORMATETC* format, DWORD flags, IAdviseSink* sink, DWORD* cookie);
+    HRESULT DataUnadvise(DWORD cookie);
+    HRESULT EnumDataAdvise(IEnumSTATDATA** advises);
 
 protected:
     // Creates the control's window as a child of the container's window.
@@ -42,6 +50,7 @@ private:
     IOleClientSite* m_clientSite = nullptr;
     IOleInPlaceSite* m_inPlaceSite = nullptr;
     IOleAdviseHolder* m_adviseHolder = nullptr;
+    IDataAdviseHolder* m_dataAdviseHolder = nullptr;
     IAdviseSink* m_viewSink = nullptr;
     DWORD m_viewAspects = 0;
     DWORD m_viewFlags = 0;

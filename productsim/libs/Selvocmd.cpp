@@ -63,7 +63,7 @@ char* CopyName(stg_area_t area, const std::string& name)
 
 }
 
-int cmd_ls_get_list(long* arguments, const char* path, char* message, int* length, struct cmd_ls_record** records,
+int cmd_ls_get_list(cmd_word_t* arguments, const char* path, char* message, int* length, struct cmd_ls_record** records,
                     int* count)
 {
     if (arguments == nullptr || path == nullptr || records == nullptr || count == nullptr)
@@ -75,7 +75,7 @@ int cmd_ls_get_list(long* arguments, const char* path, char* message, int* lengt
     if (status != kStatusOk)
         return Refuse(status, std::string(path) + ": " + (status == kStatusNotDirectory ? "not a directory" : "not found"),
                       message, length);
-    stg_area_t area = arguments[1];
+    stg_area_t area = static_cast<stg_area_t>(arguments[1]);
     struct cmd_ls_record* list = static_cast<struct cmd_ls_record*>(
         stg_alloc(area, static_cast<long>(sizeof(struct cmd_ls_record) * (found.size() + 1))));
     if (list == nullptr)
@@ -83,8 +83,8 @@ int cmd_ls_get_list(long* arguments, const char* path, char* message, int* lengt
     for (size_t i = 0; i < found.size(); ++i) {
         list[i].name = CopyName(area, found[i].name);
         list[i].kind = (found[i].attributes & FILE_ATTRIBUTE_HIDDEN) != 0 ? 1 : 2;
-        list[i].size_low = static_cast<long>(found[i].size & 0xFFFFFFFF);
-        list[i].size_high = static_cast<long>(found[i].size >> 32);
+        list[i].size_low = static_cast<cmd_word_t>(found[i].size & 0xFFFFFFFF);
+        list[i].size_high = static_cast<cmd_word_t>(found[i].size >> 32);
         list[i].type = (found[i].attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? 2 : 1;
     }
     *records = list;

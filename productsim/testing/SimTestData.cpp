@@ -68,7 +68,7 @@ bool CSimTestData::RegisterServer()
     if (server == nullptr)
         return false;
     typedef HRESULT(STDAPICALLTYPE * RegisterFunction)();
-    RegisterFunction registerServer = reinterpret_cast<RegisterFunction>(GetProcAddress(server, "DllRegisterServer"));
+    RegisterFunction registerServer = reinterpret_cast<RegisterFunction>(reinterpret_cast<void*>(GetProcAddress(server, "DllRegisterServer")));
     bool registered = registerServer != nullptr && SUCCEEDED(registerServer());
     FreeLibrary(server);
     return registered;

@@ -4,6 +4,7 @@
 #include "pathchooser/TreeCtrlEx.h"
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -71,8 +72,10 @@ protected:
 
     LPARAM PointOn(const char* name)
     {
+        // The message takes the item in the rectangle it fills.
         RECT rect = {};
-        *reinterpret_cast<HTREEITEM*>(&rect) = m_items[name];
+        HTREEITEM item = m_items[name];
+        std::memcpy(&rect, &item, sizeof item);
         m_tree.SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
         return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     }
@@ -228,4 +231,17 @@ TEST_F(TreeCtrlExTest, AMissingHiddenOrDeletedAnchorNeverSelectsToTheEnd)
     EXPECT_EQ("FG", Selected());
     ShiftKey(VK_DOWN);
     EXPECT_EQ("FG", Selected()) << "at the last item nothing changes";
+}
+
+TEST_F(TreeCtrlExTest, FindsEveryItemByItsDataOnceAndNothingForOtherData)
+{
+    m_items["B1a"] = Insert(m_items["B1"], "B1a", true);
+    for (const auto& item : m_items)
+        EXPECT_EQ(item.second, m_tree.FindItemByData(m_tree.GetItemData(item.second), nullptr)) << item.first;
+    CChooserItem stranger;
+    EXPECT_EQ(nullptr, m_tree.FindItemByData(reinterpret_cast<DWORD_PTR>(&stranger), nullptr));
+    EXPECT_EQ(m_items["E"], m_tree.FindItemByData(m_tree.GetItemData(m_items["E"]), m_items["C"]));
+    EXPECT_EQ(m_items["B2"], m_tree.FindItemByData(m_tree.GetItemData(m_items["B2"]), m_items["B1"]));
+    EXPECT_EQ(nullptr, m_tree.FindItemByData(m_tree.GetItemData(m_items["A"]), m_items["C"]))
+        << "a search from an item looks at it, what lies under it and its later siblings";
 }

@@ -229,21 +229,22 @@ TEST(ListingTest, ListsTheEntriesOfARealFolder)
     stg_area_t area = stg_create_area(500000);
     char* pathBuffer = static_cast<char*>(stg_alloc(STG_HEAP_AREA, 4096));
     strcpy(pathBuffer, (folder + "\\").c_str());
-    long arguments[CMD_ARGS_WORDS] = {1, area, reinterpret_cast<long>(&pathBuffer), 1, 0, 0, 1, 1, 0, 1, 0, 0, 0};
+    cmd_word_t arguments[CMD_ARGS_WORDS] = {1, area, reinterpret_cast<cmd_word_t>(&pathBuffer), 1, 0, 0, 1, 1, 0, 1, 0, 0, 0};
     char message[1024] = "";
     int length = 0;
     struct cmd_ls_record* records = nullptr;
     int count = 0;
     ASSERT_EQ(0, cmd_ls_get_list(arguments, pathBuffer, message, &length, &records, &count));
     ASSERT_EQ(4, count);
-    EXPECT_EQ(256u, sizeof(struct cmd_ls_record));
-    std::map<std::string, std::pair<long, long>> seen;
+    EXPECT_EQ(64 * sizeof(void*), sizeof(struct cmd_ls_record));
+    typedef std::pair<cmd_word_t, cmd_word_t> KindAndType;
+    std::map<std::string, KindAndType> seen;
     for (int i = 0; i < count; ++i)
         seen[records[i].name] = {records[i].kind, records[i].type};
-    EXPECT_EQ(std::make_pair(2L, 2L), seen["src"]);
-    EXPECT_EQ(std::make_pair(2L, 2L), seen["lost+found"]);
-    EXPECT_EQ(std::make_pair(2L, 1L), seen["main.c"]);
-    EXPECT_EQ(std::make_pair(1L, 1L), seen["notes.txt"]);
+    EXPECT_EQ(KindAndType(2, 2), seen["src"]);
+    EXPECT_EQ(KindAndType(2, 2), seen["lost+found"]);
+    EXPECT_EQ(KindAndType(2, 1), seen["main.c"]);
+    EXPECT_EQ(KindAndType(1, 1), seen["notes.txt"]);
     EXPECT_EQ(folder + "\\", pathBuffer);
 
     EXPECT_STREQ("No such file or directory",

@@ -30,6 +30,9 @@ public:
     HWND HostWindow() const { return m_host; }
     // Destroys the host window and lets go of the control.
     void Destroy();
+    // Lets go of the control without closing or deactivating it, as a careless
+    // host does, then destroys the host window.
+    void Abandon();
 
     HRESULT Put(DISPID id, VARIANT value);
     HRESULT PutText(DISPID id, const std::string& text);

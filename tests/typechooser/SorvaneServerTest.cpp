@@ -1,6 +1,7 @@
 // Sorvane as a COM server: registration, class objects, aggregation,
 // unloading, dispatch and the interfaces it declares.
 #include "tests/typechooser/SorvaneFixture.h"
+#include "tests/support/CommonContainer.h"
 #include "tests/support/TestFiles.h"
 #include <comutil.h>
 #include <olectl.h>
@@ -188,7 +189,12 @@ TEST_F(SorvaneTest, AnswersTheInterfacesItDeclaresAndNoOthers)
     classInfo->Release();
 
     IUnknown* other = nullptr;
-    for (const IID* unused : {&IID_IQuickActivate, &IID_IPersistStorage, &IID_IDataObject, &IID_ISpecifyPropertyPages})
+    for (const IID* unused : {&IID_IPersistPropertyBag, &IID_IPointerInactive, &IID_IOleCache})
         EXPECT_EQ(E_NOINTERFACE, chooser->QueryInterface(*unused, reinterpret_cast<void**>(&other)));
     chooser->Release();
+}
+
+TEST_F(SorvaneTest, ServesACommonContainer)
+{
+    ExpectCommonContainerInterfaces(CLSID_SingleTypeChooser);
 }

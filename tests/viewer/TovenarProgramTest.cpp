@@ -136,15 +136,15 @@ std::vector<std::string> ImportsFrom(const std::string& program, const char* dll
     if (!image)
         return names;
     auto base = reinterpret_cast<const BYTE*>(image);
-    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
     DWORD importsAt = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
     for (auto entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + importsAt); importsAt && entry->Name;
          ++entry) {
         if (_stricmp(reinterpret_cast<const char*>(base + entry->Name), dll) != 0)
             continue;
-        for (auto thunk = reinterpret_cast<const IMAGE_THUNK_DATA32*>(base + entry->OriginalFirstThunk);
+        for (auto thunk = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + entry->OriginalFirstThunk);
              thunk->u1.AddressOfData; ++thunk)
-            if (!(thunk->u1.Ordinal & IMAGE_ORDINAL_FLAG32))
+            if (!(thunk->u1.Ordinal & IMAGE_ORDINAL_FLAG))
                 names.push_back(reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + thunk->u1.AddressOfData)->Name);
     }
     FreeLibrary(image);

@@ -1,4 +1,4 @@
-#include "pathchooser/shell/ControlLibraryApp.h"
+#include "controlshell/ControlLibraryApp.h"
 #include "afx/AfxResources.h"
 #include <libselvont.h>
 

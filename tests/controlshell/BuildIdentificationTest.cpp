@@ -1,5 +1,5 @@
 // The build identification line of the control libraries.
-#include "pathchooser/shell/BuildIdentification.h"
+#include "controlshell/BuildIdentification.h"
 #include <gtest/gtest.h>
 #include <regex>
 #include <string>

@@ -1,4 +1,4 @@
-#include "pathchooser/shell/BuildIdentification.h"
+#include "controlshell/BuildIdentification.h"
 #include <libselvoks.h>
 #include <cstdio>
 #include <cstring>
