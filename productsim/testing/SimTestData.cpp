@@ -1,4 +1,5 @@
 #include "productsim/testing/SimTestData.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/TestFiles.h"
 #include <windows.h>
 #include <sstream>
@@ -46,12 +47,11 @@ std::string CSimTestData::Use(const std::string& text)
 {
     // A new file each time: a rewrite of the same size within the file
     // system's time granularity would look unchanged to the product.
+    // The files lie in a folder of the process, removed when it ends.
+    static ScratchFolder folder("simdata");
     static int generation = 0;
-    char folder[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, folder);
-    std::string prefix = std::string(folder) + "korvast-sim-" + std::to_string(GetCurrentProcessId()) + "-";
-    DeleteFileA((prefix + std::to_string(generation) + ".txt").c_str());
-    std::string path = prefix + std::to_string(++generation) + ".txt";
+    DeleteFileA((folder / (std::to_string(generation) + ".txt")).c_str());
+    std::string path = folder / (std::to_string(++generation) + ".txt");
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
         DWORD written = 0;

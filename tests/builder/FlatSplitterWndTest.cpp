@@ -9,6 +9,11 @@ class PaneView : public CView {
 };
 IMPLEMENT_DYNCREATE(PaneView, CView)
 
+class OtherView : public CView {
+    DECLARE_DYNCREATE(OtherView)
+};
+IMPLEMENT_DYNCREATE(OtherView, CView)
+
 class FlatSplitterWndTest : public testing::Test {
 protected:
     void SetUp() override
@@ -72,5 +77,33 @@ TEST_F(FlatSplitterWndTest, SwitchesToAnotherViewButNotToItself)
 {
     EXPECT_FALSE(m_splitter.SwitchView(0, 0, static_cast<CView*>(m_panes[0][0])));
     EXPECT_EQ(IdOf(0, 0), 0xE900);
+
+    // A hidden view of the splitter takes the pane's place and id; the pane is parked under the view's id.
+    const int spareId = 0xEA00;
+    auto* other = static_cast<CView*>(RUNTIME_CLASS(PaneView)->CreateObject());
+    ASSERT_TRUE(other->Create(WS_CHILD, CRect(0, 0, 10, 10), &m_splitter, spareId, nullptr));
+    EXPECT_TRUE(m_splitter.SwitchView(0, 0, other));
+    EXPECT_EQ(other, m_splitter.GetPane(0, 0));
+    EXPECT_TRUE(other->GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(spareId, m_panes[0][0]->GetDlgCtrlID());
+    EXPECT_FALSE(m_panes[0][0]->GetStyle() & WS_VISIBLE);
+    EXPECT_TRUE(m_splitter.SwitchView(0, 0, static_cast<CView*>(m_panes[0][0])));
+    EXPECT_EQ(m_panes[0][0], m_splitter.GetPane(0, 0));
+    EXPECT_EQ(spareId, other->GetDlgCtrlID());
+}
+
+TEST_F(FlatSplitterWndTest, ReplacesAViewByOneOfAnotherClassInItsPlace)
+{
     EXPECT_FALSE(m_splitter.ReplaceView(0, 0, RUNTIME_CLASS(PaneView))) << "already of that class";
+    EXPECT_EQ(m_panes[0][0], m_splitter.GetPane(0, 0));
+    int height = 0, minimum = 0;
+    m_splitter.GetRowInfo(1, height, minimum);
+    EXPECT_TRUE(m_splitter.ReplaceView(1, 1, RUNTIME_CLASS(OtherView)));
+    CWnd* replaced = m_splitter.GetPane(1, 1);
+    ASSERT_NE(nullptr, replaced);
+    EXPECT_NE(nullptr, dynamic_cast<OtherView*>(replaced));
+    EXPECT_EQ(0xE900 + 16 + 1, replaced->GetDlgCtrlID());
+    int heightAfter = 0;
+    m_splitter.GetRowInfo(1, heightAfter, minimum);
+    EXPECT_EQ(height, heightAfter) << "the row keeps its size";
 }

@@ -4,6 +4,7 @@
 #include "builder/Resource.h"
 #include "tests/support/DialogDriver.h"
 #include <commctrl.h>
+#include <cstdio>
 
 namespace {
 struct PickerState {
@@ -49,10 +50,19 @@ TEST(InputDateTimeDlgTest, ReadsBackTheValuesItWrites)
     EXPECT_EQ(shown.timeKind, static_cast<DWORD>(GDT_NONE));
     EXPECT_EQ(dialog.m_value, "7-December-2026");
 
-    // A value that cannot be read shows now, and OK writes now.
-    SYSTEMTIME now;
-    GetLocalTime(&now);
+    // A value that cannot be read shows now, and OK writes what the pickers show.
+    SYSTEMTIME before;
+    GetLocalTime(&before);
     shown = OpenAndAccept(dialog, "7-December-2026.later");
-    EXPECT_EQ(shown.date.wYear * 10000 + shown.date.wMonth * 100 + shown.date.wDay, now.wYear * 10000 + now.wMonth * 100 + now.wDay);
-    EXPECT_EQ(dialog.m_value.Find("2026.") > 0 || dialog.m_value.Find("2027.") > 0, true) << static_cast<const char*>(dialog.m_value);
+    SYSTEMTIME after;
+    GetLocalTime(&after);
+    const int shownDay = shown.date.wYear * 10000 + shown.date.wMonth * 100 + shown.date.wDay;
+    EXPECT_TRUE(shownDay == before.wYear * 10000 + before.wMonth * 100 + before.wDay
+                || shownDay == after.wYear * 10000 + after.wMonth * 100 + after.wDay) << shownDay;
+    const char* months[] = { "January", "February", "March", "April", "May", "June", "July",
+                             "August", "September", "October", "November", "December" };
+    char written[64] = "";
+    snprintf(written, sizeof written, "%d-%s-%d.%02d:%02d", shown.date.wDay, months[(shown.date.wMonth + 11) % 12],
+             shown.date.wYear, shown.time.wHour, shown.time.wMinute);
+    EXPECT_STREQ(written, dialog.m_value);
 }

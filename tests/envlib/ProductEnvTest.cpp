@@ -2,7 +2,7 @@
 #include "tests/envlib/BstrText.h"
 #include "tests/support/ChildRun.h"
 #include "tests/support/TestFiles.h"
-#include "tests/envlib/RegistryKeyBackup.h"
+#include "tests/support/RegistryKeyBackup.h"
 #include "tests/support/ScratchFolder.h"
 #include <gtest/gtest.h>
 #include <filesystem>
@@ -19,17 +19,20 @@ bool Exists(const std::string& path)
 // key as it was (the simulated product may have filled it) comes back afterwards.
 class ProductSettingsTest : public testing::Test {
 protected:
-    void SetSetting(const char* name, const std::string& text)
+    // Writes a setting; false when it could not, for the test to stop.
+    bool SetSetting(const char* name, const std::string& text)
     {
-        SetRawSetting(name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+        return SetRawSetting(name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
     }
-    void SetRawSetting(const char* name, DWORD type, const void* data, DWORD size)
+    bool SetRawSetting(const char* name, DWORD type, const void* data, DWORD size)
     {
         HKEY settings = nullptr;
-        ASSERT_EQ(0, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kProductVersionKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                     &settings, nullptr));
-        ASSERT_EQ(0, RegSetValueExA(settings, name, 0, type, static_cast<const BYTE*>(data), size));
+        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kProductVersionKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &settings,
+                            nullptr) != ERROR_SUCCESS)
+            return false;
+        bool written = RegSetValueExA(settings, name, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
         RegCloseKey(settings);
+        return written;
     }
     // Runs IsLegacyVersion in a new process; see LegacyVersionProbe.cpp for the code.
     int RunLegacyProbe(const char* rewrittenVersion)
@@ -62,11 +65,11 @@ TEST_F(ProductSettingsTest, LegacyFlagIsSettledByTheFirstProductEnvAndKept)
 {
     EXPECT_EQ(kLegacyOnceComputed, RunLegacyProbe("7.0")) << "without the settings key";
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, kProductVersionKey);
-    SetSetting("ProductHome", m_home);
+    ASSERT_TRUE(SetSetting("ProductHome", m_home));
     EXPECT_EQ(kCurrentOnceComputed, RunLegacyProbe("4.1")) << "without the version value";
-    SetSetting("KorvastMajorVersion", "14.10");
+    ASSERT_TRUE(SetSetting("KorvastMajorVersion", "14.10"));
     EXPECT_EQ(kLegacyOnceComputed, RunLegacyProbe("7.0"));
-    SetSetting("KorvastMajorVersion", "7.0");
+    ASSERT_TRUE(SetSetting("KorvastMajorVersion", "7.0"));
     EXPECT_EQ(kCurrentOnceComputed, RunLegacyProbe("4.1"));
 }
 
@@ -82,10 +85,10 @@ TEST_F(ProductSettingsTest, WithoutTheSettingsKeyFoldersStartAtTheDriveRoot)
 
 TEST_F(ProductSettingsTest, ProductHomeGetsExactlyOneBackslashBeforeItsSubfolders)
 {
-    SetSetting("ProductHome", m_home);
+    ASSERT_TRUE(SetSetting("ProductHome", m_home));
     EXPECT_EQ(m_home, Text(env.GetProductHome()));
     EXPECT_EQ(m_home + "\\bin\\", Text(env.GetProductBinFolder()));
-    SetSetting("ProductHome", m_home + "\\");
+    ASSERT_TRUE(SetSetting("ProductHome", m_home + "\\"));
     EXPECT_EQ(m_home + "\\", Text(env.GetProductHome()));
     EXPECT_EQ(m_home + "\\bin\\", Text(env.GetProductBinFolder()));
     EXPECT_EQ(m_home + "\\reports\\", Text(env.GetReportsFolder()));
@@ -94,48 +97,48 @@ TEST_F(ProductSettingsTest, ProductHomeGetsExactlyOneBackslashBeforeItsSubfolder
 
 TEST_F(ProductSettingsTest, ProductHomeStoredWithoutItsNulIsEndedSafely)
 {
-    SetRawSetting("ProductHome", REG_SZ, m_home.data(), static_cast<DWORD>(m_home.size()));
+    ASSERT_TRUE(SetRawSetting("ProductHome", REG_SZ, m_home.data(), static_cast<DWORD>(m_home.size())));
     EXPECT_EQ(m_home, Text(env.GetProductHome()));
     std::string full(260, 'h');
-    SetRawSetting("ProductHome", REG_BINARY, full.data(), 260);
+    ASSERT_TRUE(SetRawSetting("ProductHome", REG_BINARY, full.data(), 260));
     EXPECT_EQ(std::string(259, 'h'), Text(env.GetProductHome()));
 }
 
 TEST_F(ProductSettingsTest, ReportsPathNamingAnythingThatExistsIsTakenAsStored)
 {
-    SetSetting("ProductHome", m_home);
+    ASSERT_TRUE(SetSetting("ProductHome", m_home));
     std::string chosen = m_scratch + "\\chosen";
     std::filesystem::create_directory(chosen);
-    SetSetting("ReportsPath", chosen);
+    ASSERT_TRUE(SetSetting("ReportsPath", chosen));
     EXPECT_EQ(chosen, Text(env.GetReportsFolder()));
     EXPECT_EQ(chosen + "\\scripts", Text(env.GetScriptsFolder()));
     EXPECT_TRUE(Exists(chosen + "\\scripts"));
 
     std::string file = m_scratch + "\\plain.txt";
     std::ofstream(file) << "x";
-    SetSetting("ReportsPath", file);
+    ASSERT_TRUE(SetSetting("ReportsPath", file));
     EXPECT_EQ(file, Text(env.GetReportsFolder()));
     EXPECT_FALSE(Exists(m_home + "\\reports"));
 }
 
 TEST_F(ProductSettingsTest, MissingOrStaleReportsPathFallsBackToACreatedFolderUnderTheHome)
 {
-    SetSetting("ProductHome", m_home);
+    ASSERT_TRUE(SetSetting("ProductHome", m_home));
     std::string fallback = m_home + "\\reports\\";
-    SetSetting("ReportsPath", m_scratch + "\\gone");
+    ASSERT_TRUE(SetSetting("ReportsPath", m_scratch + "\\gone"));
     EXPECT_EQ(fallback, Text(env.GetReportsFolder()));
     EXPECT_TRUE(Exists(fallback));
     EXPECT_FALSE(Exists(m_scratch + "\\gone"));
 
     std::filesystem::remove_all(fallback);
-    SetSetting("ReportsPath", "");
+    ASSERT_TRUE(SetSetting("ReportsPath", ""));
     EXPECT_EQ(m_home + "\\reports\\scripts", Text(env.GetScriptsFolder()));
     EXPECT_TRUE(Exists(m_home + "\\reports\\scripts"));
 }
 
 TEST_F(ProductSettingsTest, SetReportsPathWritesTheTextThatIsReadBack)
 {
-    SetSetting("ProductHome", m_home);
+    ASSERT_TRUE(SetSetting("ProductHome", m_home));
     EXPECT_TRUE(env.SetReportsPath(_bstr_t(m_scratch.c_str())));
     EXPECT_EQ(m_scratch, Text(env.GetReportsFolder()));
     char stored[MAX_PATH] = "";
@@ -148,7 +151,7 @@ TEST_F(ProductSettingsTest, SetReportsPathWritesTheTextThatIsReadBack)
 
 TEST_F(ProductSettingsTest, WebReportsFolderIsCreatedOnlyOneLevelDeep)
 {
-    SetSetting("ProductHome", m_home + "\\");
+    ASSERT_TRUE(SetSetting("ProductHome", m_home + "\\"));
     std::string web = m_home + "\\web\\reports";
     EXPECT_EQ(web, Text(env.EnsureWebReportsFolder()));
     EXPECT_FALSE(Exists(web)) << "the missing web folder is not created";

@@ -29,7 +29,4 @@ protected:
 
     MessageBoxWatcher watcher;
     CProductEnv env;
-
-private:
-    size_t m_boxesSeen = 0;
 };

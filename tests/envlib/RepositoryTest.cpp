@@ -1,4 +1,7 @@
 #include "tests/envlib/ProductQueryFixture.h"
+#include "tests/support/ChildRun.h"
+#include "tests/support/ProductViews.h"
+#include "tests/support/RegistryKeyBackup.h"
 
 namespace {
 const char kRepositories[] =
@@ -53,13 +56,38 @@ TEST_F(RepositoryTest, CommandOutputOrNothing)
     EXPECT_EQ("C:\\views\\v1\r\n", Text(env.CmdExec("pwd", false)));
     EXPECT_EQ("", Text(env.CmdExec("unknown command", false)));
     EXPECT_THROW(env.CmdExec("unknown command", true), _com_error);
-    // The trace box belongs to the old major version only.
-    size_t traceBoxes = IsLegacyVersion() ? 3 : 0;
-    std::vector<RecordedBox> boxes = watcher.WaitForBoxes(traceBoxes, 500);
-    ASSERT_EQ(traceBoxes, boxes.size());
-    for (const RecordedBox& box : boxes)
-        EXPECT_EQ("CmdExec Called", box.text);
-
     UseData(std::string(kRepositories) + "tool fail=create\n");
     EXPECT_EQ("", Text(env.CmdExec("pwd", true)));
+}
+
+// The version flag is settled once per process, so each major version runs
+// the commands in a process of its own.
+TEST(RepositoryCommandTrace, EveryCommandIsTracedForTheOldMajorVersionOnly)
+{
+    RegistryKeyBackup settings(HKEY_LOCAL_MACHINE, kProductVersionKey);
+    ASSERT_TRUE(SetRegistryText(HKEY_LOCAL_MACHINE, kProductVersionKey, "KorvastMajorVersion", "4.1"));
+    EXPECT_EQ(0, RunTestsInChildProcess("RepositoryTest.DISABLED_CommandsOfTheOldMajorVersionAreTraced"));
+    ASSERT_TRUE(SetRegistryText(HKEY_LOCAL_MACHINE, kProductVersionKey, "KorvastMajorVersion", "8.0"));
+    EXPECT_EQ(0, RunTestsInChildProcess("RepositoryTest.DISABLED_CommandsOfTheCurrentMajorVersionAreNot"));
+}
+
+TEST_F(RepositoryTest, DISABLED_CommandsOfTheOldMajorVersionAreTraced)
+{
+    ASSERT_TRUE(IsLegacyVersion());
+    env.CmdExec("pwd", false);
+    env.CmdExec("unknown command", false);
+    EXPECT_THROW(env.CmdExec("unknown command", true), _com_error);
+    std::vector<RecordedBox> boxes = NewBoxes(3);
+    ASSERT_EQ(3u, boxes.size());
+    for (const RecordedBox& box : boxes)
+        EXPECT_EQ("CmdExec Called", box.text);
+}
+
+TEST_F(RepositoryTest, DISABLED_CommandsOfTheCurrentMajorVersionAreNot)
+{
+    ASSERT_FALSE(IsLegacyVersion());
+    env.CmdExec("pwd", false);
+    env.CmdExec("unknown command", false);
+    EXPECT_THROW(env.CmdExec("unknown command", true), _com_error);
+    ExpectNoBox();
 }

@@ -1,21 +1,9 @@
 #include "tests/envlib/ProductQueryFixture.h"
-#include "tests/envlib/RegistryKeyBackup.h"
+#include "tests/support/ProductViews.h"
 #include "tests/support/ScratchFolder.h"
 #include <algorithm>
 
 namespace {
-const char kWorkspacesKey[] = "Software\\Selvo\\Korvast\\CurrentVersion\\Workspaces";
-const char kDriverKey[] = "SYSTEM\\CurrentControlSet\\Services\\Nelk\\Parameters";
-
-void SetValue(HKEY root, const char* key, const std::string& name, const std::string& data)
-{
-    HKEY handle = nullptr;
-    ASSERT_EQ(0, RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr));
-    RegSetValueExA(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                   static_cast<DWORD>(data.size() + 1));
-    RegCloseKey(handle);
-}
-
 std::vector<std::string> Texts(const std::vector<_bstr_t>& texts)
 {
     std::vector<std::string> result;
@@ -41,11 +29,10 @@ protected:
         m_v10 = m_folder / "v10";
         UseData("view \"" + m_v1 + "\"\nview \"" + m_v10 + "\" snapshot\n");
         for (const char* name : {"v1", "v10", "stranger", "plain", "missing"})
-            SetValue(HKEY_CURRENT_USER, kWorkspacesKey, m_folder / name, "");
+            m_views.Register(m_folder / name);
     }
 
-    RegistryKeyBackup m_workspaces{HKEY_CURRENT_USER, kWorkspacesKey};
-    RegistryKeyBackup m_driver{HKEY_LOCAL_MACHINE, kDriverKey};
+    ProductViews m_views;
     ScratchFolder m_folder{"my views"};
     std::string m_v1;
     std::string m_v10;
@@ -89,7 +76,7 @@ TEST_F(ViewsTest, RegisteredViewsNeedAFolderTheMarkerAndTheProduct)
 
 TEST_F(ViewsTest, DriverDriveAddsTheFoldersAtItsRoot)
 {
-    SetValue(HKEY_LOCAL_MACHINE, kDriverKey, "drive", "C");
+    ASSERT_TRUE(SetRegistryText(HKEY_LOCAL_MACHINE, kDriverKey, "drive", "C"));
     std::vector<_bstr_t> views;
     env.ListViews(views);
     std::vector<std::string> texts = Texts(views);

@@ -73,7 +73,7 @@ TEST_F(PemrickTest, AReadOnlyControlStaysReadOnlyWhateverComesAfter)
 TEST_F(PemrickTest, WithoutViewsNothingCanBeAdded)
 {
     UseData("view \"" + m_bob + "\" snapshot fail=Path\n");
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Selvo\\Korvast\\CurrentVersion\\Workspaces");
+    RegDeleteKeyA(HKEY_CURRENT_USER, kWorkspacesKey);
     auto host = Choose(MODE_PATH, "", SEL_MULTI);
     ASSERT_NE(nullptr, host->Control());
     EXPECT_EQ("", ComboItems(host->Item(IDC_ACTIVE_COMBO)));

@@ -105,3 +105,24 @@ TEST_F(PemrickTest, TargetsTextIsParsedItemByItemAndReadBackSortedAndQuoted)
     SendMessageA(host->ControlWindow(), WM_COMMAND, MAKEWPARAM(IDC_REMOVE, BN_CLICKED), 0);
     EXPECT_EQ(Quoted(directory), host->GetText(2));
 }
+
+// The chooser's own collapse handling: what a collapse hides is no longer selected.
+TEST_F(PemrickTest, CollapsingANodeDeselectsWhatItHides)
+{
+    SetRememberedValue(kSelectionKey, "ViewDirectory", m_bob);
+    auto host = Choose(MODE_PATH, "", kPathnames);
+    ASSERT_NE(nullptr, host->Control());
+    HWND tree = host->Item(IDC_TREE);
+    HTREEITEM webshop = TreeChild(tree, TVI_ROOT, "webshop");
+    ASSERT_NE(nullptr, webshop);
+    ExpandNode(tree, webshop);
+    ASSERT_NE(nullptr, TreeChild(tree, webshop, "src"));
+    ClickNode(tree, TreeChild(tree, TVI_ROOT, "tools"));
+    ClickNode(tree, TreeChild(tree, webshop, "src"), MK_SHIFT);
+    EXPECT_EQ("tools,webshop,README,src", SelectedNodes(tree));
+    ASSERT_TRUE(ClickButtonOf(tree, webshop));
+    EXPECT_FALSE(SendMessageA(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(webshop), TVIS_EXPANDED) & TVIS_EXPANDED);
+    EXPECT_EQ("tools,webshop", SelectedNodes(tree));
+    ExpandNode(tree, webshop);
+    EXPECT_EQ("tools,webshop", SelectedNodes(tree)) << "the hidden items stay deselected when shown again";
+}

@@ -1,6 +1,7 @@
 #include "tests/pathchooser/PemrickFixture.h"
 #include "tests/support/TestFiles.h"
 #include "productsim/testing/SimTestData.h"
+#include <cstring>
 #include <vector>
 
 const char kPemrickClsid[] = "{2F766012-B4BB-11D3-B9D9-00207814BCF5}";
@@ -8,7 +9,6 @@ const char kSelectionKey[] = "Software\\Selvo\\Korvast\\CurrentVersion\\Report W
 const char kExplorerKey[] = "Software\\Selvo\\Korvast\\CurrentVersion\\Korvast Project Explorer\\Current Selection";
 
 namespace {
-const char kWorkspacesKey[] = "Software\\Selvo\\Korvast\\CurrentVersion\\Workspaces";
 
 // webshop is a mounted project repository, scratch a mounted private one,
 // tools neither mounted nor a project repository.
@@ -24,17 +24,6 @@ const char kPemrickData[] =
     "stream alice_dev project=storefront olpex=webshop display=\"Alice\"\n"
     "activity fix_login stream=alice_dev olpex=webshop display=\"Fix login\"\n"
     "activity merge stream=storefront_int olpex=webshop display=\"Merge\"\n";
-
-void SetWorkspace(const std::string& view, bool registered)
-{
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kWorkspacesKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    if (registered)
-        RegSetValueExA(key, view.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
-    else
-        RegDeleteValueA(key, view.c_str());
-    RegCloseKey(key);
-}
 
 std::string ItemText(HWND tree, HTREEITEM item)
 {
@@ -62,15 +51,8 @@ HTREEITEM NextSibling(HWND tree, HTREEITEM item)
 
 HMODULE PemrickLibrary()
 {
-    static HMODULE library = [] {
-        CSimTestData::StartServerOnce();
-        HMODULE loaded = LoadLibraryA((ProgramFolder() + "Pemrick.dll").c_str());
-        auto registerServer =
-            reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(loaded, "DllRegisterServer")));
-        EXPECT_EQ(S_OK, registerServer());
-        return loaded;
-    }();
-    return library;
+    CSimTestData::StartServerOnce();
+    return RegisteredControlLibrary("Pemrick.dll");
 }
 
 PemrickTest::PemrickTest()
@@ -84,17 +66,11 @@ PemrickTest::PemrickTest()
         m_folder.MakeFolder(name + "\\webshop\\src");
         m_folder.MakeFile(name + "\\webshop\\src\\main.c");
         m_folder.MakeFile(name + "\\webshop\\README");
-        SetWorkspace(*view, true);
+        m_views.Register(*view);
     }
     RegDeleteKeyA(HKEY_CURRENT_USER, kSelectionKey);
     RegDeleteKeyA(HKEY_CURRENT_USER, kExplorerKey);
     UseData("");
-}
-
-PemrickTest::~PemrickTest()
-{
-    SetWorkspace(m_bob, false);
-    SetWorkspace(m_dyn, false);
 }
 
 void PemrickTest::UseData(const std::string& records)
@@ -145,6 +121,63 @@ void ExpandNode(HWND tree, HTREEITEM node)
     SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node));
 }
 
+LPARAM NodePoint(HWND tree, HTREEITEM node)
+{
+    // The item goes in at the rectangle's start.
+    RECT rect = {};
+    memcpy(&rect, &node, sizeof node);
+    SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+    return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+namespace {
+// The press is sent with its release queued first: the native press handling waits for it.
+void PressAt(HWND tree, LPARAM point, WPARAM keys)
+{
+    PostMessageA(tree, WM_LBUTTONUP, keys, point);
+    SendMessageA(tree, WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
+    MSG message;
+    while (PeekMessageA(&message, tree, WM_LBUTTONUP, WM_LBUTTONUP, PM_REMOVE))
+        DispatchMessageA(&message);
+}
+
+void AppendSelected(HWND tree, HTREEITEM parent, std::string& texts)
+{
+    for (HTREEITEM item = FirstChild(tree, parent); item; item = NextSibling(tree, item)) {
+        if (SendMessageA(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_SELECTED) & TVIS_SELECTED)
+            texts += (texts.empty() ? "" : ",") + ItemText(tree, item);
+        AppendSelected(tree, item, texts);
+    }
+}
+}
+
+void ClickNode(HWND tree, HTREEITEM node, WPARAM keys)
+{
+    PressAt(tree, NodePoint(tree, node), keys);
+}
+
+bool ClickButtonOf(HWND tree, HTREEITEM node)
+{
+    LPARAM label = NodePoint(tree, node);
+    for (int x = 0; x < LOWORD(label); ++x) {
+        TVHITTESTINFO hit = {};
+        hit.pt = {x, HIWORD(label)};
+        SendMessageA(tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        if (hit.flags & TVHT_ONITEMBUTTON) {
+            PressAt(tree, MAKELPARAM(x, HIWORD(label)), 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string SelectedNodes(HWND tree)
+{
+    std::string texts;
+    AppendSelected(tree, TVI_ROOT, texts);
+    return texts;
+}
+
 std::string ListItems(HWND list)
 {
     std::string texts;
@@ -176,9 +209,5 @@ std::string RememberedValue(const char* key, const char* name)
 
 void SetRememberedValue(const char* key, const char* name, const std::string& value)
 {
-    HKEY handle = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr);
-    RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(handle);
+    EXPECT_TRUE(SetRegistryText(HKEY_CURRENT_USER, key, name, value));
 }

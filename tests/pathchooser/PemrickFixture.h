@@ -5,6 +5,7 @@
 #pragma once
 #include "tests/support/ControlHost.h"
 #include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/ProductViews.h"
 #include "tests/support/ScratchFolder.h"
 #include <gtest/gtest.h>
 #include <Pemrick.h>
@@ -21,7 +22,6 @@ HMODULE PemrickLibrary();
 class PemrickTest : public testing::Test {
 protected:
     PemrickTest();
-    ~PemrickTest() override;
 
     // The data of the product with each line of `records` replaced or added.
     void UseData(const std::string& records);
@@ -30,6 +30,7 @@ protected:
     // The boxes shown since the last call, once there are `count` of them or the time is up.
     std::vector<RecordedBox> NewBoxes(size_t count);
 
+    ProductViews m_views;
     ScratchFolder m_folder{"views"};
     std::string m_bob;
     std::string m_dyn;
@@ -42,6 +43,14 @@ std::string TreeChildren(HWND tree, HTREEITEM parent);
 HTREEITEM TreeChild(HWND tree, HTREEITEM parent, const std::string& text);
 // Expands the node as the user would, through the tree's own notification.
 void ExpandNode(HWND tree, HTREEITEM node);
+// The middle of the node's label in the tree's client coordinates.
+LPARAM NodePoint(HWND tree, HTREEITEM node);
+// A click on the node's label with these keys held (MK_SHIFT, MK_CONTROL).
+void ClickNode(HWND tree, HTREEITEM node, WPARAM keys = 0);
+// A click on the node's expand button, as the user collapses it; false when it shows none.
+bool ClickButtonOf(HWND tree, HTREEITEM node);
+// The texts of the selected items, visible or not, in tree order, comma-separated.
+std::string SelectedNodes(HWND tree);
 // The texts of the selected list's items, top to bottom, comma-separated.
 std::string ListItems(HWND list);
 bool IsEnabled(HWND window);

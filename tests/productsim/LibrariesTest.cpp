@@ -1,5 +1,6 @@
 // The maker's libraries over the product's data and over real folders.
 #include "productsim/testing/SimTestData.h"
+#include "tests/support/ScratchFolder.h"
 #include "kvcmndlg.h"
 #include "libselvocmd.h"
 #include "libselvogu.h"
@@ -83,15 +84,6 @@ void WriteFile(const std::string& path, const std::string& text)
 {
     std::ofstream file(path, std::ios::binary);
     file << text;
-}
-
-std::string TempFolder(const char* name)
-{
-    char folder[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, folder);
-    std::string path = std::string(folder) + name + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(path.c_str(), nullptr);
-    return path;
 }
 
 }
@@ -219,7 +211,8 @@ TEST(KernelTest, StorageAreasAndMessages)
 
 TEST(ListingTest, ListsTheEntriesOfARealFolder)
 {
-    std::string folder = TempFolder("korvast-ls-");
+    ScratchFolder scratch("ls");
+    const std::string folder = scratch.MakeFolder("listed");
     CreateDirectoryA((folder + "\\src").c_str(), nullptr);
     CreateDirectoryA((folder + "\\lost+found").c_str(), nullptr);
     WriteFile(folder + "\\main.c", "int main;\n");
@@ -257,7 +250,8 @@ TEST(ListingTest, ListsTheEntriesOfARealFolder)
 
 TEST(WindowsServicesTest, FileStatusAndResourceLibraries)
 {
-    std::string folder = TempFolder("korvast-stat-");
+    ScratchFolder scratch("stat");
+    const std::string folder = scratch.MakeFolder("view");
     WriteFile(folder + "\\view.dat", "0123456789");
     struct _stati64 status;
     ASSERT_EQ(0, unix_nt_stati64(folder.c_str(), &status));
@@ -293,7 +287,8 @@ TEST(ProductTest, EditionAndComponentsFollowTheData)
 
 TEST(ProductTest, HelpAndAboutShowAndLogWhatWasAsked)
 {
-    std::string log = TempFolder("korvast-log-") + "\\ui.log";
+    ScratchFolder scratch("log");
+    const std::string log = scratch / "ui.log";
     SetEnvironmentVariableA("KORVAST_SIM_LOG", log.c_str());
     MessageBoxWatcher watcher;
     gu_help(nullptr, "kv_reports/c_vwr_wndw_manplt.htm", 1, 0);

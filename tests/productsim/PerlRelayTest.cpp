@@ -2,7 +2,9 @@
 // arguments, standard streams and exit code.
 #include "productsim/relay/PerlRelay.h"
 #include "productsim/testing/SimTestData.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/WindowPump.h"
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <fstream>
@@ -61,13 +63,16 @@ RunResult RunCommand(const std::string& commandLine, const std::string& input)
     return result;
 }
 
+// The folder of the scripts the tests write, removed when the program ends.
+const ScratchFolder& Scripts()
+{
+    static ScratchFolder scripts("relay");
+    return scripts;
+}
+
 std::string WriteScript(const char* name, const std::string& text)
 {
-    char folder[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, folder);
-    std::string path = std::string(folder) + name;
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
+    return Scripts().WriteFile(name, text);
 }
 
 }
@@ -91,12 +96,10 @@ TEST(PerlRelayTest, PerlRunsInTheCallersFolderWithoutInput)
 {
     std::string script = WriteScript("relay cwd.pl",
                                      "use Cwd; my @in = <STDIN>; print scalar(@in), \" \", (-e 'marker.txt' ? 'here' : 'elsewhere'), \"\\n\";");
-    char folder[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, folder);
-    std::ofstream(std::string(folder) + "marker.txt") << "x";
+    Scripts().MakeFile("marker.txt");
     char previous[MAX_PATH] = "";
     GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA(folder);
+    SetCurrentDirectoryA(Scripts().Path().c_str());
     RunResult result = RunCommand(ProgramFolder() + "perl.exe \"" + script + "\"", "");
     SetCurrentDirectoryA(previous);
     EXPECT_EQ("0 here\r\n", result.output);
@@ -112,24 +115,47 @@ TEST(PerlRelayTest, AScriptThatDoesNotCompileFailsLikePerl)
     EXPECT_EQ(255u, result.exitCode);
 }
 
+namespace {
+// The working folder of a running relay; empty when it has none (any more).
+std::string RelayFolder(DWORD relayProcessId)
+{
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((std::string(temp) + "kvperl-" + std::to_string(relayProcessId) + "-*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return std::string();
+    FindClose(search);
+    return std::string(temp) + found.cFileName;
+}
+}
+
+// The relay's folder goes only once perl has ended; a perl left running
+// would write "late" once the test lets it go on.
 TEST(PerlRelayTest, TerminatingTheRelayEndsPerl)
 {
-    char folder[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, folder);
-    std::string late = std::string(folder) + "relay late.txt";
-    DeleteFileA(late.c_str());
-    std::string script = WriteScript("relay slow.pl", "$| = 1; print \"started\\n\"; sleep 2; open(my $f, '>', 'relay late.txt'); close $f;");
+    const std::string started = Scripts() / "relay started.txt";
+    const std::string late = Scripts() / "relay late.txt";
+    std::string script = WriteScript("relay slow.pl", "open(my $s, '>', 'relay started.txt'); close $s;\n"
+                                                      "for (1 .. 600) { last if -e 'relay go.txt'; select(undef, undef, undef, 0.05); }\n"
+                                                      "open(my $f, '>', 'relay late.txt'); close $f;\n");
     std::string commandLine = ProgramFolder() + "perl.exe \"" + script + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process));
-    Sleep(800);
+    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, Scripts().Path().c_str(),
+                               &startup, &process));
+    const bool perlRan = WaitUntil([&] { return GetFileAttributesA(started.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    const std::string relayFolder = RelayFolder(process.dwProcessId);
     TerminateProcess(process.hProcess, 1);
     WaitForSingleObject(process.hProcess, INFINITE);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
-    Sleep(2500);
+    ASSERT_TRUE(perlRan) << "perl did not start";
+    ASSERT_FALSE(relayFolder.empty());
+    EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesA(relayFolder.c_str()) == INVALID_FILE_ATTRIBUTES; }))
+        << "perl was not ended with its relay";
+    Scripts().MakeFile("relay go.txt");
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(late.c_str()));
 }
 

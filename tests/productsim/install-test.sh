@@ -33,14 +33,10 @@ run() {
     wine "$@" 2>&1 | tr -d '\r'
 }
 
-WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null
-rm -rf "$work"
-mkdir -p "$work"
-source "$root/scripts/wine-env.sh" "$work/prefix"
-# One server for the whole test, so each program starts quickly; the
-# prefix's services start here, not inside a captured run below, whose
+source "$root/tests/support/product-prefix.sh"
+fresh_prefix "$work"
+# The prefix's services start here, not inside a captured run below, whose
 # output would stay open as long as they live.
-wineserver -p
 wineboot >/dev/null 2>&1
 
 # The empty prefix: no settings, no server.
@@ -50,11 +46,7 @@ expect_line "empty prefix has no views" "Workspaces=" "$out"
 expect_line "empty prefix has no Application class" "Application=80040154" "$out"
 
 # The installation.
-if ! KORVAST_SKIP_BUILD=1 KORVAST_BUILD="$build" bash "$root/scripts/install-product.sh" "$WINEPREFIX" >"$work/install.log" 2>&1; then
-    echo "FAIL: install-product.sh failed:"
-    cat "$work/install.log"
-    exit 1
-fi
+install_product "$build" || { end_prefix; exit 1; }
 home='C:\Program Files\Selvo\Korvast'
 unix_home="$WINEPREFIX/drive_c/Program Files/Selvo/Korvast"
 out=$(run "$probe")
@@ -147,6 +139,6 @@ run "$build/productsim/setup/KorvastSetup.exe" /register >/dev/null
 expect_line "registered again" "Application=0" "$(run "$probe")"
 expect_equal "type chooser registered again" "$home\bin\Sorvane.dll" "$(sorvane_server)"
 
-wineserver -k 2>/dev/null
+end_prefix
 echo "$failures failures"
 [ "$failures" -eq 0 ]

@@ -1,4 +1,5 @@
 #include "reportmodel/ApplicationLauncher.h"
+#include "tests/support/ChildGate.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/ScratchFolder.h"
 #include "afx/FileException.h"
@@ -23,6 +24,8 @@ struct Recorder {
     CApplicationLauncher* watched = nullptr;
     std::atomic<bool> abort{ false };
     bool abortAfterFirstBlock = false;
+    // Opened once the first block has arrived, to let the child go on.
+    ChildGate afterFirstBlock;
 
     static bool Record(void* context, const CString& block, int streamId)
     {
@@ -32,6 +35,7 @@ struct Recorder {
             { streamId, block.GetString(), recorder.watched && recorder.watched->IsRunning() });
         if (recorder.abortAfterFirstBlock)
             recorder.abort = true;
+        recorder.afterFirstBlock.Open();
         return true;
     }
 
@@ -91,14 +95,16 @@ protected:
 }
 
 // The child's end ends the wait; the launcher's end waits for its readers, and
-// only then has all output arrived.
+// only then has all output arrived. The child writes "gh" only once the first
+// block has arrived, so however the pipe's reads fall, "ef" waits for its line end.
 TEST_F(ApplicationLauncherTest, BothStreamsArriveInBlocksEndingAtLineEndsAndNothingIsLost)
 {
     DWORD exitCode = 0;
     {
         CApplicationLauncher launcher;
-        Prepare(launcher, m_child,
-                "outraw:ab sleep:300 outlf:cd outraw:ef sleep:300 out:gh err:e1 errlf:e2 errraw:tail exit:3");
+        const std::string commands = "outraw:ab sleep:300 outlf:cd outraw:ef " + m_recorder.afterFirstBlock.Wait()
+                                     + " out:gh err:e1 errlf:e2 errraw:tail exit:3";
+        Prepare(launcher, m_child, commands.c_str());
         launcher.Run(INFINITE);
         exitCode = launcher.GetExitCode();
     }
@@ -115,7 +121,8 @@ TEST_F(ApplicationLauncherTest, LinesEndedByLineFeedAloneArriveWhileTheChildRuns
 {
     {
         CApplicationLauncher launcher;
-        Prepare(launcher, m_child, "outlf:one sleep:1500 outlf:two");
+        const std::string commands = "outlf:one " + m_recorder.afterFirstBlock.Wait() + " outlf:two";
+        Prepare(launcher, m_child, commands.c_str());
         m_recorder.watched = &launcher;
         launcher.Run(INFINITE);
     }
@@ -158,20 +165,21 @@ TEST_F(ApplicationLauncherTest, RightClickScriptsRunWithoutCapture)
 // Stop may come before the caller's thread has started the child.
 TEST_F(ApplicationLauncherTest, TerminateBeforeStartEndsTheChildAsSoonAsItExists)
 {
+    ChildGate neverOpened;
     CApplicationLauncher launcher;
-    Prepare(launcher, m_child, "sleep:20000 out:late");
+    Prepare(launcher, m_child, (neverOpened.Wait() + " out:late").c_str());
     launcher.Terminate();
-    const DWORD start = GetTickCount();
     launcher.Run(INFINITE);
-    EXPECT_LT(GetTickCount() - start, 5000u);
-    EXPECT_EQ(1u, launcher.GetExitCode());
+    EXPECT_EQ(1u, launcher.GetExitCode()) << "the child was not ended";
+    EXPECT_TRUE(m_recorder.blocks.empty());
 }
 
 TEST_F(ApplicationLauncherTest, AbortFlagStopsDelivery)
 {
     {
         CApplicationLauncher launcher;
-        Prepare(launcher, m_child, "out:first sleep:500 out:second outraw:rest");
+        const std::string commands = "out:first " + m_recorder.afterFirstBlock.Wait() + " out:second outraw:rest";
+        Prepare(launcher, m_child, commands.c_str());
         launcher.m_abortFlag = &m_recorder.abort;
         m_recorder.abortAfterFirstBlock = true;
         launcher.Run(INFINITE);
@@ -252,12 +260,11 @@ TEST_F(ApplicationLauncherTest, CommandLinesOf32KOrMoreAreRefused)
 
 TEST_F(ApplicationLauncherTest, WaitWithTimeOutLeavesTheChildRunningUntilTerminated)
 {
+    ChildGate neverOpened;
     CApplicationLauncher launcher;
-    Prepare(launcher, m_child, "sleep:20000");
+    Prepare(launcher, m_child, neverOpened.Wait().c_str());
     launcher.Start();
-    const DWORD start = GetTickCount();
     launcher.Wait(0);
-    EXPECT_LT(GetTickCount() - start, 2000u);
     EXPECT_TRUE(launcher.IsRunning());
     EXPECT_EQ(static_cast<DWORD>(STILL_ACTIVE), launcher.GetExitCode());
 
@@ -268,28 +275,35 @@ TEST_F(ApplicationLauncherTest, WaitWithTimeOutLeavesTheChildRunningUntilTermina
 }
 
 namespace {
+// The child waits at the gate until the timer has ticked three times.
 int g_timerTicks = 0;
+ChildGate* g_ticksGate = nullptr;
 void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD)
 {
-    ++g_timerTicks;
+    if (++g_timerTicks == 3)
+        g_ticksGate->Open();
 }
 }
 
 TEST_F(ApplicationLauncherTest, WaitKeepsWindowMessagesFlowing)
 {
+    ChildGate ticked;
+    g_ticksGate = &ticked;
     g_timerTicks = 0;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, &CountTick);
     CApplicationLauncher launcher;
-    Prepare(launcher, m_child, "sleep:800");
+    Prepare(launcher, m_child, ticked.Wait().c_str());
     launcher.Run(INFINITE);
     KillTimer(nullptr, timer);
+    g_ticksGate = nullptr;
     EXPECT_GE(g_timerTicks, 3);
 }
 
 TEST_F(ApplicationLauncherTest, WaitReturnsOnQuitAndLeavesTheQuitMessageQueued)
 {
+    ChildGate neverOpened;
     CApplicationLauncher launcher;
-    Prepare(launcher, m_child, "sleep:20000");
+    Prepare(launcher, m_child, neverOpened.Wait().c_str());
     launcher.Start();
     PostQuitMessage(3);
     launcher.Wait(INFINITE);

@@ -1,5 +1,6 @@
 #include "tests/support/ChildRun.h"
 #include <windows.h>
+#include <cstdio>
 
 int RunAndWait(std::string commandLine)
 {
@@ -54,5 +55,12 @@ int RunTestsInChildProcess(const std::string& filter)
 {
     char program[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, program, sizeof program);
-    return RunAndWait("\"" + std::string(program) + "\" --gtest_also_run_disabled_tests --gtest_filter=" + filter);
+    const std::string output = RunAndCapture("\"" + std::string(program)
+                                             + "\" --gtest_also_run_disabled_tests --gtest_filter=" + filter);
+    // A filter that names no test runs none, and that passes nothing.
+    if (output.find("[  PASSED  ]") == std::string::npos || output.find("Running 0 tests") != std::string::npos) {
+        printf("%s", output.c_str());
+        return -1;
+    }
+    return output.find("[  FAILED  ]") == std::string::npos ? 0 : (printf("%s", output.c_str()), 1);
 }

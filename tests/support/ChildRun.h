@@ -9,5 +9,6 @@ int RunAndWait(std::string commandLine);
 std::string RunAndCapture(const std::string& commandLine, const std::string& folder = std::string());
 // Runs the disabled tests that `filter` names in a new process of this test
 // program, for what must happen first in a process (settling a process-wide
-// flag, creating the Application); returns its exit code (0 when they passed).
+// flag, creating the Application); returns 0 when at least one ran and all
+// passed, and shows the child's output otherwise.
 int RunTestsInChildProcess(const std::string& filter);

@@ -49,7 +49,7 @@ ControlHost::ControlHost(IUnknown* control, int width, int height)
         RECT position = {0, 0, width, height};
         m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, m_site.get(), 0, m_frame, &position);
     }
-    PumpFor(50);
+    PumpPastTimer(50);
 }
 
 void ControlHost::CreateWindows(const char* clsid, int width, int height)
@@ -70,7 +70,7 @@ void ControlHost::TakeControl()
         unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&m_control));
         unknown->Release();
     }
-    PumpFor(50);
+    PumpPastTimer(50);
 }
 
 ControlHost::~ControlHost()

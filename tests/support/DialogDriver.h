@@ -24,7 +24,7 @@ struct Session {
     DWORD startTick = GetTickCount();
 };
 
-const DWORD kReadyTimeoutMs = 20000;
+const DWORD kReadyTimeoutMs = kPatientMs;
 
 inline Session*& CurrentSession()
 {

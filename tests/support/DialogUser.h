@@ -1,7 +1,10 @@
 // Plays the user of the system's dialogs from a second thread while the test's
 // thread sits in a modal dialog: waits for each dialog by its title, acts on
-// it, and waits until it has gone before looking for the next one.
+// it, and waits until it has gone before looking for the next one. A dialog
+// that never comes ends the user's steps; one that stays after its step is
+// cancelled, so a failing test ends instead of waiting in the dialog.
 #pragma once
+#include "tests/support/WindowPump.h"
 #include <windows.h>
 #include <functional>
 #include <string>
@@ -29,27 +32,30 @@ public:
                     return;
                 m_seen.push_back(step.title);
                 step.action(dialog);
-                for (int attempt = 0; attempt < 250 && IsWindow(dialog); ++attempt)
-                    Sleep(20);
+                // A dialog the step did not end would hold the test's thread
+                // in its modal loop: it is cancelled, and the user stops.
+                if (!WaitUntil([dialog] { return !IsWindow(dialog); })) {
+                    m_seen.push_back(std::string("(still open) ") + step.title);
+                    CloseStuck(dialog);
+                    return;
+                }
             }
         });
     }
-    // The titles of the dialogs that came up, in order.
+    // The titles of the dialogs that came up, in order; one still open after
+    // its step is listed again as "(still open) " and its title.
     std::vector<std::string> Join()
     {
         m_thread.join();
         return m_seen;
     }
 
+    // The visible dialog with the title; null when none came in time.
     static HWND WaitForDialog(const char* title)
     {
-        for (int attempt = 0; attempt < 500; ++attempt) {
-            HWND dialog = FindWindowA("#32770", title);
-            if (dialog && IsWindowVisible(dialog))
-                return dialog;
-            Sleep(20);
-        }
-        return nullptr;
+        HWND dialog = nullptr;
+        WaitUntil([&] { return (dialog = FindWindowA("#32770", title)) != nullptr && IsWindowVisible(dialog); });
+        return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
     }
     static void Press(HWND dialog, int button)
     {
@@ -74,6 +80,13 @@ public:
     static const int kFileTypeBox = 1136;
 
 private:
+    static void CloseStuck(HWND dialog)
+    {
+        Press(dialog, IDCANCEL);
+        if (!WaitUntil([dialog] { return !IsWindow(dialog); }))
+            PostMessageA(dialog, WM_CLOSE, 0, 0);
+    }
+
     struct Step {
         const char* title;
         std::function<void(HWND)> action;

@@ -1,4 +1,5 @@
 #include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/WindowPump.h"
 #include <algorithm>
 
 namespace {
@@ -29,9 +30,7 @@ std::vector<RecordedBox> MessageBoxWatcher::Boxes() const
 
 std::vector<RecordedBox> MessageBoxWatcher::WaitForBoxes(size_t count, DWORD timeoutMs) const
 {
-    DWORD start = GetTickCount();
-    while (Boxes().size() < count && GetTickCount() - start < timeoutMs)
-        Sleep(10);
+    WaitUntil([&] { return Boxes().size() >= count; }, timeoutMs);
     return Boxes();
 }
 
@@ -70,7 +69,7 @@ void MessageBoxWatcher::Answer(HWND box)
 
 std::vector<RecordedBox> MessageBoxWatcher::NewBoxes(size_t count)
 {
-    std::vector<RecordedBox> boxes = WaitForBoxes(m_boxesTaken + count, count ? 5000 : 300);
+    std::vector<RecordedBox> boxes = WaitForBoxes(m_boxesTaken + count, count ? kPatientMs : 0);
     boxes.erase(boxes.begin(), boxes.begin() + static_cast<long>(m_boxesTaken));
     m_boxesTaken += boxes.size();
     return boxes;

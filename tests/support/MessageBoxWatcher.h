@@ -2,6 +2,7 @@
 // box's caption and text, and answers it, so a test can run code that shows
 // boxes and then assert exactly what was shown.
 #pragma once
+#include "tests/support/WindowPump.h"
 #include <windows.h>
 #include <atomic>
 #include <mutex>
@@ -23,9 +24,9 @@ public:
 
     std::vector<RecordedBox> Boxes() const;
     // Waits until at least `count` boxes were seen or the time is up; returns the boxes seen.
-    std::vector<RecordedBox> WaitForBoxes(size_t count, DWORD timeoutMs = 5000) const;
+    std::vector<RecordedBox> WaitForBoxes(size_t count, DWORD timeoutMs = kPatientMs) const;
     // The boxes since the last call, once there are `count` of them or the time
-    // is up (a moment only when none is awaited).
+    // is up (at once when none is awaited).
     std::vector<RecordedBox> NewBoxes(size_t count);
 
 private:

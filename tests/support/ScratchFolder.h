@@ -1,6 +1,7 @@
 // A folder of its own for one test, removed with all it holds when the test
 // ends; and the test child program beside the tests.
 #pragma once
+#include "tests/support/WindowPump.h"
 #include <windows.h>
 #include <filesystem>
 #include <string>
@@ -17,10 +18,16 @@ public:
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }
+    // A program the test started may hold a file inside for a moment longer.
     ~ScratchFolder()
     {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
+        WaitUntil(
+            [this] {
+                std::error_code ignored;
+                std::filesystem::remove_all(m_path, ignored);
+                return !std::filesystem::exists(m_path, ignored);
+            },
+            kRemovalTimeoutMs);
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
@@ -66,5 +73,6 @@ public:
     }
 
 private:
+    static const DWORD kRemovalTimeoutMs = 10000;
     std::string m_path;
 };

@@ -1,4 +1,5 @@
 #include "tests/support/TestFiles.h"
+#include "tests/support/WindowPump.h"
 #include <fstream>
 #include <sstream>
 
@@ -21,7 +22,6 @@ std::string ReadWholeFile(const std::string& path)
 std::string ReadWhenWritten(const std::string& path, DWORD timeoutMs)
 {
     std::string text;
-    for (DWORD start = GetTickCount(); text.empty() && GetTickCount() - start < timeoutMs; Sleep(20))
-        text = ReadWholeFile(path);
+    WaitUntil([&] { return !(text = ReadWholeFile(path)).empty(); }, timeoutMs);
     return text;
 }

@@ -10,4 +10,4 @@ std::string ProgramFolder();
 std::string ReadWholeFile(const std::string& path);
 // What a program started without waiting writes: the file's text once it is
 // not empty, or empty when nothing came within the time.
-std::string ReadWhenWritten(const std::string& path, DWORD timeoutMs = 20000);
+std::string ReadWhenWritten(const std::string& path, DWORD timeoutMs = 30000);

@@ -1,6 +1,7 @@
 #include "tests/support/TestPrinter.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/WindowPump.h"
 #include "productsim/relay/UnixPaths.h"
 #include <windows.h>
 #include <winspool.h>
@@ -25,9 +26,9 @@ bool WriteGenericPpd(const std::string& path)
 
 bool AddPostScriptDriver()
 {
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    std::string ppd = std::string(temp) + "korvast-test-printer.ppd";
+    // The driver takes a copy of the description; the scratch one goes.
+    ScratchFolder folder("printer");
+    std::string ppd = folder / "korvast-test-printer.ppd";
     if (!WriteGenericPpd(ppd))
         return false;
     DRIVER_INFO_3A driver = {};
@@ -96,11 +97,7 @@ bool RunHostShell(const std::string& command, const std::string& marker)
         CloseHandle(process.hProcess);
     if (process.hThread)
         CloseHandle(process.hThread);
-    for (DWORD start = GetTickCount(); GetTickCount() - start < kGhostscriptTimeoutMs; Sleep(50)) {
-        if (GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES)
-            return true;
-    }
-    return false;
+    return WaitUntil([&] { return GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, kGhostscriptTimeoutMs);
 }
 
 // Blanks come back as no-break spaces (UTF-8): they are plain blanks here.

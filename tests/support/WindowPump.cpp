@@ -1,25 +1,45 @@
 #include "tests/support/WindowPump.h"
 
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
+namespace {
+bool Wait(const std::function<bool()>& done, DWORD timeoutMs, bool pump)
 {
-    DWORD start = GetTickCount();
+    const DWORD start = GetTickCount();
     while (!done()) {
         if (GetTickCount() - start > timeoutMs)
-            return false;
+            return done();
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (pump && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
-        Sleep(5);
+        Sleep(pump ? 5 : 20);
     }
     return true;
 }
 
-void PumpFor(DWORD milliseconds)
+bool g_timerFired = false;
+void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
-    DWORD start = GetTickCount();
-    PumpUntil([&] { return GetTickCount() - start >= milliseconds; }, milliseconds + 1000);
+    g_timerFired = true;
+}
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    return Wait(done, timeoutMs, false);
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    return Wait(done, timeoutMs, true);
+}
+
+void PumpPastTimer(DWORD milliseconds)
+{
+    g_timerFired = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, milliseconds, &OnTimer);
+    PumpUntil([] { return g_timerFired; }, milliseconds + kPatientMs);
+    KillTimer(nullptr, timer);
 }
 
 std::string ControlText(HWND dialog, int id)

@@ -1,13 +1,22 @@
-// Waiting in a test while this thread's windows keep working, and reading
-// what a dialog's controls show.
+// Waiting in a test for a condition, with or without this thread's windows
+// working meanwhile, and reading what a dialog's controls show.
 #pragma once
 #include <windows.h>
 #include <functional>
 #include <string>
 
-// Dispatches this thread's messages until `done` holds or the time is up; returns `done()`.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
-void PumpFor(DWORD milliseconds);
+// A limit generous enough for a loaded machine: waits end on their condition,
+// and reaching the limit is a failure.
+const DWORD kPatientMs = 30000;
+
+// Checks `done` every few milliseconds until it holds or the time is up; returns `done()`.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = kPatientMs);
+// The same, dispatching this thread's messages between the checks.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = kPatientMs);
+// Dispatches this thread's messages until a timer of this thread set for
+// `milliseconds` has fired: every timer of the thread that was due earlier
+// has fired by then too.
+void PumpPastTimer(DWORD milliseconds);
 // The text of a dialog's control, read at its full length.
 std::string ControlText(HWND dialog, int id);
 // A control's rectangle in its dialog's client coordinates.

@@ -1,21 +1,47 @@
-# Sourced by the end-to-end test scripts: installs the simulated product (with
-# Maldrin and Tovenar) into a fresh prefix of the test's own under the build
-# tree, with the project's Wine environment and one Wine server for the run.
-#   product_prefix <build folder> <work folder name>
-# Sets WINEPREFIX; returns non-zero, after printing the install log, on failure.
-product_prefix() {
-    local build=$1 work="$1/$2"
-    local root
-    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# Sourced by the test scripts that run programs in a Wine prefix of their own
+# under the build tree, with the project's Wine environment, one Wine server
+# for the run and a virtual display of the run's own: programs of other test
+# runs on a shared display would take the pointer and the focus from its menus.
+#   fresh_prefix <work folder>      a new, empty prefix in <work folder>/prefix
+#   install_product <build folder>  the simulated product (with Maldrin and Tovenar) installed into it
+#   product_prefix <build folder> <work folder name>   both, under the build folder
+#   end_prefix                      ends the prefix's server and the display
+# Each sets WINEPREFIX; a failed installation prints its log and returns non-zero.
+product_prefix_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+fresh_prefix() {
+    local work=$1
     WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null
     rm -rf "$work"
     mkdir -p "$work"
-    source "$root/scripts/wine-env.sh" "$work/prefix"
-    if ! KORVAST_SKIP_BUILD=1 KORVAST_BUILD="$build" bash "$root/scripts/install-product.sh" "$WINEPREFIX" >"$work/install.log" 2>&1; then
-        echo "FAIL: install-product.sh failed:"
-        cat "$work/install.log"
-        return 1
-    fi
+    # Xvfb picks a free display itself: test runs starting together never share one.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+    KORVAST_XVFB=$!
+    for _ in $(seq 1 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(tr -d '\n' <"$work/display")"
+    source "$product_prefix_root/scripts/wine-env.sh" "$work/prefix"
     # One server for the whole run; one may already be running.
     wineserver -p 2>/dev/null || true
+}
+
+install_product() {
+    local log="$WINEPREFIX/../install.log"
+    if ! KORVAST_SKIP_BUILD=1 KORVAST_BUILD="$1" bash "$product_prefix_root/scripts/install-product.sh" "$WINEPREFIX" >"$log" 2>&1; then
+        echo "FAIL: install-product.sh failed:"
+        cat "$log"
+        return 1
+    fi
+}
+
+product_prefix() {
+    fresh_prefix "$1/$2" && install_product "$1"
+}
+
+end_prefix() {
+    wineserver -k 2>/dev/null
+    [ -n "${KORVAST_XVFB:-}" ] && kill "$KORVAST_XVFB" 2>/dev/null
+    return 0
 }

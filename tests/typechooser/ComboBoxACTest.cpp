@@ -93,7 +93,7 @@ TEST_F(ComboBoxACTest, BackspacePausesCompletionForASecondInItsOwnBoxOnly)
     HWND otherEdit = NameEdit(*second);
     Press(otherEdit, '\b', VK_BACK);
     second.reset();
-    PumpFor(300);
+    PumpPastTimer(1);
     EXPECT_EQ("R", Text(edit));
-    EXPECT_TRUE(PumpUntil([&] { return Text(edit) == "REL_1.0"; }, 3000)) << Text(edit);
+    EXPECT_TRUE(PumpUntil([&] { return Text(edit) == "REL_1.0"; })) << Text(edit);
 }

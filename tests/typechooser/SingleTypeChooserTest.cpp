@@ -31,14 +31,14 @@ TEST_F(SorvaneTest, HostedControlListsTheRepositoriesAndTheNamesOfTheSelectedOne
     SendMessageA(olpex, CB_SETCURSEL, 0, 0);
     SendMessageA(host->ControlWindow(), WM_COMMAND, MAKEWPARAM(IDC_OLPEX_COMBO, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(olpex));
-    EXPECT_TRUE(PumpUntil([&] { return ComboItems(host->Item(IDC_NAME_COMBO)) == "COMPANY_BASELINE"; }, 3000))
+    EXPECT_TRUE(PumpUntil([&] { return ComboItems(host->Item(IDC_NAME_COMBO)) == "COMPANY_BASELINE"; }))
         << ComboItems(host->Item(IDC_NAME_COMBO));
     EXPECT_EQ("admin", host->GetText(1));
     EXPECT_EQ("", host->GetText(2));
     EXPECT_TRUE(NewBoxes(0).empty());
 
     host->Destroy();
-    EXPECT_TRUE(PumpUntil([] { return SorvaneCanUnloadNow() == S_OK; }, 3000))
+    EXPECT_TRUE(PumpUntil([] { return SorvaneCanUnloadNow() == S_OK; }))
         << "the host's release frees the control";
 }
 
@@ -138,5 +138,5 @@ TEST_F(SorvaneTest, SelectorPathsPutBeforeTheWindowFillTheListsOnceItExists)
     SendMessageA(olpex, CB_SETCURSEL, static_cast<WPARAM>(webshop), 0);
     SendMessageA(host.ControlWindow(), WM_COMMAND, MAKEWPARAM(IDC_OLPEX_COMBO, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(olpex));
-    EXPECT_TRUE(PumpUntil([&] { return host.GetText(2) == "check_comment"; }, 3000)) << host.GetText(2);
+    EXPECT_TRUE(PumpUntil([&] { return host.GetText(2) == "check_comment"; })) << host.GetText(2);
 }

@@ -22,32 +22,10 @@ const char kSorvaneData[] =
     "hyperlinktype FeatureLevel olpex=webshop\n"
     "triggertype check_comment olpex=webshop\n";
 
-namespace {
-const char kWorkspacesKey[] = "Software\\Selvo\\Korvast\\CurrentVersion\\Workspaces";
-
-void SetWorkspace(const std::string& view, bool registered)
-{
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kWorkspacesKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    if (registered)
-        RegSetValueExA(key, view.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
-    else
-        RegDeleteValueA(key, view.c_str());
-    RegCloseKey(key);
-}
-}
-
 HMODULE SorvaneLibrary()
 {
-    static HMODULE library = [] {
-        CSimTestData::StartServerOnce();
-        HMODULE loaded = LoadLibraryA((ProgramFolder() + "Sorvane.dll").c_str());
-        auto registerServer =
-            reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(loaded, "DllRegisterServer")));
-        EXPECT_EQ(S_OK, registerServer());
-        return loaded;
-    }();
-    return library;
+    CSimTestData::StartServerOnce();
+    return RegisteredControlLibrary("Sorvane.dll");
 }
 
 HRESULT SorvaneCanUnloadNow()
@@ -62,13 +40,8 @@ SorvaneTest::SorvaneTest()
     SorvaneLibrary();
     m_view = m_folder.MakeFolder("bob");
     m_folder.MakeFile("bob\\view.dat");
-    SetWorkspace(m_view, true);
+    m_views.Register(m_view);
     UseData("");
-}
-
-SorvaneTest::~SorvaneTest()
-{
-    SetWorkspace(m_view, false);
 }
 
 void SorvaneTest::UseData(const std::string& records)

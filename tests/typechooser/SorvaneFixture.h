@@ -3,6 +3,7 @@
 // boxes shown, and hosts of the control.
 #pragma once
 #include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/ProductViews.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ControlHost.h"
 #include <gtest/gtest.h>
@@ -21,7 +22,6 @@ HRESULT SorvaneCanUnloadNow();
 class SorvaneTest : public testing::Test {
 protected:
     SorvaneTest();
-    ~SorvaneTest() override;
 
     // The data of the view with each line of `records` replaced or added.
     void UseData(const std::string& records);
@@ -32,6 +32,7 @@ protected:
     // The boxes shown since the last call, once there are `count` of them or the time is up.
     std::vector<RecordedBox> NewBoxes(size_t count);
 
+    ProductViews m_views;
     ScratchFolder m_folder{"views"};
     std::string m_view;
     MessageBoxWatcher m_watcher;

@@ -39,7 +39,7 @@ protected:
         HTREEITEM folder = tree.Child(tree.Root(), name);
         ASSERT_NE(folder, nullptr) << "no folder " << name;
         ASSERT_TRUE(tree.Select(folder));
-        ASSERT_TRUE(PumpUntil([&] { return m_builder->Reports().ItemCount() == expectedRows; }, 20000))
+        ASSERT_TRUE(PumpUntil([&] { return m_builder->Reports().ItemCount() == expectedRows; }))
             << m_builder->Reports().ItemCount() << " rows in " << name;
     }
 
@@ -58,7 +58,7 @@ protected:
         auto found = std::find(rows.begin(), rows.end(), description);
         ASSERT_NE(found, rows.end()) << "no report " << description;
         m_builder->Reports().Select({ static_cast<int>(found - rows.begin()) });
-        ASSERT_TRUE(PumpUntil([&] { return m_builder->ParameterLines().size() == parameterLines; }, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return m_builder->ParameterLines().size() == parameterLines; }));
     }
 
     std::unique_ptr<BuilderProcess> m_builder;

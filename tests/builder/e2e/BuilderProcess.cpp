@@ -11,15 +11,8 @@ const int kToolBarId = 0xE800;
 const char kViewerCaption[] = "Korvast Report Viewer";
 const int kViewerResults = 1070;
 const int kClickStep = 6;
-
-struct WindowSearch {
-    DWORD processId;  // 0: any process
-    const char* windowClass;
-    const char* title;
-    int id;
-    HWND found;
-    DWORD foundProcess;
-};
+// Report > Run, always on the toolbar: its state shows when the program went idle.
+const UINT kIdleProbe = 32771;
 
 std::string TextOf(HWND window)
 {
@@ -28,94 +21,36 @@ std::string TextOf(HWND window)
     return text;
 }
 
-bool Matches(HWND window, const WindowSearch& search)
+// What the clicks of ClickValue have seen handled, counted as the program answers them.
+int g_clicksHandled = 0;
+void CALLBACK OnClickHandled(HWND, UINT, ULONG_PTR, LRESULT)
 {
-    char windowClass[64] = "";
-    GetClassNameA(window, windowClass, sizeof windowClass);
-    if (search.windowClass && lstrcmpA(windowClass, search.windowClass) != 0)
-        return false;
-    if (search.title && TextOf(window).compare(0, strlen(search.title), search.title) != 0)
-        return false;
-    return search.id < 0 || GetDlgCtrlID(window) == search.id;
-}
-
-BOOL CALLBACK MatchTopLevel(HWND window, LPARAM address)
-{
-    WindowSearch& search = *reinterpret_cast<WindowSearch*>(address);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if ((search.processId && processId != search.processId) || !IsWindowVisible(window) || !Matches(window, search))
-        return TRUE;
-    search.found = window;
-    search.foundProcess = processId;
-    return FALSE;
-}
-
-BOOL CALLBACK MatchChild(HWND window, LPARAM address)
-{
-    WindowSearch& search = *reinterpret_cast<WindowSearch*>(address);
-    if (!Matches(window, search))
-        return TRUE;
-    search.found = window;
-    return FALSE;
+    ++g_clicksHandled;
 }
 }
 
-BuilderProcess::BuilderProcess(const std::string& program)
-{
-    std::string commandLine = "\"" + program + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process))
-        m_process = {};
-}
+BuilderProcess::BuilderProcess(const std::string& program) : ProgramProcess("\"" + program + "\"") {}
 
+// The blocks of the program's memory go before the program.
 BuilderProcess::~BuilderProcess()
 {
-    if (!m_process.hProcess)
-        return;
-    if (m_frame && IsWindow(m_frame))
-        PostMessageA(m_frame, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(m_process.hProcess, 10000) != WAIT_OBJECT_0)
-        TerminateProcess(m_process.hProcess, 1);
     m_tree.reset();
     m_reports.reset();
-    CloseHandle(m_process.hProcess);
-    CloseHandle(m_process.hThread);
-}
-
-HWND BuilderProcess::FindWindowOfAnyProcess(const char* windowClass, const char* title, DWORD* processId)
-{
-    WindowSearch search = { 0, windowClass, title, -1, nullptr, 0 };
-    EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
-    if (processId)
-        *processId = search.foundProcess;
-    return search.found;
-}
-
-HWND BuilderProcess::FindDescendant(HWND parent, int id, const char* windowClass)
-{
-    WindowSearch search = { 0, windowClass, nullptr, id, nullptr, 0 };
-    EnumChildWindows(parent, &MatchChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 HWND BuilderProcess::WaitForFrame(DWORD timeoutMs)
 {
-    if (!m_process.hProcess)
-        return nullptr;
     PumpUntil(
         [&] {
-            WindowSearch search = { m_process.dwProcessId, kFrameClass, nullptr, -1, nullptr, 0 };
-            EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
-            m_frame = search.found;
+            m_frame = FindWindowOfClass(kFrameClass);
             return m_frame && FindDescendant(m_frame, kTreeId, WC_TREEVIEWA);
         },
         timeoutMs);
     if (!m_frame)
         return nullptr;
-    m_tree = std::make_unique<RemoteTreeView>(FindDescendant(m_frame, kTreeId, WC_TREEVIEWA), m_process.hProcess);
-    m_reports = std::make_unique<RemoteListView>(FindDescendant(m_frame, kListId, WC_LISTVIEWA), m_process.hProcess);
+    SetMainWindow(m_frame);
+    m_tree = std::make_unique<RemoteTreeView>(FindDescendant(m_frame, kTreeId, WC_TREEVIEWA), Process());
+    m_reports = std::make_unique<RemoteListView>(FindDescendant(m_frame, kListId, WC_LISTVIEWA), Process());
     // The tree is filled before the frame shows, under the same message.
     SendMessageA(m_frame, WM_NULL, 0, 0);
     return m_frame;
@@ -137,14 +72,18 @@ std::vector<std::string> BuilderProcess::ParameterLines() const
     return lines;
 }
 
-bool BuilderProcess::IsCommandEnabled(UINT id) const
+bool BuilderProcess::ShowsCommand(UINT id, bool enabled) const
 {
     HWND toolBar = FindDescendant(m_frame, kToolBarId, TOOLBARCLASSNAMEA);
-    // A message through the queue: the idle update runs once it is handled.
+    SendMessageA(toolBar, TB_ENABLEBUTTON, id, MAKELPARAM(enabled ? FALSE : TRUE, 0));
     PostMessageA(m_frame, WM_NULL, 0, 0);
-    Sleep(300);
-    SendMessageA(m_frame, WM_NULL, 0, 0);
-    return SendMessageA(toolBar, TB_ISBUTTONENABLED, id, 0) != 0;
+    return WaitUntil([&] { return (SendMessageA(toolBar, TB_ISBUTTONENABLED, id, 0) != 0) == enabled; });
+}
+
+bool BuilderProcess::WaitForIdle() const
+{
+    HWND toolBar = FindDescendant(m_frame, kToolBarId, TOOLBARCLASSNAMEA);
+    return ShowsCommand(kIdleProbe, SendMessageA(toolBar, TB_ISBUTTONENABLED, kIdleProbe, 0) != 0);
 }
 
 void BuilderProcess::Command(UINT id) const
@@ -162,14 +101,12 @@ ShownWindow BuilderProcess::WaitForWindow(const std::string& caption, DWORD time
     ShownWindow shown;
     PumpUntil(
         [&] {
-            WindowSearch search = { m_process.dwProcessId, "#32770", caption.c_str(), -1, nullptr, 0 };
-            EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
-            shown.window = search.found;
+            shown.window = FindWindowOfClass("#32770", caption.c_str());
             return shown.window && TextOf(shown.window) == caption;
         },
         timeoutMs);
-    if (!shown.window)
-        return shown;
+    if (!shown.window || TextOf(shown.window) != caption)
+        return ShownWindow();
     shown.caption = TextOf(shown.window);
     // A message box's text is its static control 0xFFFF.
     char text[4096] = "";
@@ -181,7 +118,7 @@ ShownWindow BuilderProcess::WaitForWindow(const std::string& caption, DWORD time
 bool BuilderProcess::Press(HWND window, int id)
 {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
-    return PumpUntil([&] { return !IsWindow(window); }, 5000);
+    return PumpUntil([&] { return !IsWindow(window); });
 }
 
 bool BuilderProcess::ClickValue(int line) const
@@ -194,8 +131,11 @@ bool BuilderProcess::ClickValue(int line) const
     for (int x = kClickStep; x < client.right; x += kClickStep) {
         const LPARAM point = MAKELPARAM(x, y);
         SendMessageA(list, WM_MOUSEMOVE, 0, point);
-        DWORD_PTR ignored = 0;
-        if (!SendMessageTimeoutA(list, WM_LBUTTONDOWN, MK_LBUTTON, point, SMTO_NORMAL, 2000, &ignored))
+        // A click that opens a dialog comes back only once the dialog has gone.
+        const int handledBefore = g_clicksHandled;
+        SendMessageCallbackA(list, WM_LBUTTONDOWN, MK_LBUTTON, point, &OnClickHandled, 0);
+        PumpUntil([&] { return g_clicksHandled != handledBefore || FindWindowOfClass("#32770") != nullptr; });
+        if (FindWindowOfClass("#32770"))
             return true;
         SendMessageA(list, WM_LBUTTONUP, 0, point);
     }
@@ -204,18 +144,18 @@ bool BuilderProcess::ClickValue(int line) const
 
 void BuilderProcess::SetPickerTime(HWND picker, DWORD kind, const SYSTEMTIME& time) const
 {
-    void* block = VirtualAllocEx(m_process.hProcess, nullptr, sizeof time, MEM_COMMIT, PAGE_READWRITE);
-    WriteProcessMemory(m_process.hProcess, block, &time, sizeof time, nullptr);
+    void* block = VirtualAllocEx(Process(), nullptr, sizeof time, MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(Process(), block, &time, sizeof time, nullptr);
     SendMessageA(picker, DTM_SETSYSTEMTIME, kind, reinterpret_cast<LPARAM>(block));
-    VirtualFreeEx(m_process.hProcess, block, 0, MEM_RELEASE);
+    VirtualFreeEx(Process(), block, 0, MEM_RELEASE);
 }
 
 DWORD BuilderProcess::PickerTime(HWND picker, SYSTEMTIME* time) const
 {
-    void* block = VirtualAllocEx(m_process.hProcess, nullptr, sizeof *time, MEM_COMMIT, PAGE_READWRITE);
+    void* block = VirtualAllocEx(Process(), nullptr, sizeof *time, MEM_COMMIT, PAGE_READWRITE);
     const DWORD kind = static_cast<DWORD>(SendMessageA(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(block)));
-    ReadProcessMemory(m_process.hProcess, block, time, sizeof *time, nullptr);
-    VirtualFreeEx(m_process.hProcess, block, 0, MEM_RELEASE);
+    ReadProcessMemory(Process(), block, time, sizeof *time, nullptr);
+    VirtualFreeEx(Process(), block, 0, MEM_RELEASE);
     return kind;
 }
 
@@ -223,18 +163,17 @@ std::vector<std::vector<std::string>> BuilderProcess::ViewerRows(size_t rows)
 {
     DWORD viewerProcessId = 0;
     HWND viewer = nullptr;
-    if (!PumpUntil([&] { return (viewer = FindWindowOfAnyProcess("#32770", kViewerCaption, &viewerProcessId)) != nullptr; },
-                   30000))
+    if (!PumpUntil([&] { return (viewer = FindWindowOfAnyProcess("#32770", kViewerCaption, &viewerProcessId)) != nullptr; }))
         return {};
     HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, viewerProcessId);
     std::vector<std::vector<std::string>> shown;
     {
         RemoteListView results(GetDlgItem(viewer, kViewerResults), process);
-        PumpUntil([&] { return results.ItemCount() >= static_cast<int>(rows); }, 30000);
+        PumpUntil([&] { return results.ItemCount() >= static_cast<int>(rows); });
         shown = results.Rows();
     }
     PostMessageA(viewer, WM_COMMAND, IDOK, 0);
-    WaitForSingleObject(process, 10000);
+    WaitForSingleObject(process, kPatientMs);
     CloseHandle(process);
     return shown;
 }

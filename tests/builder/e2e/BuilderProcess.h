@@ -3,7 +3,9 @@
 // and answers the boxes and dialogs it shows.
 #pragma once
 #include "tests/builder/e2e/RemoteTreeView.h"
+#include "tests/support/ProgramProcess.h"
 #include "tests/support/RemoteListView.h"
+#include "tests/support/WindowPump.h"
 #include <windows.h>
 #include <memory>
 #include <string>
@@ -15,28 +17,29 @@ struct ShownWindow {
     std::string text;
 };
 
-class BuilderProcess {
+class BuilderProcess : public ProgramProcess {
 public:
     explicit BuilderProcess(const std::string& program);
-    // Exits the program, and ends it when it stays.
-    ~BuilderProcess();
-    BuilderProcess(const BuilderProcess&) = delete;
-    BuilderProcess& operator=(const BuilderProcess&) = delete;
+    ~BuilderProcess() override;
 
     // The main window once it shows with its tree filled; null when it did not in time.
-    HWND WaitForFrame(DWORD timeoutMs = 30000);
+    HWND WaitForFrame(DWORD timeoutMs = kPatientMs);
     RemoteTreeView& Tree() { return *m_tree; }
     RemoteListView& Reports() { return *m_reports; }
-    HANDLE Process() const { return m_process.hProcess; }
     // The parameter pane's lines.
     std::vector<std::string> ParameterLines() const;
-    // Whether the toolbar shows the command enabled, once the program was idle.
-    bool IsCommandEnabled(UINT id) const;
+    // Whether the toolbar shows the command in this state once the program
+    // has gone idle: the test first shows the opposite itself, and the
+    // program's idle update after a posted message puts the real state back.
+    bool ShowsCommand(UINT id, bool enabled) const;
+    // Whether the program's main loop went idle, which it does not while a
+    // handler runs or a box of it shows.
+    bool WaitForIdle() const;
     void Command(UINT id) const;
     std::string Caption() const;
     // Clicks the value of a parameter line as a user would: moves along the
-    // line from its left edge, clicking, until a click does not come back at
-    // once because it opened an editor or a box. False when none did.
+    // line from its left edge, clicking, until a click opens a dialog or a
+    // box of the program. False when none did.
     bool ClickValue(int line) const;
     // A date and time picker of the process: its time, or GDT_NONE to clear its check box.
     void SetPickerTime(HWND picker, DWORD kind, const SYSTEMTIME& time) const;
@@ -45,17 +48,11 @@ public:
     static std::vector<std::vector<std::string>> ViewerRows(size_t rows);
 
     // A visible top-level window of the process with this caption; empty when none came in time.
-    ShownWindow WaitForWindow(const std::string& caption, DWORD timeoutMs = 10000) const;
+    ShownWindow WaitForWindow(const std::string& caption, DWORD timeoutMs = kPatientMs) const;
     // Presses a button of a box or dialog and waits until it has gone.
     static bool Press(HWND window, int id);
 
-    // A top-level window of any process with this class and a caption beginning with `title`.
-    static HWND FindWindowOfAnyProcess(const char* windowClass, const char* title, DWORD* processId);
-    // A window below `parent` with this id and class.
-    static HWND FindDescendant(HWND parent, int id, const char* windowClass);
-
 private:
-    PROCESS_INFORMATION m_process = {};
     HWND m_frame = nullptr;
     std::unique_ptr<RemoteTreeView> m_tree;
     std::unique_ptr<RemoteListView> m_reports;

@@ -69,3 +69,8 @@ HTREEITEM RemoteTreeView::Selected() const
 {
     return reinterpret_cast<HTREEITEM>(SendMessageA(m_tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
 }
+
+bool RemoteTreeView::IsExpanded(HTREEITEM item) const
+{
+    return (SendMessageA(m_tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}

@@ -22,6 +22,7 @@ public:
     // Selects the item as the user would; returns once the tree's owner has handled it.
     bool Select(HTREEITEM item) const;
     HTREEITEM Selected() const;
+    bool IsExpanded(HTREEITEM item) const;
 
 private:
     HWND m_tree;

@@ -33,16 +33,18 @@ bool AddToSelection(HWND treeWindow, const RemoteTreeView& tree, HTREEITEM item)
 
 // The item with this text at most `depth` levels below `parent`, each level
 // expanded on the way. The expansion asks the product through COM, which a
-// control cannot do inside a message sent from another process: it is posted.
+// control cannot do inside a message sent from another process: it is posted,
+// and the node shows expanded once its children are in, or has none left
+// (not even the stand-in of those not listed yet) when it found none.
 HTREEITEM FindExpanding(HWND window, const RemoteTreeView& tree, HTREEITEM parent, const std::string& text, int depth)
 {
     for (HTREEITEM child : tree.Children(parent)) {
         if (tree.Text(child) == text)
             return child;
-        if (depth <= 1)
+        if (depth <= 1 || tree.Children(child).empty())
             continue;
         PostMessageA(window, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(child));
-        PumpUntil([&] { return !tree.Children(child).empty(); }, 3000);
+        PumpUntil([&] { return tree.IsExpanded(child) || tree.Children(child).empty(); });
         if (HTREEITEM found = FindExpanding(window, tree, child, text, depth - 1))
             return found;
     }
@@ -82,11 +84,15 @@ protected:
         HWND list = GetParent(m_builder->Reports().Header());
         PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
         PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+        // The first question is waited for; once it is answered, the program
+        // goes idle unless a second one shows.
         int questions = 0;
-        for (ShownWindow question = m_builder->WaitForWindow("Korvast Report Builder", 2000);
+        for (ShownWindow question = m_builder->WaitForWindow("Korvast Report Builder");
              question.window && BuilderProcess::Press(question.window, answer) && questions < 5;
-             question = m_builder->WaitForWindow("Korvast Report Builder", 2000))
+             question = m_builder->WaitForWindow("Korvast Report Builder", 0)) {
             ++questions;
+            m_builder->WaitForIdle();
+        }
         return questions;
     }
 
@@ -98,7 +104,7 @@ protected:
         RemoteTreeView tree(treeWindow, m_builder->Process());
         for (const std::string& root : roots) {
             HTREEITEM item = nullptr;
-            ASSERT_TRUE(PumpUntil([&] { return (item = tree.Child(TVI_ROOT, root)) != nullptr; }, 5000)) << root;
+            ASSERT_TRUE(PumpUntil([&] { return (item = tree.Child(TVI_ROOT, root)) != nullptr; })) << root;
             ASSERT_TRUE(AddToSelection(treeWindow, tree, item));
         }
     }
@@ -109,8 +115,8 @@ protected:
 // label, and the label report sees both repositories' folders and the label.
 TEST_F(ValueEditorsEndToEnd, PathsAndTypesComeFromTheChoosersInsideTheBuilder)
 {
-    OpenFolder("Types", 2);
-    ChooseReport("Label types", 2);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Types", 2));
+    ASSERT_NO_FATAL_FAILURE(ChooseReport("Label types", 2));
     const std::string pathsPrompt = m_builder->ParameterLines()[0];
 
     ShownWindow refusal = Edit(1, "Missing Required Parameter");
@@ -119,7 +125,7 @@ TEST_F(ValueEditorsEndToEnd, PathsAndTypesComeFromTheChoosersInsideTheBuilder)
 
     ShownWindow paths = Edit(0, "Select Pathnames");
     ASSERT_NE(paths.window, nullptr);
-    ChooseRoots(paths.window, { "webshop", "tools" });
+    ASSERT_NO_FATAL_FAILURE(ChooseRoots(paths.window, { "webshop", "tools" }));
     ASSERT_TRUE(BuilderProcess::Press(paths.window, kOk));
     // The line holds the value as the script gets it, its quotes escaped.
     EXPECT_EQ(m_builder->ParameterLines()[0],
@@ -133,7 +139,7 @@ TEST_F(ValueEditorsEndToEnd, PathsAndTypesComeFromTheChoosersInsideTheBuilder)
     ASSERT_TRUE(BuilderProcess::Press(label.window, kOk));
     EXPECT_NE(m_builder->ParameterLines()[1].find("REL_1.1"), std::string::npos) << m_builder->ParameterLines()[1];
 
-    ASSERT_TRUE(m_builder->IsCommandEnabled(kRunReport));
+    ASSERT_TRUE(m_builder->ShowsCommand(kRunReport, true));
     m_builder->Command(kRunReport);
     const std::vector<Texts> rows = BuilderProcess::ViewerRows(4);
     EXPECT_TRUE(HasRow(rows, { "\\webshop", "REL_1.1", "yes" })) << rows.size() << " rows";
@@ -145,8 +151,8 @@ TEST_F(ValueEditorsEndToEnd, PathsAndTypesComeFromTheChoosersInsideTheBuilder)
 // reaches the JScript report.
 TEST_F(ValueEditorsEndToEnd, TheObjectChooserPicksAStreamForAJScriptReport)
 {
-    OpenFolder("Mivad", 3);
-    ChooseReport("Activities of a stream", 1);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Mivad", 3));
+    ASSERT_NO_FATAL_FAILURE(ChooseReport("Activities of a stream", 1));
     const Texts before = m_builder->ParameterLines();
     ShownWindow objects = Edit(0, "Select Mivad Objects");
     ASSERT_NE(objects.window, nullptr);
@@ -165,7 +171,7 @@ TEST_F(ValueEditorsEndToEnd, TheObjectChooserPicksAStreamForAJScriptReport)
     PostMessageA(GetParent(treeWindow), WM_COMMAND, MAKEWPARAM(kPemrickRepositories, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(repositories));
     RemoteTreeView tree(treeWindow, m_builder->Process());
-    ASSERT_TRUE(PumpUntil([&] { return tree.Text(tree.Root()) == "folder:RootFolder@\\webshop_pvob"; }, 5000))
+    ASSERT_TRUE(PumpUntil([&] { return tree.Text(tree.Root()) == "folder:RootFolder@\\webshop_pvob"; }))
         << tree.Text(tree.Root());
     HTREEITEM stream = FindExpanding(treeWindow, tree, TVI_ROOT, "Alice's storefront work", 4);
     ASSERT_NE(stream, nullptr);
@@ -182,11 +188,11 @@ TEST_F(ValueEditorsEndToEnd, TheObjectChooserPicksAStreamForAJScriptReport)
 // the value stays, and the builder goes on.
 TEST_F(ValueEditorsEndToEnd, AChooserThatIsNotRegisteredLeavesTheValueAndTheBuilder)
 {
-    OpenFolder("Types", 2);
-    ChooseReport("Label types", 2);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Types", 2));
+    ASSERT_NO_FATAL_FAILURE(ChooseReport("Label types", 2));
     ShownWindow paths = Edit(0, "Select Pathnames");
     ASSERT_NE(paths.window, nullptr);
-    ChooseRoots(paths.window, { "webshop" });
+    ASSERT_NO_FATAL_FAILURE(ChooseRoots(paths.window, { "webshop" }));
     ASSERT_TRUE(BuilderProcess::Press(paths.window, kOk));
     const Texts before = m_builder->ParameterLines();
 
@@ -217,10 +223,10 @@ TEST_F(ValueEditorsEndToEnd, TextsAndDatesReachEachKindOfScriptAsEntered)
 {
     const std::string text = "say \"hi\" to C:\\temp\\";
     const SYSTEMTIME moment = { 2026, 12, 1, 7, 14, 5, 0, 0 };
-    OpenFolder("Arguments", 7);
-    ChooseReport("Text arguments (program)", 2);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Arguments", 7));
+    ASSERT_NO_FATAL_FAILURE(ChooseReport("Text arguments (program)", 2));
 
-    EnterText(0, "Enter String Value", text);
+    ASSERT_NO_FATAL_FAILURE(EnterText(0, "Enter String Value", text));
     ShownWindow date = Edit(1, "Enter Date and Time");
     ASSERT_NE(date.window, nullptr);
     SetPickers(date.window, GDT_NONE, moment);
@@ -233,16 +239,16 @@ TEST_F(ValueEditorsEndToEnd, TextsAndDatesReachEachKindOfScriptAsEntered)
     EXPECT_EQ(m_builder->PickerTime(GetDlgItem(date.window, kDatePicker), &shown), static_cast<DWORD>(GDT_VALID));
     EXPECT_EQ(shown.wYear * 10000 + shown.wMonth * 100 + shown.wDay, 20261207);
     ASSERT_TRUE(BuilderProcess::Press(date.window, IDCANCEL));
-    ASSERT_TRUE(m_builder->IsCommandEnabled(kRunReport));
+    ASSERT_TRUE(m_builder->ShowsCommand(kRunReport, true));
     m_builder->Command(kRunReport);
     EXPECT_EQ(BuilderProcess::ViewerRows(2), (std::vector<Texts>{ { "STRING", text }, { "KVTIME", "7-December-2026" } }));
 
     for (const char* script : { "Text arguments (Perl)", "Text arguments (JScript)" }) {
         m_builder = std::make_unique<BuilderProcess>(Builder());
         ASSERT_NE(m_builder->WaitForFrame(), nullptr);
-        OpenFolder("Arguments", 7);
-        ChooseReport(script, 2);
-        EnterText(0, "Enter String Value", text);
+        ASSERT_NO_FATAL_FAILURE(OpenFolder("Arguments", 7));
+        ASSERT_NO_FATAL_FAILURE(ChooseReport(script, 2));
+        ASSERT_NO_FATAL_FAILURE(EnterText(0, "Enter String Value", text));
         date = Edit(1, "Enter Date and Time");
         ASSERT_NE(date.window, nullptr);
         SetPickers(date.window, GDT_VALID, moment);
@@ -258,8 +264,8 @@ TEST_F(ValueEditorsEndToEnd, TextsAndDatesReachEachKindOfScriptAsEntered)
 // a cleared value shows its kind word again.
 TEST_F(ValueEditorsEndToEnd, HintsPrefillTheTextDialogAndAnEmptyValueResets)
 {
-    OpenFolder("Arguments", 7);
-    ChooseReport("Hint and text arguments", 12);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Arguments", 7));
+    ASSERT_NO_FATAL_FAILURE(ChooseReport("Hint and text arguments", 12));
     const Texts before = m_builder->ParameterLines();
     ShownWindow component = Edit(0, "Enter component");
     ASSERT_NE(component.window, nullptr);
@@ -270,7 +276,7 @@ TEST_F(ValueEditorsEndToEnd, HintsPrefillTheTextDialogAndAnEmptyValueResets)
     ASSERT_TRUE(BuilderProcess::Press(component.window, IDOK));
     EXPECT_NE(m_builder->ParameterLines()[0].find("component:<comp>@\\<polpex>"), std::string::npos);
 
-    EnterText(0, "Enter component", "");
+    ASSERT_NO_FATAL_FAILURE(EnterText(0, "Enter component", ""));
     EXPECT_EQ(m_builder->ParameterLines(), before);
 }
 
@@ -285,8 +291,8 @@ TEST_F(ValueEditorsEndToEnd, APathSelectionOf4096CharactersIsRefused)
         folders.push_back(std::string(200, letter));
         CreateDirectoryA((parent + "\\" + folders.back()).c_str(), nullptr);
     }
-    OpenFolder("Files", 3);
-    ChooseReport("Large files", 2);
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Files", 3));
+    ASSERT_NO_FATAL_FAILURE(ChooseReport("Large files", 2));
     const Texts before = m_builder->ParameterLines();
     ShownWindow paths = Edit(0, "Select Pathnames");
     ASSERT_NE(paths.window, nullptr);
@@ -313,14 +319,13 @@ TEST_F(ValueEditorsEndToEnd, APathSelectionOf4096CharactersIsRefused)
 // report and its values, Yes lets them go.
 TEST_F(ValueEditorsEndToEnd, SwitchingReportsAsksBeforeTheValuesGo)
 {
-    OpenFolder("Arguments", 7);
-    ChooseReport("Text arguments (program)", 2);
-    EnterText(0, "Enter String Value", "kept");
+    ASSERT_NO_FATAL_FAILURE(OpenFolder("Arguments", 7));
+    ASSERT_NO_FATAL_FAILURE(ChooseReport("Text arguments (program)", 2));
+    ASSERT_NO_FATAL_FAILURE(EnterText(0, "Enter String Value", "kept"));
     const Texts entered = m_builder->ParameterLines();
 
     ASSERT_EQ(SwitchReport("Text arguments (Perl)", IDNO), 1);
-    PumpFor(500);
     EXPECT_EQ(m_builder->ParameterLines(), entered);
     ASSERT_EQ(SwitchReport("Text arguments (Perl)", IDYES), 1);
-    EXPECT_TRUE(PumpUntil([&] { return m_builder->ParameterLines()[0].find("kept") == std::string::npos; }, 5000));
+    EXPECT_TRUE(PumpUntil([&] { return m_builder->ParameterLines()[0].find("kept") == std::string::npos; }));
 }

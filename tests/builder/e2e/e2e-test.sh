@@ -6,12 +6,12 @@
 #   e2e-test.sh <build folder> <builder_e2e.exe> <decoy.exe>
 set -u
 source "$(dirname "$0")/../../support/product-prefix.sh"
-product_prefix "$1" builder-e2e || exit 1
+product_prefix "$1" builder-e2e || { end_prefix; exit 1; }
 cp "$3" "$WINEPREFIX/drive_c/Program.exe"
 poison="$1/builder-e2e/perl5lib"
 mkdir -p "$poison"
 echo 'die "PERL5LIB reached a report\n";' > "$poison/strict.pm"
 PERL5LIB="$poison" wine "$2"
 status=$?
-wineserver -k 2>/dev/null
+end_prefix
 exit $status

@@ -8,6 +8,7 @@
 //   viewer_benchmark [<report program> [<argument text>]]
 // The default report is Hundred_Thousand_Rows.exe beside this program.
 #include "tests/support/DialogDriver.h"
+#include "tests/support/ScratchFolder.h"
 #include "viewer/ReportViewerDlg.h"
 #include "reportmodel/ScriptFileInfo.h"
 #include "tests/support/ChildRun.h"
@@ -234,9 +235,8 @@ private:
 
     void MeasureXml()
     {
-        char folder[MAX_PATH] = "";
-        GetTempPathA(sizeof folder, folder);
-        std::string path = std::string(folder) + "viewer_benchmark.xml";
+        ScratchFolder folder("benchmark");
+        std::string path = folder / "viewer_benchmark.xml";
         Stopwatch clock;
         CExportedReport report = m_dialog.ShownReport();
         CXmlExport(report).Write(path.c_str(), "");
@@ -244,7 +244,6 @@ private:
         WIN32_FILE_ATTRIBUTE_DATA file = {};
         GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &file);
         m_figures.push_back({ "write the XML", seconds, std::to_string(file.nFileSizeLow / 1024) + " KiB" });
-        DeleteFileA(path.c_str());
     }
 
     static std::string FormatSeconds(double seconds)

@@ -2,6 +2,7 @@
 // on the product's sample reports of every kind; the test plays the user
 // from its own process and checks what the viewer shows and saves.
 #include "tests/viewer/e2e/ViewerProcess.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/ChildRun.h"
 #include "tests/support/TestFiles.h"
 #include "tests/viewer/e2e/ScriptOutput.h"
@@ -131,31 +132,24 @@ Rows Matching(const Rows& rows, const std::string& filter)
     return matching;
 }
 
-// A file of the temporary folder, removed before and after the test.
+// A file in a scratch folder of its own, removed with it.
 class TempFile {
 public:
-    explicit TempFile(const std::string& name)
-    {
-        char folder[MAX_PATH] = "";
-        GetTempPathA(sizeof folder, folder);
-        m_path = folder + name;
-        DeleteFileA(m_path.c_str());
-    }
-    ~TempFile() { DeleteFileA(m_path.c_str()); }
+    explicit TempFile(const std::string& name) : m_path(m_folder / name) {}
     const std::string& Path() const { return m_path; }
     std::string Read() const { return ReadWholeFile(m_path); }
     // Waits until the file holds `ending` at its end (it is written by another process).
     bool WaitForEnding(const std::string& ending) const
     {
-        return ViewerProcess::WaitUntil(
+        return WaitUntil(
             [&] {
                 std::string text = Read();
                 return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
-            },
-            20000);
+            });
     }
 
 private:
+    ScratchFolder m_folder{"e2e"};
     std::string m_path;
 };
 
@@ -258,12 +252,12 @@ protected:
     {
         viewer.Press(IDC_SAVE_AS);
         HWND dialog = nullptr;
-        ASSERT_TRUE(ViewerProcess::WaitUntil(
-            [&] { return (dialog = viewer.FindWindowOfClass("#32770", "Save Report Data As")) != nullptr; }, 10000));
+        ASSERT_TRUE(WaitUntil(
+            [&] { return (dialog = viewer.FindWindowOfClass("#32770", "Save Report Data As")) != nullptr; }));
         DialogUser::PickFileType(dialog, type);
         SetDlgItemTextA(dialog, DialogUser::kFileNameBox, path.c_str());
         DialogUser::Press(dialog, IDOK);
-        ASSERT_TRUE(ViewerProcess::WaitUntil([&] { return !IsWindow(dialog); }, 10000));
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
     }
 };
 }
@@ -314,7 +308,7 @@ TEST_F(ViewerEndToEnd, HeadingClicksSortAndTheFilterRefills)
     Rows matching = Matching(produced, "txt");
     ASSERT_LT(matching.size(), produced.size());
     viewer.TypeFilter("TXT");
-    EXPECT_TRUE(ViewerProcess::WaitUntil([&] { return viewer.List().ItemCount() == int(matching.size()); }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return viewer.List().ItemCount() == int(matching.size()); }));
     Rows filtered = viewer.List().Rows();
     EXPECT_EQ(Sorted(matching, run.order), Sorted(filtered, run.order));
     EXPECT_EQ(Reversed(Sorted(Reversed(filtered), byType)), filtered);
@@ -322,7 +316,7 @@ TEST_F(ViewerEndToEnd, HeadingClicksSortAndTheFilterRefills)
 
     // All rows again, sorted by the clicked heading; rows of one type now in arrival order.
     viewer.TypeFilter("");
-    EXPECT_TRUE(ViewerProcess::WaitUntil([&] { return viewer.List().ItemCount() == int(produced.size()); }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return viewer.List().ItemCount() == int(produced.size()); }));
     Rows unfiltered = viewer.List().Rows();
     EXPECT_EQ(Sorted(produced, run.order), Sorted(unfiltered, run.order));
     EXPECT_EQ(Reversed(Sorted(Reversed(unfiltered), byType)), unfiltered);
@@ -337,14 +331,14 @@ TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
     viewer.TypeFilter(".c");
     Rows produced = ProducedRows(run.command, run.arguments, run.headings.size());
     size_t matching = Matching(produced, ".c").size();
-    ASSERT_TRUE(ViewerProcess::WaitUntil([&] { return viewer.List().ItemCount() == int(matching); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return viewer.List().ItemCount() == int(matching); }));
     Rows shown = viewer.List().Rows();
 
     TempFile xml("viewer e2e.xml");
-    SaveAs(viewer, xml.Path(), 1);
+    ASSERT_NO_FATAL_FAILURE(SaveAs(viewer, xml.Path(), 1));
     HWND templateChooser = nullptr;
-    ASSERT_TRUE(ViewerProcess::WaitUntil(
-        [&] { return (templateChooser = viewer.FindWindowOfClass("#32770", "Select HTML Template")) != nullptr; }, 10000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (templateChooser = viewer.FindWindowOfClass("#32770", "Select HTML Template")) != nullptr; }));
     DialogUser::Press(templateChooser, IDCANCEL);
     ASSERT_TRUE(xml.WaitForEnding("</Report>\n"));
     std::string document = xml.Read();
@@ -355,7 +349,7 @@ TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
     EXPECT_EQ(shown, XmlRows(document));
 
     TempFile csv("viewer e2e.csv");
-    SaveAs(viewer, csv.Path(), 2);
+    ASSERT_NO_FATAL_FAILURE(SaveAs(viewer, csv.Path(), 2));
     std::string expectedCsv = Joined(run.headings, ",") + "\r\n";
     for (const Row& row : shown)
         expectedCsv += Joined(row, ",") + "\r\n";
@@ -363,7 +357,7 @@ TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
     EXPECT_EQ(expectedCsv, csv.Read());
 
     TempFile html("viewer e2e.htm");
-    SaveAs(viewer, html.Path(), 0);
+    ASSERT_NO_FATAL_FAILURE(SaveAs(viewer, html.Path(), 0));
     ASSERT_TRUE(html.WaitForEnding("</html>\r\n"));
     std::vector<std::string> tableRows = LinesBetween(html.Read(), "<tr><td>", "</td></tr>");
     ASSERT_EQ(shown.size(), tableRows.size());
@@ -383,40 +377,37 @@ TEST_F(ViewerEndToEnd, ARightClickScriptReceivesTheKeysOfTheSelectedRows)
     ASSERT_TRUE(viewer.ChooseFromItemMenu(2, 0)) << "no menu of right-click scripts";
     std::string expected = viewer.List().ItemText(1, 0) + "\r\n" + viewer.List().ItemText(2, 0) + "\r\n";
     std::string received;
-    ViewerProcess::WaitUntil(
+    WaitUntil(
         [&] {
             received = ReadWholeFile(selectionFile);
             return received == expected;
-        },
-        15000);
+        });
     EXPECT_EQ(expected, received);
     DeleteFileA(selectionFile.c_str());
 }
 
 TEST_F(ViewerEndToEnd, AReportWithoutFieldsRunsWithNoWindowAndTheViewerEndsWithIt)
 {
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    TempFile script("Windowless_Report.prl");
-    TempFile mark("windowless ran.txt");
+    ScratchFolder folder("windowless");
+    const std::string mark = folder / "windowless ran.txt";
     // Reports start in the viewer's current folder: the script finds its own.
-    std::ofstream(script.Path()) << "use FindBin;\n"
-                                    "sleep 2;\n"
-                                    "open(my $out, '>', \"$FindBin::Bin/windowless ran.txt\") or die;\n"
-                                    "print $out \"@ARGV\\n\";\n"
-                                    "close $out;\n";
-    ViewerProcess viewer(Viewer(), BuilderSwitches("kvperl \"" + script.Path() + "\" ", temp,
+    const std::string script = folder.WriteFile("Windowless_Report.prl",
+                                                "use FindBin;\n"
+                                                "sleep 2;\n"
+                                                "open(my $out, '>', \"$FindBin::Bin/windowless ran.txt\") or die;\n"
+                                                "print $out \"@ARGV\\n\";\n"
+                                                "close $out;\n");
+    ViewerProcess viewer(Viewer(), BuilderSwitches("kvperl \"" + script + "\" ", folder.Path(),
                                                    Arguments({ { "NAME", "first value" } }), "", "No window"));
     ASSERT_TRUE(viewer.Started());
     bool windowShown = false;
-    bool ended = ViewerProcess::WaitUntil(
+    bool ended = WaitUntil(
         [&] {
             windowShown = windowShown || viewer.FindWindowOfClass("#32770") != nullptr;
-            return viewer.WaitForExit(0);
-        },
-        30000);
+            return viewer.HasEnded(0);
+        });
     ASSERT_TRUE(ended) << "the viewer did not end with its report";
     EXPECT_FALSE(windowShown);
     // The viewer trims the argument text; the blank inside the value arrives as '%'.
-    EXPECT_EQ("NAME=\"first%value\";\n", mark.Read()) << "the viewer ended before its report had";
+    EXPECT_EQ("NAME=\"first%value\";\n", ReadWholeFile(mark)) << "the viewer ended before its report had";
 }

@@ -7,68 +7,17 @@ const char kDialogClass[] = "#32770";
 const char kMenuClass[] = "#32768";
 const char kCaptionStart[] = "Korvast Report Viewer";
 
-struct WindowSearch {
-    DWORD processId;
-    const char* windowClass;
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM searchAddress)
-{
-    WindowSearch& search = *reinterpret_cast<WindowSearch*>(searchAddress);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    char windowClass[64] = "";
-    char title[256] = "";
-    GetClassNameA(window, windowClass, sizeof windowClass);
-    GetWindowTextA(window, title, sizeof title);
-    if (processId != search.processId || !IsWindowVisible(window) || lstrcmpA(windowClass, search.windowClass) != 0
-        || (search.title && strncmp(title, search.title, strlen(search.title)) != 0))
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
 }
 
 ViewerProcess::ViewerProcess(const std::string& program, const std::string& switches)
+    : ProgramProcess("\"" + program + "\" " + switches)
 {
-    std::string commandLine = "\"" + program + "\" " + switches;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process))
-        m_process = {};
 }
 
+// The list's block of the viewer's memory goes before the process.
 ViewerProcess::~ViewerProcess()
 {
-    if (!m_process.hProcess)
-        return;
-    if (m_dialog && IsWindow(m_dialog))
-        PostMessageA(m_dialog, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(m_process.hProcess, 10000) != WAIT_OBJECT_0)
-        TerminateProcess(m_process.hProcess, 1);
     m_list.reset();
-    CloseHandle(m_process.hProcess);
-    CloseHandle(m_process.hThread);
-}
-
-bool ViewerProcess::WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(20);
-    }
-    return true;
-}
-
-HWND ViewerProcess::FindWindowOfClass(const char* windowClass, const char* title) const
-{
-    WindowSearch search = { m_process.dwProcessId, windowClass, title, nullptr };
-    EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 HWND ViewerProcess::WaitForDialog(DWORD timeoutMs)
@@ -76,8 +25,9 @@ HWND ViewerProcess::WaitForDialog(DWORD timeoutMs)
     if (!Started())
         return nullptr;
     WaitUntil([&] { return (m_dialog = FindWindowOfClass(kDialogClass, kCaptionStart)) != nullptr; }, timeoutMs);
+    SetMainWindow(m_dialog);
     if (m_dialog && !m_list)
-        m_list = std::make_unique<RemoteListView>(GetDlgItem(m_dialog, IDC_RESULTS), m_process.hProcess);
+        m_list = std::make_unique<RemoteListView>(GetDlgItem(m_dialog, IDC_RESULTS), Process());
     return m_dialog;
 }
 
@@ -93,11 +43,6 @@ bool ViewerProcess::WaitForRunEnd(DWORD timeoutMs)
             return ControlText(IDC_ROWS_PROCESSED) == "Rows Processed: " + std::to_string(m_list->ItemCount());
         },
         timeoutMs);
-}
-
-bool ViewerProcess::WaitForExit(DWORD timeoutMs)
-{
-    return Started() && WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
 std::string ViewerProcess::ControlText(int id) const
@@ -141,12 +86,12 @@ bool ViewerProcess::ChooseFromItemMenu(int item, int position)
     PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(point.x, point.y));
     PostMessageA(list, WM_RBUTTONUP, 0, MAKELPARAM(point.x, point.y));
     HWND menu = nullptr;
-    if (!WaitUntil([&] { return (menu = FindWindowOfClass(kMenuClass)) != nullptr; }, 15000))
+    if (!WaitUntil([&] { return (menu = FindWindowOfClass(kMenuClass)) != nullptr; }))
         return false;
     for (int step = 0; step <= position; ++step)
         PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-    return WaitUntil([&] { return !IsWindowVisible(menu); }, 15000);
+    return WaitUntil([&] { return !IsWindowVisible(menu); });
 }
 
 void ViewerProcess::Press(int id)

@@ -2,30 +2,23 @@
 // outside its process: finds its dialog, reads the status line and the list,
 // clicks headings and rows, types a filter and presses buttons.
 #pragma once
+#include "tests/support/ProgramProcess.h"
 #include "tests/support/RemoteListView.h"
+#include "tests/support/WindowPump.h"
 #include <windows.h>
-#include <functional>
 #include <memory>
 #include <string>
 
-class ViewerProcess {
+class ViewerProcess : public ProgramProcess {
 public:
     // Starts `program` with the switch text after its quoted path.
     ViewerProcess(const std::string& program, const std::string& switches);
-    // Closes the dialog when it is still open, and ends a process that stays.
-    ~ViewerProcess();
-    ViewerProcess(const ViewerProcess&) = delete;
-    ViewerProcess& operator=(const ViewerProcess&) = delete;
-
-    bool Started() const { return m_process.hProcess != nullptr; }
+    ~ViewerProcess() override;
     // The viewer's dialog once it shows; null when none came in time.
-    HWND WaitForDialog(DWORD timeoutMs = 20000);
+    HWND WaitForDialog(DWORD timeoutMs = kPatientMs);
     // Waits until the status line reads "Completed", "Canceled" or "Failed"
     // and the list holds every processed row.
-    bool WaitForRunEnd(DWORD timeoutMs = 60000);
-    bool WaitForExit(DWORD timeoutMs);
-    // A visible top-level window of the process with this class ("#32770" for dialogs, "#32768" for menus).
-    HWND FindWindowOfClass(const char* windowClass, const char* title = nullptr) const;
+    bool WaitForRunEnd(DWORD timeoutMs = 2 * kPatientMs);
 
     HWND Dialog() const { return m_dialog; }
     RemoteListView& List() { return *m_list; }
@@ -42,11 +35,7 @@ public:
     void Press(int id);
     void Close();
 
-    // Checks `done` every few milliseconds until it holds or the time is up.
-    static bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
-
 private:
-    PROCESS_INFORMATION m_process = {};
     HWND m_dialog = nullptr;
     std::unique_ptr<RemoteListView> m_list;
 };

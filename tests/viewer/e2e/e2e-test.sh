@@ -5,9 +5,9 @@
 #   e2e-test.sh <build folder> <viewer_e2e.exe> <Tovenar.exe>
 set -u
 source "$(dirname "$0")/../../support/product-prefix.sh"
-product_prefix "$1" viewer-e2e || exit 1
+product_prefix "$1" viewer-e2e || { end_prefix; exit 1; }
 cp "$3" "$WINEPREFIX/drive_c/Program Files/Selvo/Korvast/reports/Tovenar.exe"
 wine "$2"
 status=$?
-wineserver -k 2>/dev/null
+end_prefix
 exit $status

@@ -1,4 +1,4 @@
-#include "tests/envlib/RegistryKeyBackup.h"
+#include "tests/support/RegistryKeyBackup.h"
 
 namespace {
 bool CopyKey(HKEY fromRoot, const std::string& from, HKEY toRoot, const std::string& to)
@@ -39,7 +39,8 @@ void DeleteKeyAndEmptyParents(HKEY root, std::string path)
 
 RegistryKeyBackup::RegistryKeyBackup(HKEY root, const char* path)
     : m_root(root), m_path(path),
-      m_backupPath("Software\\KorvastTests\\Backup\\" + std::to_string(reinterpret_cast<ULONG_PTR>(this)))
+      m_backupPath("Software\\KorvastTests\\Backup\\" + std::to_string(GetCurrentProcessId()) + "-"
+                   + std::to_string(reinterpret_cast<ULONG_PTR>(this)))
 {
     RegDeleteTreeA(HKEY_CURRENT_USER, m_backupPath.c_str());
     HKEY key = nullptr;
