@@ -119,6 +119,10 @@ int CResultsListCtrl::FindInsertPosition(const CFields* row)
         return 0;
     SortInfo ascending = { &m_sortKeys, TRUE };
     LPARAM newRow = reinterpret_cast<LPARAM>(row);
+    // Reports mostly print their rows in key order: such a row goes last
+    // without a search (unless the messages changed the list meanwhile).
+    if (CompareRows(newRow, reinterpret_cast<LPARAM>(m_rows.back()), reinterpret_cast<LPARAM>(&ascending)) >= 0)
+        return KeepResponsive() ? ItemCount() : 0;
     int low = 0;
     int high = count - 1;
     int middle = 0;
