@@ -10,6 +10,15 @@ namespace {
 const int kStandardOutput = 0;
 const int kStandardError = 1;
 const DWORD kReadBufferSize = 0x10000;
+// Room in an output pipe for what the child writes while its reader is busy,
+// so that the child goes on writing instead of waiting for the reader.
+const DWORD kOutputPipeSize = 0x100000;
+// How long a reader lets the pipe fill after a read that found little in it.
+// Under Wine every write to a pipe and every read of it is a round trip to
+// the Wine server: a reader that takes each line as soon as it is written
+// adds a round trip and a wake-up of its own to every line, and the child
+// writes at half its pace.
+const DWORD kPipeFillMs = 20;
 const int kCommandLineLimit = 0x8000;
 const DWORD kWaitRoundMs = 100;
 
@@ -32,10 +41,10 @@ HANDLE KeepFromChild(HANDLE inheritable)
     return own;
 }
 
-bool CreateInheritablePipe(HANDLE& readEnd, HANDLE& writeEnd)
+bool CreateInheritablePipe(HANDLE& readEnd, HANDLE& writeEnd, DWORD size)
 {
     SECURITY_ATTRIBUTES inherit = { sizeof inherit, nullptr, TRUE };
-    if (CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+    if (CreatePipe(&readEnd, &writeEnd, &inherit, size))
         return true;
     ShowApiError("CreatePipe");
     readEnd = writeEnd = nullptr;
@@ -176,14 +185,14 @@ void CApplicationLauncher::Start()
 void CApplicationLauncher::CreateOutputPipe(int streamId, HANDLE& childWriteEnd)
 {
     HANDLE readEnd = nullptr;
-    if (CreateInheritablePipe(readEnd, childWriteEnd))
+    if (CreateInheritablePipe(readEnd, childWriteEnd, kOutputPipeSize))
         m_outputReadEnds[streamId] = KeepFromChild(readEnd);
 }
 
 HANDLE CApplicationLauncher::CreateInputPipe(HANDLE& childReadEnd)
 {
     HANDLE writeEnd = nullptr;
-    if (!CreateInheritablePipe(childReadEnd, writeEnd))
+    if (!CreateInheritablePipe(childReadEnd, writeEnd, 0))
         return nullptr;
     return KeepFromChild(writeEnd);
 }
@@ -257,12 +266,24 @@ void CApplicationLauncher::ReadStream(int streamId, HANDLE readEnd)
         }
         if (bytesRead == 0)
             break;
+        const DWORD readAt = GetTickCount();
         pending.append(buffer.data(), bytesRead);
         if (m_lineMode)
             DeliverCompleteLines(pending, streamId);
+        if (bytesRead < kReadBufferSize / 2)
+            LetPipeFill(readAt);
     }
     // A last line without a line end still belongs to the output.
     Deliver(pending, streamId);
+}
+
+// After a read that found the pipe nearly empty, the next one waits until the
+// pipe has had some milliseconds to fill; the callback's time counts towards them.
+void CApplicationLauncher::LetPipeFill(DWORD readAt) const
+{
+    const DWORD elapsed = GetTickCount() - readAt;
+    if (elapsed < kPipeFillMs && !IsAborted())
+        Sleep(kPipeFillMs - elapsed);
 }
 
 void CApplicationLauncher::DeliverCompleteLines(std::string& pending, int streamId)

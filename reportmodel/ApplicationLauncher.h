@@ -71,6 +71,7 @@ private:
     void StartReader(int streamId);
     static unsigned __stdcall ReaderThread(void* block);
     void ReadStream(int streamId, HANDLE readEnd);
+    void LetPipeFill(DWORD readAt) const;
     void DeliverCompleteLines(std::string& pending, int streamId);
     void Deliver(const std::string& block, int streamId);
     bool IsAborted() const { return m_abortFlag && *m_abortFlag; }

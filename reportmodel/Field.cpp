@@ -117,6 +117,22 @@ void CField::SetValue(const _variant_t& value)
     ForgetSortKey();
 }
 
+// Every value of a report's output comes this way: straight into the
+// value's own text, without a text or a variant on the way.
+void CField::SetValueText(const char* text, int length)
+{
+    const int wideLength = length > 0 ? MultiByteToWideChar(CP_ACP, 0, text, length, nullptr, 0) : 0;
+    BSTR value = SysAllocStringLen(nullptr, static_cast<UINT>(wideLength));
+    if (!value)
+        _com_issue_error(E_OUTOFMEMORY);
+    if (wideLength > 0)
+        MultiByteToWideChar(CP_ACP, 0, text, length, value, wideLength);
+    m_value.Clear();
+    m_value.vt = VT_BSTR;
+    m_value.bstrVal = value;
+    ForgetSortKey();
+}
+
 CString CField::GetValueText() const
 {
     try {

@@ -25,6 +25,8 @@ public:
 
     const _variant_t& GetValue() const { return m_value; }
     void SetValue(const _variant_t& value);
+    // Stores the `length` bytes of `text` as the value, a text (VT_BSTR).
+    void SetValueText(const char* text, int length);
     // The value as text; empty when it cannot be shown as text.
     CString GetValueText() const;
     // True when the value as text, trimmed and lower-cased, holds `lowered`.

@@ -20,6 +20,7 @@ BEGIN_MESSAGE_MAP(CFlatButton, CButton)
     ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClicked)
     ON_WM_DRAWITEM_REFLECT()
     ON_MESSAGE(WM_LBUTTONDBLCLK, OnDoubleClick)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CFlatButton::CFlatButton()
@@ -266,6 +267,15 @@ BOOL CFlatButton::OnClicked()
         Invalidate();
     }
     return FALSE;
+}
+
+// The tool tip is a window of its own, which would outlive the button until
+// the dialog goes.
+void CFlatButton::OnDestroy()
+{
+    if (m_toolTip.m_hWnd)
+        m_toolTip.DestroyWindow();
+    CButton::OnDestroy();
 }
 
 LRESULT CFlatButton::OnDoubleClick(WPARAM flags, LPARAM point)

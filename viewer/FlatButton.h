@@ -55,6 +55,7 @@ protected:
     HBRUSH CtlColor(HDC dc);
     BOOL OnClicked();
     LRESULT OnDoubleClick(WPARAM flags, LPARAM point);
+    void OnDestroy();
 
     DECLARE_MESSAGE_MAP()
 

@@ -44,8 +44,8 @@ int CALLBACK CFontComboBox::OnFamily(const LOGFONTA* font, const TEXTMETRICA*, D
 }
 
 // Mac character sets, vertical faces ("@") of double-byte systems and the
-// screen's raster fonts are left out; a face the printer has already given is
-// not listed again for the screen.
+// screen's raster fonts are left out. A face the printer and the screen both
+// have is listed for each, with the glyph of each kind.
 void CFontComboBox::Collect(const ENUMLOGFONTEXA& font, DWORD type, bool printer)
 {
     const LOGFONTA& logFont = font.elfLogFont;
@@ -53,7 +53,7 @@ void CFontComboBox::Collect(const ENUMLOGFONTEXA& font, DWORD type, bool printer
         return;
     if (!printer && (type & RASTER_FONTTYPE))
         return;
-    if (IsCollected(logFont.lfFaceName, logFont.lfCharSet))
+    if (IsCollected(logFont.lfFaceName, logFont.lfCharSet, printer))
         return;
     int flags = 0;
     if (printer)
@@ -64,10 +64,10 @@ void CFontComboBox::Collect(const ENUMLOGFONTEXA& font, DWORD type, bool printer
         logFont.lfFaceName, reinterpret_cast<const char*>(font.elfScript), logFont.lfCharSet, logFont.lfPitchAndFamily, flags }));
 }
 
-bool CFontComboBox::IsCollected(const CString& faceName, BYTE charSet) const
+bool CFontComboBox::IsCollected(const CString& faceName, BYTE charSet, bool printer) const
 {
     return std::any_of(m_descriptors.begin(), m_descriptors.end(), [&](const std::unique_ptr<CFontDescriptor>& font) {
-        return font->charSet == charSet && font->faceName == faceName;
+        return ((font->typeFlags & kPrinterFontType) != 0) == printer && font->charSet == charSet && font->faceName == faceName;
     });
 }
 

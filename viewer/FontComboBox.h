@@ -51,7 +51,8 @@ private:
     static int CALLBACK OnFamily(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD type, LPARAM enumeration);
     void EnumerateFamilies(HDC dc, bool printer);
     void Collect(const ENUMLOGFONTEXA& font, DWORD type, bool printer);
-    bool IsCollected(const CString& faceName, BYTE charSet) const;
+    // True when the enumeration of the same device gave the face before.
+    bool IsCollected(const CString& faceName, BYTE charSet, bool printer) const;
     const CFontDescriptor* Descriptor(int index) const;
     void DrawGlyph(HDC dc, const RECT& item, const CFontDescriptor& font);
 

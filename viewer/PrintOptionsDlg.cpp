@@ -108,8 +108,9 @@ int CPrintOptionsDlg::ValidTwipSize(CSizeComboBox& size)
     return twips;
 }
 
-// Sizes must be whole numbers of points in range; the dialog stays open on
-// one that is not, with the box that says why.
+// Sizes must be numbers of points in range; the dialog stays open on one that
+// is not, with the box that says why. Printing takes whole points: a half
+// point is dropped.
 void CPrintOptionsDlg::OnOK()
 {
     UpdateData(TRUE);

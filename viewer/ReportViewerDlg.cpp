@@ -279,6 +279,10 @@ void CReportViewerDlg::OnFilterChange()
 
 void CReportViewerDlg::OnTimer(UINT_PTR id)
 {
+    if (id == kRowsRedrawTimer) {
+        OnRowsRedrawTimer();
+        return;
+    }
     KillTimer(kFilterTimer);
     m_filterPending = false;
     RefillResults();

@@ -97,7 +97,9 @@ private:
     std::unique_ptr<CApplicationLauncher> CreateLauncher();
     void StopReport();
     void DropLauncher();
-    void AppendRow(std::unique_ptr<CFields> row);
+    void AppendRows(std::vector<std::unique_ptr<CFields>>& rows);
+    void ShowListedRows(bool now);
+    void OnRowsRedrawTimer();
     void FinishRun(LPARAM normalEnd);
     void ShowNewErrorText();
     void AddAboutItemToSystemMenu();
@@ -140,6 +142,13 @@ private:
     bool m_initialized = false;
     std::atomic<bool> m_errorsReported{ false };
     bool m_inserting = false;
+    // A rows-arrived message is waiting.
+    std::atomic<bool> m_rowsPosted{ false };
+    static const UINT_PTR kRowsRedrawTimer = 101;
+    static const DWORD kRowsRedrawIntervalMs = 200;
+    DWORD m_listedRowsDrawnAt = 0;
+    // Rows are in the list that it has not drawn yet; the redraw timer runs.
+    bool m_listedRowsOwed = false;
     // How the run ended, while the rows it left are still being inserted.
     std::optional<LPARAM> m_pendingEnd;
     std::vector<DetailsLine> m_detailsLines;

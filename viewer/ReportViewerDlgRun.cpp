@@ -121,27 +121,35 @@ bool CReportViewerDlg::OutputCallback(void* dialog, const CString& block, int st
     return streamId == 1 ? target.OnErrorText(block) : target.OnOutputText(block);
 }
 
+// The block's rows are made outside the results lock, so the window can list
+// earlier rows meanwhile, and go in together under it.
 bool CReportViewerDlg::OnOutputText(const CString& block)
 {
+    std::vector<std::unique_ptr<CFields>> rows;
     CResultRowParser parser(block);
-    CString line;
-    while (!m_cancel && parser.NextLine(line)) {
-        if (line.IsEmpty())
+    const char* line = nullptr;
+    const char* lineEnd = nullptr;
+    while (!m_cancel && parser.NextLine(line, lineEnd)) {
+        if (line == lineEnd)
             continue;
-        std::unique_ptr<CFields> row(new CFields(*m_fieldModel));
-        CResultRowParser::FillRow(line, *row);
-        AppendRow(std::move(row));
+        rows.emplace_back(new CFields(*m_fieldModel));
+        CResultRowParser::FillRow(line, lineEnd, *rows.back());
     }
-    if (m_hWnd)
+    AppendRows(rows);
+    // One message waiting is enough: the window takes every row there is when
+    // it comes. A message for every block keeps the window busy redrawing.
+    if (m_hWnd && !m_rowsPosted.exchange(true))
         PostMessage(WM_ROWS_ARRIVED);
     return true;
 }
 
 // Stop is set under the results lock, so every row kept was parsed before it.
-void CReportViewerDlg::AppendRow(std::unique_ptr<CFields> row)
+void CReportViewerDlg::AppendRows(std::vector<std::unique_ptr<CFields>>& rows)
 {
     CSingleLock lock(&m_resultsLock, TRUE);
-    if (!m_cancel)
+    if (m_cancel)
+        return;
+    for (std::unique_ptr<CFields>& row : rows)
         m_rows.push_back(row.release());
 }
 
@@ -192,18 +200,49 @@ LRESULT CReportViewerDlg::OnRowsArrived(WPARAM, LPARAM)
     CSingleLock lock(&m_resultsLock, TRUE);
     if (m_inserting)
         return 0;
+    // Rows that come from here on bring a message of their own.
+    m_rowsPosted = false;
     m_inserting = true;
     m_results.SetRedraw(FALSE);
     while (m_rowsShown < m_rows.size())
         m_results.InsertRow(m_rows[m_rowsShown++]);
-    m_results.SetRedraw(TRUE);
-    m_results.Invalidate();
-    SetStatus(m_status);
-    m_inserting = false;
+    // Redrawing takes the list view some milliseconds under Wine, which the
+    // parser need not wait.
     lock.Unlock();
+    ShowListedRows(false);
+    m_inserting = false;
     if (m_pendingEnd)
         FinishRun(*std::exchange(m_pendingEnd, std::nullopt));
     return 1;
+}
+
+// While rows arrive, the list and the row count are redrawn a few times a
+// second, not after every block: each redraw costs the list view some
+// milliseconds under Wine. Rows left undrawn are drawn by a timer.
+void CReportViewerDlg::ShowListedRows(bool now)
+{
+    const DWORD elapsed = ::GetTickCount() - m_listedRowsDrawnAt;
+    if (!now && elapsed < kRowsRedrawIntervalMs) {
+        if (!m_listedRowsOwed)
+            SetTimer(kRowsRedrawTimer, kRowsRedrawIntervalMs - elapsed);
+        m_listedRowsOwed = true;
+        return;
+    }
+    KillTimer(kRowsRedrawTimer);
+    m_listedRowsOwed = false;
+    m_listedRowsDrawnAt = ::GetTickCount();
+    m_results.SetRedraw(TRUE);
+    m_results.Invalidate();
+    SetStatus(m_status);
+}
+
+// Rows still going in are drawn when their insertion ends.
+void CReportViewerDlg::OnRowsRedrawTimer()
+{
+    KillTimer(kRowsRedrawTimer);
+    m_listedRowsOwed = false;
+    if (!m_inserting)
+        ShowListedRows(true);
 }
 
 // The insertion dispatches messages, so the run's end may come while rows are
@@ -217,6 +256,7 @@ LRESULT CReportViewerDlg::OnRunFinished(WPARAM, LPARAM normalEnd)
 
 void CReportViewerDlg::FinishRun(LPARAM normalEnd)
 {
+    ShowListedRows(true);
     m_results.SetFinished(true);
     m_endTime = Now();
     SetStatus(normalEnd == 1 ? kFinished : kFailed);

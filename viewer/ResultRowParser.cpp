@@ -1,32 +1,64 @@
 #include "viewer/ResultRowParser.h"
 
 namespace {
-const char kLineEnds[] = "\r\n";
-const char kValueEnds[] = ";\r\n";
+bool IsLineEnd(char ch)
+{
+    return ch == '\r' || ch == '\n';
+}
+
+bool IsValueEnd(char ch)
+{
+    return ch == ';' || ch == '\0' || IsLineEnd(ch);
+}
+}
+
+// The parser walks its own copy of the block: a row costs no copies of the
+// text that follows it.
+CResultRowParser::CResultRowParser(const CString& block)
+    : m_block(block), m_next(m_block.GetString()), m_end(m_next + m_block.GetLength())
+{
 }
 
 bool CResultRowParser::NextLine(CString& line)
 {
-    if (m_rest.IsEmpty())
+    const char* begin = nullptr;
+    const char* end = nullptr;
+    if (!NextLine(begin, end))
         return false;
-    // A NUL byte is data like any other: the line runs on to its line end.
-    const int end = m_rest.FindOneOf(kLineEnds);
-    line = end < 0 ? m_rest : m_rest.Left(end);
-    m_rest = m_rest.Mid(line.GetLength());
-    m_rest.TrimLeft(kLineEnds);
+    line = CString(begin, static_cast<int>(end - begin));
+    return true;
+}
+
+// A NUL byte is data like any other: the line runs on to its line end.
+bool CResultRowParser::NextLine(const char*& begin, const char*& end)
+{
+    if (m_next == m_end)
+        return false;
+    begin = m_next;
+    end = begin;
+    while (end != m_end && !IsLineEnd(*end))
+        ++end;
+    m_next = end;
+    while (m_next != m_end && IsLineEnd(*m_next))
+        ++m_next;
     return true;
 }
 
 void CResultRowParser::FillRow(const CString& line, CFields& row)
 {
-    CString rest = line;
-    for (int position = 0; !rest.IsEmpty(); ++position) {
-        CString value = rest.SpanExcluding(kValueEnds);
+    FillRow(line.GetString(), line.GetString() + line.GetLength(), row);
+}
+
+void CResultRowParser::FillRow(const char* begin, const char* end, CFields& row)
+{
+    for (int position = 0; begin != end; ++position) {
+        const char* valueEnd = begin;
+        while (valueEnd != end && !IsValueEnd(*valueEnd))
+            ++valueEnd;
         if (CField* field = row.GetAt(position))
-            field->SetValue(_variant_t(static_cast<const char*>(value)));
-        rest = rest.Mid(value.GetLength());
-        if (rest.IsEmpty() || rest[0] != ';')
+            field->SetValueText(begin, static_cast<int>(valueEnd - begin));
+        if (valueEnd == end || *valueEnd != ';')
             break;
-        rest = rest.Mid(1);
+        begin = valueEnd + 1;
     }
 }

@@ -2,6 +2,7 @@
 #include "viewer/ReportViewerDlg.h"
 #include "viewer/Resource.h"
 #include "afx/CDC.h"
+#include <comutil.h>
 #include <algorithm>
 #include <unordered_set>
 
@@ -17,6 +18,8 @@ BEGIN_MESSAGE_MAP(CResultsListCtrl, CListCtrl)
     ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, OnGetDispInfo)
     ON_MESSAGE(WM_ERASEBKGND, DrawEmptyListText)
     ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+    ON_NOTIFY_REFLECT(LVN_ODFINDITEMA, OnFindItem)
+    ON_NOTIFY_REFLECT(LVN_ODFINDITEMW, OnFindItemWide)
 END_MESSAGE_MAP()
 
 void CResultsListCtrl::PreSubclassWindow()
@@ -116,6 +119,10 @@ int CResultsListCtrl::FindInsertPosition(const CFields* row)
         return 0;
     SortInfo ascending = { &m_sortKeys, TRUE };
     LPARAM newRow = reinterpret_cast<LPARAM>(row);
+    // Reports mostly print their rows in key order: such a row goes last
+    // without a search (unless the messages changed the list meanwhile).
+    if (CompareRows(newRow, reinterpret_cast<LPARAM>(m_rows.back()), reinterpret_cast<LPARAM>(&ascending)) >= 0)
+        return KeepResponsive() ? ItemCount() : 0;
     int low = 0;
     int high = count - 1;
     int middle = 0;
@@ -224,6 +231,43 @@ void CResultsListCtrl::OnGetDispInfo(NMHDR* notify, LRESULT* result)
     CString& text = m_displayTexts[m_displayPosition];
     text = GetCellText(item.iItem, item.iSubItem);
     item.pszText = const_cast<char*>(text.GetString());
+}
+
+// Typing in the list finds the next row whose first column begins with what
+// was typed; the list view asks for it because it holds no texts of its own.
+void CResultsListCtrl::OnFindItem(NMHDR* notify, LRESULT* result)
+{
+    const NMLVFINDITEMA* find = reinterpret_cast<const NMLVFINDITEMA*>(notify);
+    *result = FindItemByText(find->lvfi.flags, find->lvfi.psz, find->iStart);
+}
+
+// Wine's list view asks in wide characters even a window that takes narrow ones.
+void CResultsListCtrl::OnFindItemWide(NMHDR* notify, LRESULT* result)
+{
+    const NMLVFINDITEMW* find = reinterpret_cast<const NMLVFINDITEMW*>(notify);
+    const _bstr_t text(find->lvfi.psz);
+    *result = FindItemByText(find->lvfi.flags, find->lvfi.psz ? static_cast<const char*>(text) : nullptr, find->iStart);
+}
+
+// Searches from `start` to the end, then, with LVFI_WRAP, from the top; case
+// is ignored, and LVFI_PARTIAL matches the beginning of the text. Only text
+// searches are answered.
+int CResultsListCtrl::FindItemByText(UINT flags, const char* text, int start) const
+{
+    if (!text || !(flags & (LVFI_STRING | LVFI_PARTIAL)))
+        return -1;
+    const int count = ItemCount();
+    const int length = lstrlenA(text);
+    const int first = start >= 0 && start < count ? start : 0;
+    const int searched = (flags & LVFI_WRAP) ? count : count - first;
+    for (int step = 0; step < searched; ++step) {
+        const int item = (first + step) % count;
+        const CString cell = GetCellText(item, 0);
+        const int compared = (flags & LVFI_PARTIAL) ? std::min(length, cell.GetLength()) : cell.GetLength();
+        if (::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, cell, compared, text, length) == CSTR_EQUAL)
+            return item;
+    }
+    return -1;
 }
 
 CString CResultsListCtrl::GetCellText(int item, int column) const

@@ -44,6 +44,8 @@ protected:
     void PreSubclassWindow() override;
     void OnGetDispInfo(NMHDR* notify, LRESULT* result);
     void OnColumnClick(NMHDR* notify, LRESULT* result);
+    void OnFindItem(NMHDR* notify, LRESULT* result);
+    void OnFindItemWide(NMHDR* notify, LRESULT* result);
     LRESULT DrawEmptyListText(WPARAM dc, LPARAM);
 
     DECLARE_MESSAGE_MAP()
@@ -53,6 +55,8 @@ private:
     // since the last time; false when WM_QUIT came (it is posted again).
     bool KeepResponsive();
     CString EmptyListText() const;
+    // The item whose first column's text `text` finds (LVFI_ flags), from `start`; -1 when none.
+    int FindItemByText(UINT flags, const char* text, int start) const;
     void ReplaceByOwnerDataList();
     // Items selected at or after `item` move one down, with their rows.
     void ShiftSelection(int item);

@@ -1,6 +1,6 @@
 #include "viewer/SizeComboBox.h"
-#include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -8,7 +8,7 @@ const int kTwipsPerPoint = 20;
 const int kTwipsPerInch = 1440;
 const int kStandardPoints[] = { 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72 };
 // Larger numbers are taken as this many points, so that the product stays an int.
-const long kMaxPoints = INT_MAX / kTwipsPerPoint;
+const double kMaxPoints = INT_MAX / kTwipsPerPoint;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 }
@@ -62,6 +62,8 @@ CString CSizeComboBox::FormatTwips(int twips)
     return text;
 }
 
+// Sizes with a decimal part ("10.5") are read in the runtime's locale, the
+// one FormatTwips writes them in.
 int CSizeComboBox::ParseTwips(const char* text)
 {
     while (IsBlank(*text))
@@ -69,8 +71,8 @@ int CSizeComboBox::ParseTwips(const char* text)
     if (!*text)
         return -1;
     char* end = nullptr;
-    long points = std::strtol(text, &end, 10);
-    if (end == text)
+    double points = std::strtod(text, &end);
+    if (end == text || !std::isfinite(points))
         return -2;
     for (const char* rest = end; *rest; ++rest) {
         if (!IsBlank(*rest))
@@ -78,7 +80,7 @@ int CSizeComboBox::ParseTwips(const char* text)
     }
     if (points < 0)
         return 0;
-    return static_cast<int>(std::min(points, kMaxPoints) * kTwipsPerPoint);
+    return static_cast<int>(std::lround(std::fmin(points, kMaxPoints) * kTwipsPerPoint));
 }
 
 int CSizeComboBox::GetTwipSize() const

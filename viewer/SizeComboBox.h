@@ -9,8 +9,8 @@ public:
     void EnumFontSizes(HDC dc, const char* faceName);
     // Adds the size in ascending order unless its text is listed already.
     void InsertSize(int twips);
-    // The typed size in twips: -1 for no size, -2 for what is not a whole
-    // number, 0 for a negative number.
+    // The typed size in twips: -1 for no size, -2 for what is not a number,
+    // 0 for a negative number; "10.5" is 210.
     int GetTwipSize() const;
     void SetTwipSize(int twips);
     // The size SetTwipSize set last, or 0.

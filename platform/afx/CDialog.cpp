@@ -1,5 +1,36 @@
 #include "afx/CDialog.h"
 #include "afx/AfxResources.h"
+#include <vector>
+
+namespace {
+// The dialogs running modally on this thread, the innermost last, and the
+// message filter that serves them.
+thread_local std::vector<CDialog*> t_modalDialogs;
+thread_local HHOOK t_modalFilter = nullptr;
+}
+
+// The dialog manager's modal loop hands each message to the thread's message
+// filter (MSGF_DIALOGBOX) before it handles it; the filter is set while any
+// dialog runs modally.
+class CDialog::ModalLoop {
+public:
+    explicit ModalLoop(CDialog* dialog)
+    {
+        t_modalDialogs.push_back(dialog);
+        if (!t_modalFilter)
+            t_modalFilter = ::SetWindowsHookExA(WH_MSGFILTER, &FilterModalMessage, nullptr, ::GetCurrentThreadId());
+    }
+    ~ModalLoop()
+    {
+        t_modalDialogs.pop_back();
+        if (t_modalDialogs.empty() && t_modalFilter) {
+            ::UnhookWindowsHookEx(t_modalFilter);
+            t_modalFilter = nullptr;
+        }
+    }
+    ModalLoop(const ModalLoop&) = delete;
+    ModalLoop& operator=(const ModalLoop&) = delete;
+};
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
@@ -17,6 +48,7 @@ INT_PTR CDialog::DoModal()
     HGLOBAL loaded = found ? ::LoadResource(resources, found) : nullptr;
     if (!loaded)
         return -1;
+    ModalLoop loop(this);
     HookNextWindowCreation(this);
     INT_PTR result = ::DialogBoxIndirectParamA(resources, static_cast<LPCDLGTEMPLATEA>(::LockResource(loaded)),
                                                m_parent ? m_parent->m_hWnd : nullptr, &DialogProc, 0);
@@ -29,6 +61,22 @@ INT_PTR CDialog::DoModal()
 INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT, WPARAM, LPARAM)
 {
     return FALSE;
+}
+
+// Messages of the innermost modal dialog's windows go to those windows'
+// PreTranslateMessage, from the target up to the dialog; one that is handled
+// there is not dispatched. Message boxes and other dialogs the dialog owns run
+// loops of their own and are left alone.
+LRESULT CALLBACK CDialog::FilterModalMessage(int code, WPARAM wParam, LPARAM lParam)
+{
+    MSG* message = reinterpret_cast<MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && !t_modalDialogs.empty()) {
+        HWND dialog = t_modalDialogs.back()->m_hWnd;
+        bool inDialog = dialog && (message->hwnd == dialog || ::IsChild(dialog, message->hwnd));
+        if (inDialog && WalkPreTranslateTree(dialog, message))
+            return TRUE;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 BOOL CDialog::OnInitDialog()

@@ -1,6 +1,8 @@
 // Dialog boxes from a template of the resource module. The dialog's window
 // belongs to the object from its first message on, so WM_CREATE and the
-// creation size reach the message map too.
+// creation size reach the message map too. While a dialog runs modally, its
+// windows get PreTranslateMessage for the messages of its loop, as windows do
+// in the application's loop.
 #pragma once
 #include "afx/CWnd.h"
 
@@ -28,6 +30,8 @@ protected:
 private:
     LRESULT HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK FilterModalMessage(int code, WPARAM wParam, LPARAM lParam);
+    class ModalLoop;
 
     UINT m_templateId;
     CWnd* m_parent;

@@ -81,12 +81,7 @@ BOOL CWinApp::OnIdle(LONG count)
 
 BOOL CWinApp::PreTranslateMessage(MSG* message)
 {
-    HWND stop = m_pMainWnd ? ::GetParent(m_pMainWnd->m_hWnd) : nullptr;
-    for (HWND window = message->hwnd; window && window != stop; window = ::GetParent(window))
-        if (CWnd* object = CWnd::FromHandlePermanent(window))
-            if (object->PreTranslateMessage(message))
-                return TRUE;
-    return FALSE;
+    return CWnd::WalkPreTranslateTree(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, message);
 }
 
 bool CWinApp::OnCmdMsg(UINT id, CCmdUI* update)

@@ -275,6 +275,18 @@ CFrameWnd* CWnd::GetParentFrame() const
     return nullptr;
 }
 
+BOOL CWnd::WalkPreTranslateTree(HWND last, MSG* message)
+{
+    for (HWND window = message->hwnd; window; window = ::GetParent(window)) {
+        CWnd* object = FromHandlePermanent(window);
+        if (object && object->PreTranslateMessage(message))
+            return TRUE;
+        if (window == last)
+            break;
+    }
+    return FALSE;
+}
+
 BOOL CWnd::GetClientRectOfItem(int id, RECT* rect) const
 {
     HWND item = GetDlgItem(id);

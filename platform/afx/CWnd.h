@@ -97,6 +97,10 @@ public:
     virtual bool OnCmdMsg(UINT id, CCmdUI* update);
     // A message loop's look at a message before it is dispatched; true when it was handled here.
     virtual BOOL PreTranslateMessage(MSG*) { return FALSE; }
+    // Offers the message to the objects of its window and of that window's
+    // parents, up to and including `last` (to the top when null); true when one
+    // of them handled it.
+    static BOOL WalkPreTranslateTree(HWND last, MSG* message);
 
     // Handles a notification the parent reflected back to this control; true when handled.
     virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);

@@ -4,6 +4,7 @@
 #include "tests/support/ScratchFolder.h"
 #include "afx/FileException.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <mutex>
@@ -339,4 +340,45 @@ TEST_F(ApplicationLauncherTest, MissingProgramShowsTheApiErrorBoxAndLeavesNoProc
         EXPECT_EQ(CFileException::invalidFile, error.m_cause);
         EXPECT_STREQ(launcher.m_application, error.m_strFileName);
     }
+}
+
+namespace {
+// Holds the standard-output reader in its first block until the child has ended.
+struct HeldReader {
+    CApplicationLauncher* launcher = nullptr;
+    bool childEndedWhileHeld = false;
+    std::string output;
+
+    static bool Take(void* context, const CString& block, int streamId)
+    {
+        HeldReader& reader = *static_cast<HeldReader*>(context);
+        if (streamId != 0)
+            return true;
+        if (reader.output.empty()) {
+            for (const DWORD start = GetTickCount(); reader.launcher->IsRunning() && GetTickCount() - start < 30000;)
+                Sleep(10);
+            reader.childEndedWhileHeld = !reader.launcher->IsRunning();
+        }
+        reader.output += block.GetString();
+        return true;
+    }
+};
+}
+
+// A report goes on writing while its reader is busy with a block: far more
+// than a default pipe holds (a few KB) waits in the pipe, and none is lost.
+TEST_F(ApplicationLauncherTest, TheChildWritesOnWhileItsReaderIsBusy)
+{
+    HeldReader reader;
+    {
+        CApplicationLauncher launcher;
+        Prepare(launcher, m_child, "rows:20000:r");
+        launcher.m_outputContext = &reader;
+        launcher.m_outputCallback = &HeldReader::Take;
+        reader.launcher = &launcher;
+        launcher.Run(INFINITE);
+    }
+    EXPECT_TRUE(reader.childEndedWhileHeld);
+    EXPECT_EQ(20000, std::count(reader.output.begin(), reader.output.end(), '\n'));
+    EXPECT_EQ("r20000;20000\r\n", reader.output.substr(reader.output.rfind("r2")));
 }

@@ -150,6 +150,23 @@ TEST(Field, TextSortKeysBelongToTheirField)
     EXPECT_STREQ("string", banana.GetType()) << "the copy's type is its own";
 }
 
+// How a report's output fills a row: so many bytes of a line, as text in the
+// program's code page, replacing the value a comparison knew before.
+TEST(Field, ValueTextTakesItsBytesAsTextAndReplacesTheOldOrder)
+{
+    CField field = FieldOf("Integer", "5");
+    EXPECT_EQ(-1, field.Compare(FieldOf("Integer", "6")));
+    field.SetValueText("70;8", 2);
+    EXPECT_EQ(VT_BSTR, field.GetValue().vt);
+    EXPECT_STREQ("70", field.GetValueText());
+    EXPECT_EQ(1, field.Compare(FieldOf("Integer", "6")));
+    field.SetValueText("caf\xE9", 4);
+    EXPECT_STREQ("caf\xE9", field.GetValueText());
+    field.SetValueText("", 0);
+    EXPECT_EQ(VT_BSTR, field.GetValue().vt);
+    EXPECT_STREQ("", field.GetValueText());
+}
+
 TEST(DateTimeText, ReadsDayMonthYearHourAndMinuteAsLocalTime)
 {
     const tm december = LocalCalendar(ParseDateTimeText("07-Dec-26.23:30:15"));

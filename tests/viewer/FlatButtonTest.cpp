@@ -1,6 +1,9 @@
 // The flat button on a window of its own: its faces drawn into a bitmap, the
 // hover held by the capture, and clicks that reach the parent.
 #include "viewer/FlatButton.h"
+#include "viewer/Resource.h"
+#include "afx/CDialog.h"
+#include "tests/support/DialogUser.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -163,11 +166,11 @@ BOOL CALLBACK OnThreadWindow(HWND window, LPARAM data)
     return search->found == nullptr;
 }
 
-// The tool tip of a window of this thread, found by its owner.
+// The tool tip of a window, found by its owner among the windows of the owner's thread.
 HWND ToolTipOwnedBy(HWND owner)
 {
     ToolTipSearch search = { owner, nullptr };
-    EnumThreadWindows(GetCurrentThreadId(), &OnThreadWindow, reinterpret_cast<LPARAM>(&search));
+    EnumThreadWindows(GetWindowThreadProcessId(owner, nullptr), &OnThreadWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -186,6 +189,64 @@ TEST_F(FlatButtonTest, ToolTipHasOneToolWithTheLatestText)
     tool.lpszText = text;
     SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ("Stop the report", text);
+}
+
+TEST_F(FlatButtonTest, ToolTipGoesWithTheButton)
+{
+    m_button.SetTooltipText("Run the report");
+    HWND tip = ToolTipOwnedBy(m_parent.m_hWnd);
+    ASSERT_NE(nullptr, tip);
+    DestroyWindow(m_button.m_hWnd);
+    EXPECT_FALSE(IsWindow(tip));
+}
+
+// The About box with a flat OK button that has a tool tip.
+class ToolTipDialog : public CDialog {
+public:
+    ToolTipDialog() : CDialog(IDD_ABOUTBOX) {}
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        m_ok.SubclassDlgItem(IDOK, this);
+        m_ok.SetTooltipText("Close the box");
+        return TRUE;
+    }
+
+private:
+    CFlatButton m_ok;
+};
+
+HWND VisibleToolTipOf(HWND dialog)
+{
+    HWND tip = ToolTipOwnedBy(dialog);
+    return tip && IsWindowVisible(tip) ? tip : nullptr;
+}
+
+// A modal dialog's own loop relays the mouse to the tool tip: the tip shows
+// while the pointer rests on the button.
+TEST(FlatButtonInADialog, ShowsItsToolTipInAModalLoop)
+{
+    bool shown = false;
+    DialogUser user;
+    user.Then("About Korvast Report Viewer", [&](HWND dialog) {
+        SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        HWND ok = GetDlgItem(dialog, IDOK);
+        RECT rect;
+        GetWindowRect(ok, &rect);
+        SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        PostMessageA(ok, WM_MOUSEMOVE, 0, MAKELPARAM((rect.right - rect.left) / 2, (rect.bottom - rect.top) / 2));
+        for (int attempt = 0; attempt < 500 && !shown; ++attempt) {
+            shown = VisibleToolTipOf(dialog) != nullptr;
+            Sleep(20);
+        }
+        SetCursorPos(0, 0);
+        DialogUser::Press(dialog, IDCANCEL);
+    });
+    user.Start();
+    ToolTipDialog dialog;
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_EQ(std::vector<std::string>{ "About Korvast Report Viewer" }, user.Join());
+    EXPECT_TRUE(shown) << "the tool tip never showed";
 }
 
 }

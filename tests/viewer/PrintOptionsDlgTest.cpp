@@ -7,6 +7,7 @@
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestPrinter.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,11 @@ TEST(SizeComboBox, SizeTextsAndTwips)
     EXPECT_EQ(-1, CSizeComboBox::ParseTwips(" \t "));
     EXPECT_EQ(240, CSizeComboBox::ParseTwips(" \t12 \t"));
     EXPECT_EQ(-2, CSizeComboBox::ParseTwips("12 pt"));
-    EXPECT_EQ(-2, CSizeComboBox::ParseTwips("10.5"));
+    EXPECT_EQ(210, CSizeComboBox::ParseTwips("10.5"));
+    EXPECT_EQ(210, CSizeComboBox::ParseTwips(CSizeComboBox::FormatTwips(210)));
+    EXPECT_EQ(145, CSizeComboBox::ParseTwips(" 7.25\t"));
+    EXPECT_EQ(-2, CSizeComboBox::ParseTwips("10.5.1"));
+    EXPECT_EQ(-2, CSizeComboBox::ParseTwips("nan"));
     EXPECT_EQ(-2, CSizeComboBox::ParseTwips("junk"));
     EXPECT_EQ(0, CSizeComboBox::ParseTwips("-3"));
     EXPECT_GT(CSizeComboBox::ParseTwips("99999999999"), 32760);
@@ -119,9 +124,13 @@ TEST_F(PrintOptionsDlgTest, StartsWithArialAtTenPointsAndEnablesByTheChecks)
         int count = static_cast<int>(SendMessageA(fonts, CB_GETCOUNT, 0, 0));
         bool printerFonts = false;
         bool trueTypeFonts = false;
+        std::vector<int> sansKinds;
         for (int index = 0; index < count; ++index) {
-            printerFonts |= (FontAt(fonts, index)->typeFlags & kPrinterFontType) != 0;
-            trueTypeFonts |= (FontAt(fonts, index)->typeFlags & kTrueTypeFontType) != 0;
+            const CFontDescriptor* font = FontAt(fonts, index);
+            printerFonts |= (font->typeFlags & kPrinterFontType) != 0;
+            trueTypeFonts |= (font->typeFlags & kTrueTypeFontType) != 0;
+            if (font->faceName == "Liberation Sans" && font->charSet == ANSI_CHARSET)
+                sansKinds.push_back(font->typeFlags);
             if (index > 0) {
                 EXPECT_NE(CSTR_GREATER_THAN, CompareStringA(LOCALE_USER_DEFAULT, 0, FontAt(fonts, index - 1)->faceName, -1,
                                                             FontAt(fonts, index)->faceName, -1));
@@ -129,6 +138,9 @@ TEST_F(PrintOptionsDlgTest, StartsWithArialAtTenPointsAndEnablesByTheChecks)
         }
         EXPECT_TRUE(printerFonts);
         EXPECT_TRUE(trueTypeFonts);
+        std::sort(sansKinds.begin(), sansKinds.end());
+        EXPECT_EQ((std::vector<int>{ kTrueTypeFontType, kPrinterFontType | kTrueTypeFontType }), sansKinds)
+            << "a family of both printer and screen is listed for each";
 
         Press(window, IDC_PRINT_TITLE);
         Press(window, IDC_PRINT_FOOTER);
@@ -181,12 +193,12 @@ TEST_F(PrintOptionsDlgTest, EachRowOfCombosGivesItsOwnFontAndSize)
     EXPECT_EQ(0, dialog.m_printColumnSeparator);
 }
 
-TEST_F(PrintOptionsDlgTest, RefusesSizesThatAreNoWholePointsInRange)
+TEST_F(PrintOptionsDlgTest, RefusesSizesThatAreNoNumbersInRange)
 {
     MessageBoxWatcher boxes;
     CPrintOptionsDlg dialog(m_printer);
     Run(dialog, [](HWND window) {
-        SetDlgItemTextA(window, IDC_DATA_SIZE, "10.5");
+        SetDlgItemTextA(window, IDC_DATA_SIZE, "10 pt");
         SendMessageA(window, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(IsWindowVisible(window));
         SetDlgItemTextA(window, IDC_DATA_SIZE, "2000");
@@ -205,6 +217,25 @@ TEST_F(PrintOptionsDlgTest, RefusesSizesThatAreNoWholePointsInRange)
     EXPECT_EQ("The number must be between 1 and 1638.", shown[1].text);
     EXPECT_EQ("This is not a valid number.", shown[2].text);
     EXPECT_EQ("Print Options", shown[0].caption);
+}
+
+// Half-point sizes, as the list shows them, go through a refill and OK without
+// a box; printing takes the whole points.
+TEST_F(PrintOptionsDlgTest, TakesHalfPointSizes)
+{
+    MessageBoxWatcher boxes;
+    CPrintOptionsDlg dialog(m_printer);
+    ASSERT_EQ(IDOK, Run(dialog, [](HWND window) {
+        HWND sizes = GetDlgItem(window, IDC_DATA_SIZE);
+        SetWindowTextA(sizes, "10.5");
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_DATA_SIZE, CBN_DROPDOWN), reinterpret_cast<LPARAM>(sizes));
+        EXPECT_EQ("10.5", ControlText(window, IDC_DATA_SIZE));
+        SetDlgItemTextA(window, IDC_HEADER_SIZE, "12.5");
+        SendMessageA(window, WM_COMMAND, IDOK, 0);
+    }));
+    EXPECT_EQ(10, dialog.m_dataSize);
+    EXPECT_EQ(12, dialog.m_headerSize);
+    EXPECT_TRUE(boxes.Boxes().empty()) << boxes.Boxes().front().text;
 }
 
 }

@@ -318,6 +318,24 @@ TEST_F(ReportViewerDlgTest, ClosingTheWindowDuringARunStopsTheReportFirst)
     EXPECT_EQ(1u, exitCode) << "the report was not ended by the close";
 }
 
+// The list and its row count are redrawn a few times a second while rows
+// arrive: rows that came just before a pause in the output are still shown
+// and counted during the pause.
+TEST_F(ReportViewerDlgTest, RowsThatCameBeforeAPauseAreCountedDuringIt)
+{
+    ChildGate pause;
+    CReportViewerDlg dialog;
+    Prepare(dialog, ("out:a;1 sleep:50 out:b;2 " + pause.Wait() + " out:c;3").c_str());
+    auto twoCounted = [](HWND window) { return ControlText(window, IDC_ROWS_PROCESSED) == "Rows Processed: 2"; };
+    RunModal(dialog, twoCounted, [&](HWND window) {
+        EXPECT_EQ("Executing...", ControlText(window, IDC_STATUS));
+        EXPECT_EQ(std::vector<std::string>({ "a", "b" }), Names(window));
+        pause.Open();
+        ASSERT_TRUE(PumpUntil([&] { return HasFinalStatus(window); }));
+        EXPECT_EQ("Rows Processed: 3", ControlText(window, IDC_ROWS_PROCESSED));
+    });
+}
+
 namespace {
 // What the list held when the status line first read "Completed".
 struct CompletedMoment {

@@ -139,3 +139,45 @@ TEST_F(ResultsListCtrlTest, SelectionStaysWithItsRowsThroughInsertionsSortsAndEm
     EXPECT_EQ(nullptr, m_list.GetRow(0));
     EXPECT_EQ(0u, m_list.GetSelectedCount());
 }
+
+namespace {
+// Asks the list's parent, as the list view does, for the item a search finds;
+// `Find` is the notification's narrow or wide form, as `code` says.
+template <class Find, class Text>
+LRESULT AskToFind(HWND parent, HWND list, UINT code, UINT flags, Text text, int start)
+{
+    Find find = {};
+    find.hdr = { list, 1070, code };
+    find.iStart = start;
+    find.lvfi.flags = flags;
+    find.lvfi.psz = text;
+    return SendMessageA(parent, WM_NOTIFY, 1070, reinterpret_cast<LPARAM>(&find));
+}
+}
+
+// Typing selects the row whose first column begins with the letters typed:
+// the list view asks the list, which holds the texts, for the row.
+TEST_F(ResultsListCtrlTest, TypingSelectsTheRowThatBeginsWithTheLetters)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.SubclassWindow(m_parent));
+    for (CFields* row : { Row("Alpha", "1"), Row("beta", "2"), Row("Bravo", "3"), Row("Charlie", "4") })
+        m_list.InsertRow(row);
+
+    SendMessageA(m_list, WM_CHAR, 'c', 1);
+    EXPECT_EQ(std::vector<std::string>({ "Charlie" }), SelectedNames(m_list));
+
+    auto find = [&](UINT flags, const char* text, int start) {
+        return AskToFind<NMLVFINDITEMA>(m_parent, m_list, LVN_ODFINDITEMA, flags, text, start);
+    };
+    auto findWide = [&](UINT flags, const wchar_t* text, int start) {
+        return AskToFind<NMLVFINDITEMW>(m_parent, m_list, LVN_ODFINDITEMW, flags, text, start);
+    };
+    EXPECT_EQ(2, findWide(LVFI_PARTIAL | LVFI_WRAP, L"BR", 0)) << "case is ignored";
+    EXPECT_EQ(1, findWide(LVFI_PARTIAL | LVFI_WRAP, L"b", 3)) << "the search wraps";
+    EXPECT_EQ(-1, find(LVFI_STRING | LVFI_PARTIAL, "b", 3)) << "not without LVFI_WRAP";
+    EXPECT_EQ(2, find(LVFI_STRING | LVFI_PARTIAL, "bra", 0));
+    EXPECT_EQ(2, find(LVFI_STRING, "bravo", 0));
+    EXPECT_EQ(-1, find(LVFI_STRING, "bra", 0)) << "a whole text without LVFI_PARTIAL";
+    EXPECT_EQ(-1, find(LVFI_STRING | LVFI_PARTIAL | LVFI_WRAP, "delta", 0));
+}
