@@ -131,6 +131,9 @@ void CPathChooser::LoadSelectedTargets()
     RECT list = {};
     m_selectedList.GetClientRect(&list);
     m_selectedList.InsertColumn(0, "Col", LVCFMT_LEFT, list.right - list.left - 10);
+    // The list's items point into the set, and reading a target may show a
+    // box with no owner, under which Remove stays usable: the items go first.
+    m_selectedList.DeleteAllItems();
     m_selected.clear();
     CString text = m_targets;
     while (!text.IsEmpty()) {
