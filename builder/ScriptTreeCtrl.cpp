@@ -2,7 +2,6 @@
 #include "afx/CDC.h"
 #include "afx/WaitCursor.h"
 #include "drawing/MemDC.h"
-#include "envlib/BstrHelpers.h"
 #include "reportmodel/StringTokenizer.h"
 #include <shellapi.h>
 #include <vector>
@@ -19,11 +18,11 @@ namespace {
 const int kFolderSort = CFileInfoArray::kFoldersFirst | CFileInfoArray::kPathAscending;
 const char kRootText[] = "\\Reports";
 
-CString WithBackslash(const CString& path)
+CString WithBackslash(CString path)
 {
-    _bstr_t text(path.GetString());
-    AppendBackslash(text);
-    return CString(static_cast<const char*>(text));
+    if (path.IsEmpty() || path[path.GetLength() - 1] != '\\')
+        path += '\\';
+    return path;
 }
 
 CString WithoutBackslash(CString path)
