@@ -23,7 +23,9 @@ protected:
     CString GetLineText(int line) override { return line == 0 ? "Select pathnames in view" : "A plain line"; }
 };
 
-class CustomListBoxTest : public testing::Test {
+// A list of the given kind, built, in a window of its own.
+template <class List>
+class ListBoxTest : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -33,12 +35,25 @@ protected:
         ASSERT_TRUE(m_list.SubclassWindow(list));
         m_list.InitControl();
         m_list.Rebuild();
+    }
+    void TearDown() override { m_parent.DestroyWindow(); }
+
+    CWnd m_parent;
+    List m_list;
+};
+
+class CustomListBoxTest : public ListBoxTest<TwoLineList> {
+protected:
+    void SetUp() override
+    {
+        ListBoxTest::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_EQ(m_list.GetCount(), 2);
         CRect first;
         m_list.GetItemRect(0, &first);
         m_middle = (first.top + first.bottom) / 2;
     }
-    void TearDown() override { m_parent.DestroyWindow(); }
 
     // The x of the middle of the line's value: after the literal "Select".
     int ValueX()
@@ -52,8 +67,6 @@ protected:
         return select.cx + value.cx / 2 + 4;
     }
 
-    CWnd m_parent;
-    TwoLineList m_list;
     int m_middle = 0;
 };
 }
@@ -191,22 +204,7 @@ private:
     CRect m_rows[2];
 };
 
-class ValuesListTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_parent.CreateEx(0, "STATIC", "", WS_POPUP, CRect(0, 0, 500, 300), nullptr, 0));
-        HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-                                    0, 0, 480, 280, m_parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-        ASSERT_TRUE(m_list.SubclassWindow(list));
-        m_list.InitControl();
-        m_list.Rebuild();
-    }
-    void TearDown() override { m_parent.DestroyWindow(); }
-
-    CWnd m_parent;
-    ValuesList m_list;
-};
+using ValuesListTest = ListBoxTest<ValuesList>;
 }
 
 // A click on the middle of a drawn value finds that value, for each of them.
