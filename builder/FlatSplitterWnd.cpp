@@ -52,6 +52,35 @@ BOOL CFlatSplitterWnd::ReplaceView(int row, int col, const CRuntimeClass* viewCl
     return TRUE;
 }
 
+// A hidden row's panes wait under the ids of the row index past the next
+// one, a hidden column's under the column index past the next one, so a row
+// and a column hidden together leave every pane an id of its own.
+CWnd* CFlatSplitterWnd::PaneAt(int row, int col)
+{
+    return FromHandlePermanent(GetDlgItem(IdFromRowCol(row, col)));
+}
+
+// The row indices holding panes: the shown rows, then a hidden row's.
+int CFlatSplitterWnd::RowSlotCount() const
+{
+    return m_nRows + (m_hiddenRow >= 0 ? 1 : 0);
+}
+
+int CFlatSplitterWnd::RowOfSlot(int slot) const
+{
+    return slot < m_nRows ? slot : m_nRows + 1;
+}
+
+int CFlatSplitterWnd::ColumnSlotCount() const
+{
+    return m_nCols + (m_hiddenColumn >= 0 ? 1 : 0);
+}
+
+int CFlatSplitterWnd::ColumnOfSlot(int slot) const
+{
+    return slot < m_nCols ? slot : m_nCols + 1;
+}
+
 // One row at most is hidden, and the last one stays.
 void CFlatSplitterWnd::HideRow(int row)
 {
@@ -61,12 +90,13 @@ void CFlatSplitterWnd::HideRow(int row)
     int activeRow = -1, activeCol = -1;
     if (GetActivePane(&activeRow, &activeCol) && activeRow == row)
         SetActivePane(row + 1 < m_nRows ? row + 1 : 0, activeCol);
-    for (int col = 0; col < m_nCols; ++col) {
-        CWnd* pane = GetPane(row, col);
+    for (int slot = 0; slot < ColumnSlotCount(); ++slot) {
+        const int col = ColumnOfSlot(slot);
+        CWnd* pane = PaneAt(row, col);
         pane->ShowWindow(SW_HIDE);
         pane->SetDlgCtrlID(IdFromRowCol(m_nRows, col));
         for (int below = row + 1; below < m_nRows; ++below)
-            GetPane(below, col)->SetDlgCtrlID(IdFromRowCol(below - 1, col));
+            PaneAt(below, col)->SetDlgCtrlID(IdFromRowCol(below - 1, col));
     }
     --m_nRows;
     m_pRowInfo[m_nRows].nCurSize = m_pRowInfo[row].nCurSize;
@@ -81,11 +111,13 @@ void CFlatSplitterWnd::ShowRow()
     m_hiddenRow = -1;
     const int keptSize = m_pRowInfo[m_nRows].nCurSize;
     ++m_nRows;
-    for (int col = 0; col < m_nCols; ++col) {
-        CWnd* parked = FromHandlePermanent(GetDlgItem(IdFromRowCol(m_nRows, col)));
-        parked->ShowWindow(SW_SHOWNA);
+    for (int slot = 0; slot < ColumnSlotCount(); ++slot) {
+        const int col = ColumnOfSlot(slot);
+        CWnd* parked = PaneAt(m_nRows, col);
+        if (col < m_nCols)
+            parked->ShowWindow(SW_SHOWNA);
         for (int moved = m_nRows - 2; moved >= row; --moved)
-            GetPane(moved, col)->SetDlgCtrlID(IdFromRowCol(moved + 1, col));
+            PaneAt(moved, col)->SetDlgCtrlID(IdFromRowCol(moved + 1, col));
         parked->SetDlgCtrlID(IdFromRowCol(row, col));
     }
     for (int below = m_nRows - 1; below > row; --below)
@@ -102,12 +134,13 @@ void CFlatSplitterWnd::HideColumn(int col)
     int activeRow = -1, activeCol = -1;
     if (GetActivePane(&activeRow, &activeCol) && activeCol == col)
         SetActivePane(activeRow, col + 1 < m_nCols ? col + 1 : 0);
-    for (int row = 0; row < m_nRows; ++row) {
-        CWnd* pane = GetPane(row, col);
+    for (int slot = 0; slot < RowSlotCount(); ++slot) {
+        const int row = RowOfSlot(slot);
+        CWnd* pane = PaneAt(row, col);
         pane->ShowWindow(SW_HIDE);
         pane->SetDlgCtrlID(IdFromRowCol(row, m_nCols));
         for (int right = col + 1; right < m_nCols; ++right)
-            GetPane(row, right)->SetDlgCtrlID(IdFromRowCol(row, right - 1));
+            PaneAt(row, right)->SetDlgCtrlID(IdFromRowCol(row, right - 1));
     }
     --m_nCols;
     m_pColInfo[m_nCols].nCurSize = m_pColInfo[col].nCurSize;
@@ -122,11 +155,13 @@ void CFlatSplitterWnd::ShowColumn()
     m_hiddenColumn = -1;
     const int keptSize = m_pColInfo[m_nCols].nCurSize;
     ++m_nCols;
-    for (int row = 0; row < m_nRows; ++row) {
-        CWnd* parked = FromHandlePermanent(GetDlgItem(IdFromRowCol(row, m_nCols)));
-        parked->ShowWindow(SW_SHOWNA);
+    for (int slot = 0; slot < RowSlotCount(); ++slot) {
+        const int row = RowOfSlot(slot);
+        CWnd* parked = PaneAt(row, m_nCols);
+        if (row < m_nRows)
+            parked->ShowWindow(SW_SHOWNA);
         for (int moved = m_nCols - 2; moved >= col; --moved)
-            GetPane(row, moved)->SetDlgCtrlID(IdFromRowCol(row, moved + 1));
+            PaneAt(row, moved)->SetDlgCtrlID(IdFromRowCol(row, moved + 1));
         parked->SetDlgCtrlID(IdFromRowCol(row, col));
     }
     for (int right = m_nCols - 1; right > col; --right)

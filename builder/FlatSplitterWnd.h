@@ -14,8 +14,8 @@ public:
     virtual BOOL SwitchView(int row, int col, CView* view);
     // A new view of the class in the pane; false when the pane's view is of that class.
     virtual BOOL ReplaceView(int row, int col, const CRuntimeClass* viewClass);
-    // One row and one column at most can be hidden at a time: a second Hide,
-    // and a Show with nothing hidden, do nothing.
+    // One row and one column at most can be hidden at a time, in any order: a
+    // second Hide, and a Show with nothing hidden, do nothing.
     virtual void ShowColumn();
     virtual void HideColumn(int col);
     virtual void ShowRow();
@@ -28,6 +28,12 @@ public:
     DECLARE_MESSAGE_MAP()
 
 private:
+    CWnd* PaneAt(int row, int col);
+    int RowSlotCount() const;
+    int RowOfSlot(int slot) const;
+    int ColumnSlotCount() const;
+    int ColumnOfSlot(int slot) const;
+
     int m_hiddenColumn = -1;
     int m_hiddenRow = -1;
     BOOL m_flat = TRUE;

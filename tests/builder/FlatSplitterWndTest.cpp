@@ -30,6 +30,7 @@ protected:
     void TearDown() override { m_parent.DestroyWindow(); }
 
     int IdOf(int row, int col) const { return m_panes[row][col]->GetDlgCtrlID(); }
+    bool Shown(int row, int col) const { return (m_panes[row][col]->GetStyle() & WS_VISIBLE) != 0; }
 
     CWnd m_parent;
     CFlatSplitterWnd m_splitter;
@@ -125,4 +126,30 @@ TEST_F(FlatSplitterWndTest, ShowingWithNothingHiddenAndHidingTwiceChangeNothing)
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 2; ++col)
             EXPECT_EQ(IdOf(row, col), 0xE900 + row * 16 + col) << row << "," << col;
+}
+
+TEST_F(FlatSplitterWndTest, ARowAndAColumnHiddenTogetherComeBackInEitherOrder)
+{
+    for (const bool rowFirst : { true, false }) {
+        m_splitter.HideRow(1);
+        m_splitter.HideColumn(0);
+        EXPECT_EQ(IdOf(0, 1), 0xE900) << "the one pane shown fills the grid";
+        EXPECT_EQ(IdOf(2, 1), 0xE900 + 16);
+        if (rowFirst)
+            m_splitter.ShowRow();
+        else
+            m_splitter.ShowColumn();
+        EXPECT_FALSE(Shown(1, 0)) << "its row or column is still hidden, rowFirst " << rowFirst;
+        EXPECT_EQ(rowFirst, Shown(1, 1));
+        EXPECT_EQ(!rowFirst, Shown(0, 0));
+        if (rowFirst)
+            m_splitter.ShowColumn();
+        else
+            m_splitter.ShowRow();
+        for (int row = 0; row < 3; ++row)
+            for (int col = 0; col < 2; ++col) {
+                EXPECT_EQ(IdOf(row, col), 0xE900 + row * 16 + col) << row << "," << col << " rowFirst " << rowFirst;
+                EXPECT_TRUE(Shown(row, col)) << row << "," << col;
+            }
+    }
 }
