@@ -10,15 +10,9 @@ namespace {
 const int kStandardOutput = 0;
 const int kStandardError = 1;
 const DWORD kReadBufferSize = 0x10000;
-// Room in an output pipe for what the child writes while its reader is busy,
-// so that the child goes on writing instead of waiting for the reader.
-const DWORD kOutputPipeSize = 0x100000;
-// How long a reader lets the pipe fill after a read that found little in it.
-// Under Wine every write to a pipe and every read of it is a round trip to
-// the Wine server: a reader that takes each line as soon as it is written
-// adds a round trip and a wake-up of its own to every line, and the child
-// writes at half its pace.
-const DWORD kPipeFillMs = 20;
+// How long a reader lets the child's output gather after a read that found
+// little of it, so that it takes the output in large blocks.
+const DWORD kOutputGatherMs = 20;
 const int kCommandLineLimit = 0x8000;
 const DWORD kWaitRoundMs = 100;
 
@@ -41,14 +35,48 @@ HANDLE KeepFromChild(HANDLE inheritable)
     return own;
 }
 
-bool CreateInheritablePipe(HANDLE& readEnd, HANDLE& writeEnd, DWORD size)
+bool CreateInheritablePipe(HANDLE& readEnd, HANDLE& writeEnd)
 {
     SECURITY_ATTRIBUTES inherit = { sizeof inherit, nullptr, TRUE };
-    if (CreatePipe(&readEnd, &writeEnd, &inherit, size))
+    if (CreatePipe(&readEnd, &writeEnd, &inherit, 0))
         return true;
     ShowApiError("CreatePipe");
     readEnd = writeEnd = nullptr;
     return false;
+}
+
+// A file of the user's temporary folder that the child writes its output to
+// and that is gone once the child and its reader have closed it. Under Wine
+// every write to a pipe costs the writer two round trips to the Wine server,
+// which makes a report that writes line by line run several times slower
+// than its rows can be listed; a write to a file costs none.
+bool CreateInheritableOutputFile(HANDLE& readEnd, HANDLE& writeEnd)
+{
+    char folder[MAX_PATH] = "";
+    char path[MAX_PATH] = "";
+    const DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    SECURITY_ATTRIBUTES inherit = { sizeof inherit, nullptr, TRUE };
+    readEnd = writeEnd = nullptr;
+    if (!GetTempPathA(sizeof folder, folder) || !GetTempFileNameA(folder, "kvo", 0, path)) {
+        ShowApiError("CreateFile");
+        return false;
+    }
+    writeEnd = CreateFileA(path, GENERIC_WRITE, shareAll, &inherit, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (writeEnd == INVALID_HANDLE_VALUE) {
+        ShowApiError("CreateFile");
+        writeEnd = nullptr;
+        DeleteFileA(path);
+        return false;
+    }
+    readEnd = CreateFileA(path, GENERIC_READ, shareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_TEMPORARY, nullptr);
+    if (readEnd == INVALID_HANDLE_VALUE) {
+        ShowApiError("CreateFile");
+        readEnd = nullptr;
+        CloseHandleChecked(writeEnd);
+        return false;
+    }
+    return true;
 }
 
 int FindNoCase(CString text, CString sub)
@@ -162,8 +190,8 @@ void CApplicationLauncher::Start()
         m_outputCallback = nullptr;
     ChildEnds child;
     if (m_outputCallback) {
-        CreateOutputPipe(kStandardError, child.error);
-        CreateOutputPipe(kStandardOutput, child.output);
+        CreateOutputFile(kStandardError, child.error);
+        CreateOutputFile(kStandardOutput, child.output);
     }
     HANDLE inputWriteEnd = nullptr;
     if (!m_inputText.IsEmpty())
@@ -182,17 +210,15 @@ void CApplicationLauncher::Start()
     }
 }
 
-void CApplicationLauncher::CreateOutputPipe(int streamId, HANDLE& childWriteEnd)
+void CApplicationLauncher::CreateOutputFile(int streamId, HANDLE& childWriteEnd)
 {
-    HANDLE readEnd = nullptr;
-    if (CreateInheritablePipe(readEnd, childWriteEnd, kOutputPipeSize))
-        m_outputReadEnds[streamId] = KeepFromChild(readEnd);
+    CreateInheritableOutputFile(m_outputReadEnds[streamId], childWriteEnd);
 }
 
 HANDLE CApplicationLauncher::CreateInputPipe(HANDLE& childReadEnd)
 {
     HANDLE writeEnd = nullptr;
-    if (!CreateInheritablePipe(childReadEnd, writeEnd, 0))
+    if (!CreateInheritablePipe(childReadEnd, writeEnd))
         return nullptr;
     return KeepFromChild(writeEnd);
 }
@@ -237,6 +263,8 @@ void CApplicationLauncher::WriteInput(HANDLE writeEnd)
 
 void CApplicationLauncher::StartReader(int streamId)
 {
+    if (!m_outputReadEnds[streamId])
+        return;
     m_readerBlocks[streamId].reset(new ReaderBlock{ this, streamId, m_outputReadEnds[streamId] });
     m_readerThreads[streamId] = reinterpret_cast<HANDLE>(
         _beginthreadex(nullptr, 0, &CApplicationLauncher::ReaderThread, m_readerBlocks[streamId].get(), 0, nullptr));
@@ -253,37 +281,44 @@ unsigned __stdcall CApplicationLauncher::ReaderThread(void* block)
     return 0;
 }
 
+// Reads the output as the child writes it, until the child has ended and
+// everything it wrote is read.
 void CApplicationLauncher::ReadStream(int streamId, HANDLE readEnd)
 {
     std::vector<char> buffer(kReadBufferSize);
     std::string pending;
     while (!IsAborted()) {
+        const bool childEnded = HasChildEnded();
         DWORD bytesRead = 0;
-        if (!ReadFile(readEnd, buffer.data(), kReadBufferSize - 1, &bytesRead, nullptr)) {
-            if (GetLastError() != ERROR_BROKEN_PIPE)
-                ShowApiError("ReadFile");
+        if (!ReadFile(readEnd, buffer.data(), kReadBufferSize, &bytesRead, nullptr)) {
+            ShowApiError("ReadFile");
             break;
         }
-        if (bytesRead == 0)
+        if (bytesRead == 0 && childEnded)
             break;
         const DWORD readAt = GetTickCount();
         pending.append(buffer.data(), bytesRead);
         if (m_lineMode)
             DeliverCompleteLines(pending, streamId);
         if (bytesRead < kReadBufferSize / 2)
-            LetPipeFill(readAt);
+            LetOutputGather(readAt);
     }
     // A last line without a line end still belongs to the output.
     Deliver(pending, streamId);
 }
 
-// After a read that found the pipe nearly empty, the next one waits until the
-// pipe has had some milliseconds to fill; the callback's time counts towards them.
-void CApplicationLauncher::LetPipeFill(DWORD readAt) const
+bool CApplicationLauncher::HasChildEnded() const
+{
+    return !m_process || WaitForSingleObject(m_process, 0) != WAIT_TIMEOUT;
+}
+
+// After a read that found little output, the next one waits until the child
+// has had some milliseconds to write more; the callback's time counts towards them.
+void CApplicationLauncher::LetOutputGather(DWORD readAt) const
 {
     const DWORD elapsed = GetTickCount() - readAt;
-    if (elapsed < kPipeFillMs && !IsAborted())
-        Sleep(kPipeFillMs - elapsed);
+    if (elapsed < kOutputGatherMs && !IsAborted())
+        Sleep(kOutputGatherMs - elapsed);
 }
 
 void CApplicationLauncher::DeliverCompleteLines(std::string& pending, int streamId)

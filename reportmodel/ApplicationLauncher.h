@@ -64,14 +64,15 @@ private:
         HANDLE error = nullptr;
     };
 
-    void CreateOutputPipe(int streamId, HANDLE& childWriteEnd);
+    void CreateOutputFile(int streamId, HANDLE& childWriteEnd);
     HANDLE CreateInputPipe(HANDLE& childReadEnd);
     void CreateChild(const ChildEnds& child);
     void WriteInput(HANDLE writeEnd);
     void StartReader(int streamId);
     static unsigned __stdcall ReaderThread(void* block);
     void ReadStream(int streamId, HANDLE readEnd);
-    void LetPipeFill(DWORD readAt) const;
+    bool HasChildEnded() const;
+    void LetOutputGather(DWORD readAt) const;
     void DeliverCompleteLines(std::string& pending, int streamId);
     void Deliver(const std::string& block, int streamId);
     bool IsAborted() const { return m_abortFlag && *m_abortFlag; }

@@ -96,7 +96,7 @@ protected:
 
 // The child's end ends the wait; the launcher's end waits for its readers, and
 // only then has all output arrived. The child writes "gh" only once the first
-// block has arrived, so however the pipe's reads fall, "ef" waits for its line end.
+// block has arrived, so however the reads fall, "ef" waits for its line end.
 TEST_F(ApplicationLauncherTest, BothStreamsArriveInBlocksEndingAtLineEndsAndNothingIsLost)
 {
     DWORD exitCode = 0;
@@ -366,7 +366,7 @@ struct HeldReader {
 }
 
 // A report goes on writing while its reader is busy with a block: far more
-// than a default pipe holds (a few KB) waits in the pipe, and none is lost.
+// than a default pipe would hold (a few KB) waits for the reader, and none is lost.
 TEST_F(ApplicationLauncherTest, TheChildWritesOnWhileItsReaderIsBusy)
 {
     HeldReader reader;
@@ -381,4 +381,25 @@ TEST_F(ApplicationLauncherTest, TheChildWritesOnWhileItsReaderIsBusy)
     EXPECT_TRUE(reader.childEndedWhileHeld);
     EXPECT_EQ(20000, std::count(reader.output.begin(), reader.output.end(), '\n'));
     EXPECT_EQ("r20000;20000\r\n", reader.output.substr(reader.output.rfind("r2")));
+}
+
+// The output goes through files of the temporary folder, which are gone once
+// the run is over.
+TEST_F(ApplicationLauncherTest, TheOutputLeavesNothingInTheTemporaryFolder)
+{
+    const std::string temporary = m_scratch.MakeFolder("temp\\");
+    char previous[MAX_PATH] = "";
+    const bool hadPrevious = GetEnvironmentVariableA("TMP", previous, sizeof previous) > 0;
+    SetEnvironmentVariableA("TMP", temporary.c_str());
+    {
+        CApplicationLauncher launcher;
+        Prepare(launcher, m_child, "rows:3000:r err:e1");
+        launcher.Run(INFINITE);
+    }
+    SetEnvironmentVariableA("TMP", hadPrevious ? previous : nullptr);
+
+    const std::string output = Joined(m_recorder.BlocksOf(0));
+    EXPECT_EQ(3000, std::count(output.begin(), output.end(), '\n'));
+    EXPECT_EQ("e1\r\n", Joined(m_recorder.BlocksOf(1)));
+    EXPECT_TRUE(std::filesystem::is_empty(temporary));
 }
