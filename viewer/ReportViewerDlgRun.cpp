@@ -96,8 +96,7 @@ void CReportViewerDlg::RunReportThreadBody()
     }
     // The launcher's readers may still hold the script's last output when it
     // ends; dropping the launcher waits for them, so every row is in before
-    // the run counts as finished. A stopped run delivers nothing more, and its
-    // readers may wait on a pipe a grandchild of the script keeps open: the
+    // the run counts as finished. A stopped run delivers nothing more: the
     // dialog's destructor drops that launcher.
     if (!m_cancel)
         DropLauncher();
