@@ -1,6 +1,7 @@
 #include "reportmodel/ApplicationLauncher.h"
 #include "reportmodel/ReportModelStrings.h"
 #include "afx/FileException.h"
+#include "afx/MessagePump.h"
 #include "afx/WaitCursor.h"
 #include <process.h>
 #include <cstring>
@@ -118,21 +119,6 @@ void ShowCommandLineTooLong()
     text.LoadString(IDS_ARGUMENTS_TOO_LONG_TEXT);
     caption.LoadString(IDS_ARGUMENTS_TOO_LONG_CAPTION);
     MessageBoxA(nullptr, text, caption, MB_OK);
-}
-
-// Dispatches every waiting message; false after a WM_QUIT, which is posted again.
-bool DispatchWaitingMessages()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return false;
-        }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return true;
 }
 
 class WaitCursorScope {
@@ -346,7 +332,7 @@ void CApplicationLauncher::Wait(DWORD timeoutMs)
             CFileException::ThrowOsError(GetLastError(), m_application);
         if (timeoutMs != INFINITE && GetTickCount() - start > timeoutMs)
             return;
-        if (!DispatchWaitingMessages())
+        if (!AfxPumpWaitingMessages())
             return;
         AfxRestoreWaitCursor();
     }

@@ -2,6 +2,7 @@
 #include "viewer/ReportViewerDlg.h"
 #include "viewer/Resource.h"
 #include "afx/CDC.h"
+#include "afx/MessagePump.h"
 #include <comutil.h>
 #include <algorithm>
 #include <unordered_set>
@@ -149,16 +150,7 @@ bool CResultsListCtrl::KeepResponsive()
     if (now - m_lastDispatchTick < kDispatchIntervalMs)
         return true;
     m_lastDispatchTick = now;
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            return false;
-        }
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
-    return true;
+    return AfxPumpWaitingMessages();
 }
 
 // Rows that the list no longer holds (a null row) sort before every row.

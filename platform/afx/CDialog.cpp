@@ -79,6 +79,11 @@ LRESULT CALLBACK CDialog::FilterModalMessage(int code, WPARAM wParam, LPARAM lPa
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+bool CDialog::IsAnyRunningModally()
+{
+    return !t_modalDialogs.empty();
+}
+
 BOOL CDialog::OnInitDialog()
 {
     UpdateData(FALSE);

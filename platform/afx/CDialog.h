@@ -19,6 +19,8 @@ public:
     UINT GetTemplateId() const { return m_templateId; }
 
     virtual BOOL OnInitDialog();
+    // Whether a dialog runs modally on the calling thread.
+    static bool IsAnyRunningModally();
 
 protected:
     virtual void OnOK();

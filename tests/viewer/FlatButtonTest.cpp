@@ -3,6 +3,7 @@
 #include "viewer/FlatButton.h"
 #include "viewer/Resource.h"
 #include "afx/CDialog.h"
+#include "afx/MessagePump.h"
 #include "tests/support/DialogUser.h"
 #include <gtest/gtest.h>
 
@@ -200,21 +201,48 @@ TEST_F(FlatButtonTest, ToolTipGoesWithTheButton)
     EXPECT_FALSE(IsWindow(tip));
 }
 
-// The About box with a flat OK button that has a tool tip.
+// The About box with a flat OK button that has a tool tip. Busy, it works in
+// a loop of its own from its first message on, pumping the waiting messages
+// as a long sort or a wait for a script does, until it is cancelled.
 class ToolTipDialog : public CDialog {
 public:
-    ToolTipDialog() : CDialog(IDD_ABOUTBOX) {}
+    explicit ToolTipDialog(bool busy) : CDialog(IDD_ABOUTBOX), m_busy(busy) {}
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
         m_ok.SubclassDlgItem(IDOK, this);
         m_ok.SetTooltipText("Close the box");
+        if (m_busy)
+            ::PostMessageA(m_hWnd, kWorkMessage, 0, 0);
         return TRUE;
     }
 
+protected:
+    void OnCancel() override
+    {
+        m_cancelled = true;
+        CDialog::OnCancel();
+    }
+    // The dialog manager would show the dialog only once its own loop is idle.
+    LRESULT OnWork(WPARAM, LPARAM)
+    {
+        ShowWindow(SW_SHOW);
+        while (!m_cancelled && AfxPumpWaitingMessages())
+            Sleep(10);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+
 private:
+    static const UINT kWorkMessage = WM_USER + 1;
     CFlatButton m_ok;
+    bool m_busy;
+    bool m_cancelled = false;
 };
+
+BEGIN_MESSAGE_MAP(ToolTipDialog, CDialog)
+    ON_MESSAGE(kWorkMessage, OnWork)
+END_MESSAGE_MAP()
 
 HWND VisibleToolTipOf(HWND dialog)
 {
@@ -222,31 +250,34 @@ HWND VisibleToolTipOf(HWND dialog)
     return tip && IsWindowVisible(tip) ? tip : nullptr;
 }
 
-// A modal dialog's own loop relays the mouse to the tool tip: the tip shows
-// while the pointer rests on the button.
-TEST(FlatButtonInADialog, ShowsItsToolTipInAModalLoop)
+// The mouse reaches the tool tip through the button's PreTranslateMessage:
+// the tip shows while the pointer rests on the button, in the modal dialog's
+// own loop and in a pump of waiting messages inside it.
+TEST(FlatButtonInADialog, ShowsItsToolTipInAModalLoopAndInAPumpInsideIt)
 {
-    bool shown = false;
-    DialogUser user;
-    user.Then("About Korvast Report Viewer", [&](HWND dialog) {
-        SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        HWND ok = GetDlgItem(dialog, IDOK);
-        RECT rect;
-        GetWindowRect(ok, &rect);
-        SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-        PostMessageA(ok, WM_MOUSEMOVE, 0, MAKELPARAM((rect.right - rect.left) / 2, (rect.bottom - rect.top) / 2));
-        for (int attempt = 0; attempt < 500 && !shown; ++attempt) {
-            shown = VisibleToolTipOf(dialog) != nullptr;
-            Sleep(20);
-        }
-        SetCursorPos(0, 0);
-        DialogUser::Press(dialog, IDCANCEL);
-    });
-    user.Start();
-    ToolTipDialog dialog;
-    EXPECT_EQ(IDCANCEL, dialog.DoModal());
-    EXPECT_EQ(std::vector<std::string>{ "About Korvast Report Viewer" }, user.Join());
-    EXPECT_TRUE(shown) << "the tool tip never showed";
+    for (const bool busy : { false, true }) {
+        bool shown = false;
+        DialogUser user;
+        user.Then("About Korvast Report Viewer", [&](HWND dialog) {
+            SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            HWND ok = GetDlgItem(dialog, IDOK);
+            RECT rect;
+            GetWindowRect(ok, &rect);
+            SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+            PostMessageA(ok, WM_MOUSEMOVE, 0, MAKELPARAM((rect.right - rect.left) / 2, (rect.bottom - rect.top) / 2));
+            for (int attempt = 0; attempt < 500 && !shown; ++attempt) {
+                shown = VisibleToolTipOf(dialog) != nullptr;
+                Sleep(20);
+            }
+            SetCursorPos(0, 0);
+            DialogUser::Press(dialog, IDCANCEL);
+        });
+        user.Start();
+        ToolTipDialog dialog(busy);
+        EXPECT_EQ(IDCANCEL, dialog.DoModal());
+        EXPECT_EQ(std::vector<std::string>{ "About Korvast Report Viewer" }, user.Join());
+        EXPECT_TRUE(shown) << "the tool tip never showed, busy " << busy;
+    }
 }
 
 }
