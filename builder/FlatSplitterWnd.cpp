@@ -54,13 +54,8 @@ BOOL CFlatSplitterWnd::ReplaceView(int row, int col, const CRuntimeClass* viewCl
 
 // A hidden row's panes wait under the ids of the row index past the next
 // one, a hidden column's under the column index past the next one, so a row
-// and a column hidden together leave every pane an id of its own.
-CWnd* CFlatSplitterWnd::PaneAt(int row, int col)
-{
-    return FromHandlePermanent(GetDlgItem(IdFromRowCol(row, col)));
-}
-
-// The row indices holding panes: the shown rows, then a hidden row's.
+// and a column hidden together leave every pane an id of its own. The row
+// indices holding panes: the shown rows, then a hidden row's.
 int CFlatSplitterWnd::RowSlotCount() const
 {
     return m_nRows + (m_hiddenRow >= 0 ? 1 : 0);
@@ -92,11 +87,11 @@ void CFlatSplitterWnd::HideRow(int row)
         SetActivePane(row + 1 < m_nRows ? row + 1 : 0, activeCol);
     for (int slot = 0; slot < ColumnSlotCount(); ++slot) {
         const int col = ColumnOfSlot(slot);
-        CWnd* pane = PaneAt(row, col);
+        CWnd* pane = GetPane(row, col);
         pane->ShowWindow(SW_HIDE);
         pane->SetDlgCtrlID(IdFromRowCol(m_nRows, col));
         for (int below = row + 1; below < m_nRows; ++below)
-            PaneAt(below, col)->SetDlgCtrlID(IdFromRowCol(below - 1, col));
+            GetPane(below, col)->SetDlgCtrlID(IdFromRowCol(below - 1, col));
     }
     --m_nRows;
     m_pRowInfo[m_nRows].nCurSize = m_pRowInfo[row].nCurSize;
@@ -113,11 +108,11 @@ void CFlatSplitterWnd::ShowRow()
     ++m_nRows;
     for (int slot = 0; slot < ColumnSlotCount(); ++slot) {
         const int col = ColumnOfSlot(slot);
-        CWnd* parked = PaneAt(m_nRows, col);
+        CWnd* parked = GetPane(m_nRows, col);
         if (col < m_nCols)
             parked->ShowWindow(SW_SHOWNA);
         for (int moved = m_nRows - 2; moved >= row; --moved)
-            PaneAt(moved, col)->SetDlgCtrlID(IdFromRowCol(moved + 1, col));
+            GetPane(moved, col)->SetDlgCtrlID(IdFromRowCol(moved + 1, col));
         parked->SetDlgCtrlID(IdFromRowCol(row, col));
     }
     for (int below = m_nRows - 1; below > row; --below)
@@ -136,11 +131,11 @@ void CFlatSplitterWnd::HideColumn(int col)
         SetActivePane(activeRow, col + 1 < m_nCols ? col + 1 : 0);
     for (int slot = 0; slot < RowSlotCount(); ++slot) {
         const int row = RowOfSlot(slot);
-        CWnd* pane = PaneAt(row, col);
+        CWnd* pane = GetPane(row, col);
         pane->ShowWindow(SW_HIDE);
         pane->SetDlgCtrlID(IdFromRowCol(row, m_nCols));
         for (int right = col + 1; right < m_nCols; ++right)
-            PaneAt(row, right)->SetDlgCtrlID(IdFromRowCol(row, right - 1));
+            GetPane(row, right)->SetDlgCtrlID(IdFromRowCol(row, right - 1));
     }
     --m_nCols;
     m_pColInfo[m_nCols].nCurSize = m_pColInfo[col].nCurSize;
@@ -157,11 +152,11 @@ void CFlatSplitterWnd::ShowColumn()
     ++m_nCols;
     for (int slot = 0; slot < RowSlotCount(); ++slot) {
         const int row = RowOfSlot(slot);
-        CWnd* parked = PaneAt(row, m_nCols);
+        CWnd* parked = GetPane(row, m_nCols);
         if (row < m_nRows)
             parked->ShowWindow(SW_SHOWNA);
         for (int moved = m_nCols - 2; moved >= col; --moved)
-            PaneAt(row, moved)->SetDlgCtrlID(IdFromRowCol(row, moved + 1));
+            GetPane(row, moved)->SetDlgCtrlID(IdFromRowCol(row, moved + 1));
         parked->SetDlgCtrlID(IdFromRowCol(row, col));
     }
     for (int right = m_nCols - 1; right > col; --right)

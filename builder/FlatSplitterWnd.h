@@ -28,7 +28,6 @@ public:
     DECLARE_MESSAGE_MAP()
 
 private:
-    CWnd* PaneAt(int row, int col);
     int RowSlotCount() const;
     int RowOfSlot(int slot) const;
     int ColumnSlotCount() const;

@@ -176,8 +176,8 @@ void CApplicationLauncher::Start()
         m_outputCallback = nullptr;
     ChildEnds child;
     if (m_outputCallback) {
-        CreateOutputFile(kStandardError, child.error);
-        CreateOutputFile(kStandardOutput, child.output);
+        CreateInheritableOutputFile(m_outputReadEnds[kStandardError], child.error);
+        CreateInheritableOutputFile(m_outputReadEnds[kStandardOutput], child.output);
     }
     HANDLE inputWriteEnd = nullptr;
     if (!m_inputText.IsEmpty())
@@ -194,11 +194,6 @@ void CApplicationLauncher::Start()
         StartReader(kStandardOutput);
         StartReader(kStandardError);
     }
-}
-
-void CApplicationLauncher::CreateOutputFile(int streamId, HANDLE& childWriteEnd)
-{
-    CreateInheritableOutputFile(m_outputReadEnds[streamId], childWriteEnd);
 }
 
 HANDLE CApplicationLauncher::CreateInputPipe(HANDLE& childReadEnd)

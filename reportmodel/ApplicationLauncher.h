@@ -64,7 +64,6 @@ private:
         HANDLE error = nullptr;
     };
 
-    void CreateOutputFile(int streamId, HANDLE& childWriteEnd);
     HANDLE CreateInputPipe(HANDLE& childReadEnd);
     void CreateChild(const ChildEnds& child);
     void WriteInput(HANDLE writeEnd);

@@ -1,6 +1,7 @@
 // The owner-drawn list box of elements: which value lies under the mouse,
 // and that a rebuild lets go of the records of the old lines.
 #include "builder/CustomListBox.h"
+#include "tests/support/OffscreenPicture.h"
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -133,48 +134,25 @@ bool IsDarkGrey(COLORREF colour)
 // Both lines drawn one after the other into one off-screen bitmap, as a paint does.
 class DrawnLines {
 public:
-    explicit DrawnLines(ValuesList& list) : m_width(480)
+    explicit DrawnLines(ValuesList& list) : m_rows{ RowOf(list, 0), RowOf(list, 1) }, m_picture(kWidth, m_rows[1].bottom)
     {
-        CRect first, second;
-        list.GetItemRect(0, &first);
-        list.GetItemRect(1, &second);
-        m_height = second.bottom;
-        HDC screen = GetDC(nullptr);
-        m_dc = CreateCompatibleDC(screen);
-        m_bitmap = CreateCompatibleBitmap(screen, m_width, m_height);
-        ReleaseDC(nullptr, screen);
-        HGDIOBJ previous = SelectObject(m_dc, m_bitmap);
         for (int line = 0; line < 2; ++line) {
             DRAWITEMSTRUCT item = {};
             item.CtlType = ODT_LISTBOX;
             item.itemID = line;
-            item.hDC = m_dc;
-            list.GetItemRect(line, &item.rcItem);
+            item.hDC = m_picture.DC();
+            item.rcItem = m_rows[line];
             list.DrawItem(&item);
         }
-        m_rows[0] = first;
-        m_rows[1] = second;
-        SelectObject(m_dc, previous);
     }
-    ~DrawnLines()
-    {
-        DeleteObject(m_bitmap);
-        DeleteDC(m_dc);
-    }
-    COLORREF Pixel(int x, int y) const
-    {
-        HGDIOBJ previous = SelectObject(m_dc, m_bitmap);
-        COLORREF colour = GetPixel(m_dc, x, y);
-        SelectObject(m_dc, previous);
-        return colour;
-    }
+    COLORREF Pixel(int x, int y) const { return m_picture.Pixel(x, y); }
     // The middle of each run of link-coloured columns of line 0 that literal
     // text separates: where each value is drawn.
     std::vector<int> ValueMiddles() const
     {
         std::vector<int> middles;
         int first = -1, last = -1;
-        for (int x = 0; x < m_width; ++x) {
+        for (int x = 0; x < kWidth; ++x) {
             bool link = false, literal = false;
             for (int y = m_rows[0].top; y < m_rows[0].bottom; ++y) {
                 const COLORREF colour = Pixel(x, y);
@@ -197,11 +175,16 @@ public:
     CRect Row(int line) const { return m_rows[line]; }
 
 private:
-    int m_width;
-    int m_height = 0;
-    HDC m_dc = nullptr;
-    HBITMAP m_bitmap = nullptr;
+    static CRect RowOf(ValuesList& list, int line)
+    {
+        CRect row;
+        list.GetItemRect(line, &row);
+        return row;
+    }
+
+    static const int kWidth = 480;
     CRect m_rows[2];
+    OffscreenPicture m_picture;
 };
 
 using ValuesListTest = ListBoxTest<ValuesList>;

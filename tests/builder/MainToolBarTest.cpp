@@ -3,6 +3,7 @@
 #include "builder/Resource.h"
 #include "afx/CToolBar.h"
 #include "afx/FrameworkIds.h"
+#include "tests/support/OffscreenPicture.h"
 #include <gtest/gtest.h>
 
 TEST(MainToolBar, ADisabledButtonShowsItsLabelGreyedOnTheButtonFace)
@@ -18,23 +19,16 @@ TEST(MainToolBar, ADisabledButtonShowsItsLabelGreyedOnTheButtonFace)
     ASSERT_TRUE(bar.SendMessage(TB_GETRECT, ID_RUN_REPORT, reinterpret_cast<LPARAM>(&button)));
 
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP picture = CreateCompatibleBitmap(screen, 600, 60);
-    HGDIOBJ previous = SelectObject(memory, picture);
+    OffscreenPicture picture(600, 60);
     RECT all = { 0, 0, 600, 60 };
     HBRUSH faceBrush = CreateSolidBrush(face);
-    FillRect(memory, &all, faceBrush);
-    bar.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    FillRect(picture.DC(), &all, faceBrush);
+    DeleteObject(faceBrush);
+    bar.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.DC()), PRF_CLIENT);
     int facePixels = 0, pixels = 0;
     for (int y = button.top + 4; y < button.bottom - 4; ++y)
         for (int x = button.left + 4; x < button.right - 4; ++x, ++pixels)
-            facePixels += GetPixel(memory, x, y) == face;
-    SelectObject(memory, previous);
-    DeleteObject(faceBrush);
-    DeleteObject(picture);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+            facePixels += picture.Pixel(x, y) == face;
     parent.DestroyWindow();
 
     ASSERT_GT(pixels, 100);

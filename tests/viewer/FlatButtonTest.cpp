@@ -5,6 +5,7 @@
 #include "afx/CDialog.h"
 #include "afx/MessagePump.h"
 #include "tests/support/DialogUser.h"
+#include "tests/support/OffscreenPicture.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,29 +32,18 @@ END_MESSAGE_MAP()
 // A drawn face of the button, read pixel by pixel.
 class Face {
 public:
-    Face(CFlatButton& button, UINT state)
+    Face(CFlatButton& button, UINT state) : m_picture(kWidth, kHeight)
     {
-        HDC screen = GetDC(nullptr);
-        m_dc = CreateCompatibleDC(screen);
-        m_bitmap = CreateCompatibleBitmap(screen, kWidth, kHeight);
-        ReleaseDC(nullptr, screen);
-        m_previous = SelectObject(m_dc, m_bitmap);
         DRAWITEMSTRUCT item = {};
         item.CtlType = ODT_BUTTON;
         item.itemState = state;
         item.hwndItem = button.m_hWnd;
-        item.hDC = m_dc;
+        item.hDC = m_picture.DC();
         item.rcItem = { 0, 0, kWidth, kHeight };
         button.DrawItem(&item);
     }
-    ~Face()
-    {
-        SelectObject(m_dc, m_previous);
-        DeleteObject(m_bitmap);
-        DeleteDC(m_dc);
-    }
 
-    COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
+    COLORREF At(int x, int y) const { return m_picture.Pixel(x, y); }
     // The box of the pixels of `color` inside the border.
     RECT BoxOf(COLORREF color) const
     {
@@ -70,9 +60,7 @@ public:
     }
 
 private:
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_previous;
+    OffscreenPicture m_picture;
 };
 
 class FlatButtonTest : public ::testing::Test {
