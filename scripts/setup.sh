@@ -10,6 +10,11 @@ if [ -n "$missing" ]; then
   echo "Installing:$missing"
   SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
   dpkg --print-foreign-architectures | grep -q i386 || $SUDO dpkg --add-architecture i386
-  $SUDO apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q $missing
+  # A mirror in the middle of a sync can fail one index; the others still serve.
+  $SUDO apt-get update -q || echo "apt-get update failed in part; installing from the lists it has."
+  # Without one architecture's security index the 32-bit parts cannot match the
+  # 64-bit ones' newer versions: the release's own suite then serves both.
+  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q $missing ||
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q -t "$codename" $missing
 fi
