@@ -32,6 +32,15 @@ bool SetRegistryText(HKEY root, const char* key, const std::string& name, const 
     return written;
 }
 
+namespace {
+HRESULT CallServerExport(HMODULE library, const char* name)
+{
+    auto entry = library ? reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(library, name)))
+                         : nullptr;
+    return entry ? entry() : E_NOTIMPL;
+}
+}
+
 HMODULE RegisteredControlLibrary(const char* fileName)
 {
     static std::map<std::string, HMODULE> libraries;
@@ -39,9 +48,16 @@ HMODULE RegisteredControlLibrary(const char* fileName)
     if (known != libraries.end())
         return known->second;
     HMODULE library = LoadLibraryA((ProgramFolder() + fileName).c_str());
-    auto registerServer = library ? reinterpret_cast<HRESULT(WINAPI*)()>(
-                                        reinterpret_cast<void*>(GetProcAddress(library, "DllRegisterServer")))
-                                  : nullptr;
-    EXPECT_TRUE(registerServer && registerServer() == S_OK) << fileName << " was not registered";
+    EXPECT_EQ(S_OK, CallServerExport(library, "DllRegisterServer")) << fileName << " was not registered";
     return libraries[fileName] = library;
+}
+
+UnregisteredControlLibrary::UnregisteredControlLibrary(HMODULE library)
+    : m_library(library), m_result(CallServerExport(library, "DllUnregisterServer"))
+{
+}
+
+UnregisteredControlLibrary::~UnregisteredControlLibrary()
+{
+    EXPECT_EQ(S_OK, CallServerExport(m_library, "DllRegisterServer")) << "the library was not registered again";
 }
