@@ -97,7 +97,7 @@ private:
     std::unique_ptr<CApplicationLauncher> CreateLauncher();
     void StopReport();
     void DropLauncher();
-    void AppendRows(std::vector<std::unique_ptr<CFields>>& rows);
+    bool AppendRow(std::unique_ptr<CFields> row);
     void ShowListedRows(bool now);
     void OnRowsRedrawTimer();
     void FinishRun(LPARAM normalEnd);
