@@ -83,6 +83,7 @@ protected:
     void OnShowDetails();
     void OnFilterChange();
     void OnTimer(UINT_PTR id);
+    void OnFilterTimer();
 
     // Save As and the right-click scripts.
     void SaveResultsAs();
