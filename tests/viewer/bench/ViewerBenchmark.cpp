@@ -331,7 +331,7 @@ int main(int argc, char** argv)
     if (!arguments.empty())
         commandLine += " " + arguments;
     Stopwatch clock;
-    const size_t rows = CountRows(RunAndCapture(commandLine));
+    const size_t rows = CountRows(RunAndCapture(commandLine).output);
     const double baseline = clock.Seconds();
     printf("%s%s: %u rows of %d fields\n", report.GetDescription().GetString(),
            arguments.empty() ? "" : (" (" + arguments + ")").c_str(), unsigned(rows), fieldModel.GetCount());

@@ -75,7 +75,7 @@ Rows ProducedRows(const std::string& command, const std::string& arguments, size
     std::string launched = arguments;
     if (command.compare(0, 7, "cscript") != 0)
         std::replace(launched.begin(), launched.end(), ' ', '%');
-    Rows rows = ScriptOutput::Rows(RunAndCapture(command + launched));
+    Rows rows = ScriptOutput::Rows(RunAndCapture(command + launched).output);
     for (Row& row : rows)
         row.resize(columns);
     return rows;
