@@ -105,12 +105,14 @@ int RunTestsInChildProcess(const std::string& filter)
 {
     char program[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, program, sizeof program);
-    const std::string output = RunAndCapture("\"" + std::string(program)
-                                             + "\" --gtest_also_run_disabled_tests --gtest_filter=" + filter).output;
+    const CapturedRun run = RunAndCapture("\"" + std::string(program)
+                                          + "\" --gtest_also_run_disabled_tests --gtest_filter=" + filter);
+    const std::string& output = run.output;
     // A filter that names no test runs none, and that passes nothing.
-    if (output.find("[  PASSED  ]") == std::string::npos || output.find("Running 0 tests") != std::string::npos) {
-        printf("%s", output.c_str());
-        return -1;
-    }
-    return output.find("[  FAILED  ]") == std::string::npos ? 0 : (printf("%s", output.c_str()), 1);
+    const bool ranAndPassed = output.find("[  PASSED  ]") != std::string::npos
+                              && output.find("Running 0 tests") == std::string::npos;
+    if (ranAndPassed && output.find("[  FAILED  ]") == std::string::npos && run.exitCode == 0)
+        return 0;
+    printf("%s%s\nthe child exited with %d\n", output.c_str(), run.error.c_str(), run.exitCode);
+    return ranAndPassed ? 1 : -1;
 }

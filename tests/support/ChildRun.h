@@ -21,6 +21,6 @@ CapturedRun RunAndCapture(const std::string& commandLine, const std::string& inp
                           const std::string& folder = std::string(), DWORD limitMs = kProgramLimitMs);
 // Runs the disabled tests that `filter` names in a new process of this test
 // program, for what must happen first in a process (settling a process-wide
-// flag, creating the Application); returns 0 when at least one ran and all
-// passed, and shows the child's output otherwise.
+// flag, creating the Application); returns 0 when at least one ran, all
+// passed and the program exited cleanly, and shows the child's output otherwise.
 int RunTestsInChildProcess(const std::string& filter);
