@@ -196,5 +196,5 @@ TEST_F(SorvaneTest, AnswersTheInterfacesItDeclaresAndNoOthers)
 
 TEST_F(SorvaneTest, ServesACommonContainer)
 {
-    ExpectCommonContainerInterfaces(CLSID_SingleTypeChooser);
+    ExpectCommonContainerInterfaces(CLSID_SingleTypeChooser, PropertyNotifications::Sent);
 }
