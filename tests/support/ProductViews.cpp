@@ -1,4 +1,5 @@
 #include "tests/support/ProductViews.h"
+#include "tests/support/RegistryText.h"
 #include "tests/support/TestFiles.h"
 #include <gtest/gtest.h>
 #include <map>
@@ -19,17 +20,6 @@ void ProductViews::Register(const std::string& view, bool registered)
         return;
     RegDeleteValueA(key, view.c_str());
     RegCloseKey(key);
-}
-
-bool SetRegistryText(HKEY root, const char* key, const std::string& name, const std::string& text)
-{
-    HKEY handle = nullptr;
-    if (RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr) != ERROR_SUCCESS)
-        return false;
-    bool written = RegSetValueExA(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                                  static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
-    RegCloseKey(handle);
-    return written;
 }
 
 HMODULE RegisteredControlLibrary(const char* fileName)

@@ -2,6 +2,7 @@
 // unloading, dispatch and the interfaces it declares.
 #include "tests/typechooser/SorvaneFixture.h"
 #include "tests/support/CommonContainer.h"
+#include "tests/support/RegistryText.h"
 #include "tests/support/TestFiles.h"
 #include <comutil.h>
 #include <olectl.h>
@@ -13,11 +14,7 @@ const char kTypeLibKey[] = "TypeLib\\{145F66CB-B32A-11D3-B9D8-00207814BCF5}\\1.0
 // The default value (or the named one) of a key under HKEY_CLASSES_ROOT; "<none>" when it is missing.
 std::string ClassesValue(const std::string& key, const char* name = nullptr)
 {
-    char text[MAX_PATH] = "";
-    DWORD size = sizeof text;
-    if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
-        return "<none>";
-    return text;
+    return RegistryText(HKEY_CLASSES_ROOT, key, name);
 }
 
 bool ClassesKeyExists(const std::string& key)
