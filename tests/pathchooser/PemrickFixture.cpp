@@ -1,4 +1,5 @@
 #include "tests/pathchooser/PemrickFixture.h"
+#include "tests/support/ControlLibrary.h"
 #include "tests/support/RegistryText.h"
 #include "tests/support/TestFiles.h"
 #include "productsim/testing/SimTestData.h"

@@ -20,7 +20,3 @@ private:
     RegistryKeyBackup m_workspaces;
     RegistryKeyBackup m_driver;
 };
-
-// The control library beside the test program, loaded and registered once
-// per process; null when it is missing.
-HMODULE RegisteredControlLibrary(const char* fileName);

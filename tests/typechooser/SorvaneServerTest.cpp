@@ -2,6 +2,7 @@
 // unloading, dispatch and the interfaces it declares.
 #include "tests/typechooser/SorvaneFixture.h"
 #include "tests/support/CommonContainer.h"
+#include "tests/support/ControlLibrary.h"
 #include "tests/support/RegistryText.h"
 #include "tests/support/TestFiles.h"
 #include <comutil.h>
@@ -24,13 +25,6 @@ bool ClassesKeyExists(const std::string& key)
         return false;
     RegCloseKey(handle);
     return true;
-}
-
-HRESULT CallExport(const char* name)
-{
-    auto entry = reinterpret_cast<HRESULT(WINAPI*)()>(
-        reinterpret_cast<void*>(GetProcAddress(SorvaneLibrary(), name)));
-    return entry();
 }
 
 IClassFactory* ClassObject(REFCLSID clsid, HRESULT* result)
@@ -89,13 +83,13 @@ TEST_F(SorvaneTest, RegistrationWritesEveryKeyOfItsScriptAndUnregistrationRemove
         EXPECT_TRUE(ClassesKeyExists(key + empty)) << empty;
     EXPECT_EQ("sorvane 1.0 Type Library", ClassesValue(kTypeLibKey));
 
-    ASSERT_EQ(S_OK, CallExport("DllUnregisterServer"));
+    ASSERT_EQ(S_OK, CallExport(SorvaneLibrary(), "DllUnregisterServer"));
     EXPECT_FALSE(ClassesKeyExists(key));
     EXPECT_FALSE(ClassesKeyExists("Sorvane.SingleTypeChooser.1"));
     EXPECT_FALSE(ClassesKeyExists("Sorvane.SingleTypeChooser"));
     EXPECT_FALSE(ClassesKeyExists(kTypeLibKey));
     EXPECT_TRUE(ClassesKeyExists("CLSID"));
-    ASSERT_EQ(S_OK, CallExport("DllRegisterServer"));
+    ASSERT_EQ(S_OK, CallExport(SorvaneLibrary(), "DllRegisterServer"));
 }
 
 TEST_F(SorvaneTest, ClassObjectServesItsOwnClassAggregatedOrNotAndHoldsTheLibrary)
