@@ -131,9 +131,7 @@ TEST_F(ReportViewerDlgTest, ShowsTheRowsSortedByTheReportsKeysAndEndsCompleted)
         EXPECT_EQ(std::vector<std::string>({ "a", "c", "b", "" }), Names(window));
         EXPECT_EQ("10", ItemText(GetDlgItem(window, IDC_RESULTS), 2, 1));
         EXPECT_EQ("Rows Processed: 4", ControlText(window, IDC_ROWS_PROCESSED));
-        char caption[256] = "";
-        GetWindowTextA(window, caption, sizeof caption);
-        EXPECT_STREQ("Korvast Report Viewer - Sizes", caption);
+        EXPECT_EQ("Korvast Report Viewer - Sizes", WindowText(window));
         EXPECT_TRUE(IsEnabled(window, IDOK));
         EXPECT_TRUE(IsEnabled(window, IDC_SAVE_AS));
         EXPECT_TRUE(IsEnabled(window, IDC_FILTER));
