@@ -661,7 +661,7 @@ TEST_F(ReportViewerDlgTest, TheSystemMenuOpensTheAboutBox)
         std::string version;
         DialogUser user;
         user.Then("About Korvast Report Viewer", [&](HWND about) {
-            version = DialogUser::ItemText(about, IDC_VERSION);
+            version = ControlText(about, IDC_VERSION);
             DialogUser::Press(about, IDOK);
         });
         user.Start();
