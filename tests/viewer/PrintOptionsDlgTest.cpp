@@ -210,12 +210,24 @@ TEST_F(PrintOptionsDlgTest, RefusesSizesThatAreNoNumbersInRange)
                      reinterpret_cast<LPARAM>(GetDlgItem(window, IDC_HEADER_SIZE)));
         EXPECT_EQ("10", ControlText(window, IDC_HEADER_SIZE));
         EXPECT_EQ(16, SendDlgItemMessageA(window, IDC_HEADER_SIZE, CB_GETCOUNT, 0, 0));
+
+        // Down in the box steps from 12 to the next size of its list.
+        HWND sizes = GetDlgItem(window, IDC_HEADER_SIZE);
+        SendMessageA(sizes, CB_SETCURSEL, SendMessageA(sizes, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("12")), 0);
+        COMBOBOXINFO parts = { sizeof parts };
+        GetComboBoxInfo(sizes, &parts);
+        SendMessageA(parts.hwndItem, WM_KEYDOWN, VK_DOWN, 0);
+        ASSERT_EQ("14", ControlText(window, IDC_HEADER_SIZE));
+        SetWindowTextA(sizes, "0");
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_HEADER_SIZE, CBN_DROPDOWN), reinterpret_cast<LPARAM>(sizes));
+        EXPECT_EQ("14", ControlText(window, IDC_HEADER_SIZE)) << "the size picked from the list comes back";
     });
-    std::vector<RecordedBox> shown = boxes.WaitForBoxes(3);
-    ASSERT_EQ(3u, shown.size());
+    std::vector<RecordedBox> shown = boxes.WaitForBoxes(4);
+    ASSERT_EQ(4u, shown.size());
     EXPECT_EQ("This is not a valid number.", shown[0].text);
     EXPECT_EQ("The number must be between 1 and 1638.", shown[1].text);
     EXPECT_EQ("This is not a valid number.", shown[2].text);
+    EXPECT_EQ("The number must be between 1 and 1638.", shown[3].text);
     EXPECT_EQ("Print Options", shown[0].caption);
 }
 

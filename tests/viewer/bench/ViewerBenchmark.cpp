@@ -240,7 +240,7 @@ private:
         std::string path = folder / "viewer_benchmark.xml";
         Stopwatch clock;
         CExportedReport report = m_dialog.ShownReport();
-        CXmlExport(report).Write(path.c_str(), "");
+        CXmlExport(report).WriteResultsXml(path.c_str(), "");
         double seconds = clock.Seconds();
         WIN32_FILE_ATTRIBUTE_DATA file = {};
         GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &file);
