@@ -2,23 +2,12 @@
 // folder browser belongs to the dialog while it is open.
 #include "builder/ReportsConfigurationDlg.h"
 #include "builder/Resource.h"
+#include "envlib/ProductEnv.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/DialogUser.h"
+#include "tests/support/RegistryText.h"
 #include "tests/support/ScratchProductHome.h"
 #include <atomic>
-
-namespace {
-const char kVersionKey[] = "Software\\Selvo\\Korvast\\CurrentVersion";
-
-std::string ReportsPath()
-{
-    char value[4096] = "";
-    DWORD size = sizeof value;
-    if (RegGetValueA(HKEY_LOCAL_MACHINE, kVersionKey, "ReportsPath", RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
-        return std::string();
-    return value;
-}
-}
 
 TEST(ReportsConfigurationDlgTest, StoresALongFolderWhole)
 {
@@ -32,7 +21,7 @@ TEST(ReportsConfigurationDlgTest, StoresALongFolderWhole)
         SendMessageA(window, WM_COMMAND, IDOK, 0);
     });
     EXPECT_TRUE(dialog.IsChanged());
-    EXPECT_EQ(ReportsPath(), folder);
+    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kProductVersionKey, "ReportsPath"), folder);
 }
 
 TEST(ReportsConfigurationDlgTest, TheFolderBrowserIsOwnedByTheDialog)

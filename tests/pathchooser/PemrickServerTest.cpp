@@ -1,5 +1,7 @@
 // Pemrick as a COM server: registration, dispatch ids and the type library's enumerations.
 #include "tests/pathchooser/PemrickFixture.h"
+#include "tests/support/ControlLibrary.h"
+#include "tests/support/RegistryText.h"
 #include "tests/support/TestFiles.h"
 #include <comutil.h>
 
@@ -8,13 +10,8 @@ const char kClassKey[] = "CLSID\\{2F766012-B4BB-11D3-B9D9-00207814BCF5}";
 
 std::string ClassesValue(const std::string& key, const char* name = nullptr)
 {
-    char text[MAX_PATH] = "";
-    DWORD size = sizeof text;
-    if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
-        return "<none>";
-    return text;
+    return RegistryText(HKEY_CLASSES_ROOT, key, name);
 }
-
 }
 
 TEST_F(PemrickTest, RegistersItsClassAndTypeLibraryAndUnregistersThem)

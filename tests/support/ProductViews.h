@@ -20,26 +20,3 @@ private:
     RegistryKeyBackup m_workspaces;
     RegistryKeyBackup m_driver;
 };
-
-// Writes a text value, creating its key; false when that fails.
-bool SetRegistryText(HKEY root, const char* key, const std::string& name, const std::string& text);
-// The control library beside the test program, loaded and registered once
-// per process; null when it is missing.
-HMODULE RegisteredControlLibrary(const char* fileName);
-
-// Takes a control library's registration away for as long as it lives, and
-// registers the library again when it goes, whatever the test did meanwhile.
-class UnregisteredControlLibrary {
-public:
-    explicit UnregisteredControlLibrary(HMODULE library);
-    ~UnregisteredControlLibrary();
-    UnregisteredControlLibrary(const UnregisteredControlLibrary&) = delete;
-    UnregisteredControlLibrary& operator=(const UnregisteredControlLibrary&) = delete;
-
-    // What the library's DllUnregisterServer answered.
-    HRESULT Result() const { return m_result; }
-
-private:
-    HMODULE m_library;
-    HRESULT m_result;
-};

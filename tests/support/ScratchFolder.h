@@ -2,6 +2,7 @@
 // ends (a folder that cannot be removed fails the test); and the test child
 // program beside the tests.
 #pragma once
+#include "tests/support/TestFiles.h"
 #include "tests/support/WindowPump.h"
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -72,13 +73,7 @@ public:
         return path;
     }
 
-    static std::string ChildProcessPath()
-    {
-        char program[MAX_PATH] = "";
-        GetModuleFileNameA(nullptr, program, sizeof program);
-        std::string path = program;
-        return path.substr(0, path.rfind('\\') + 1) + "childproc.exe";
-    }
+    static std::string ChildProcessPath() { return ProgramFolder() + "childproc.exe"; }
 
 private:
     static std::string TemporaryFolder()

@@ -1,6 +1,6 @@
 #include "tests/support/ScratchProductHome.h"
 #include "envlib/ProductEnv.h"
-#include "tests/support/ProductViews.h"
+#include "tests/support/RegistryText.h"
 #include <gtest/gtest.h>
 
 ScratchProductHome::ScratchProductHome() : m_settings(HKEY_LOCAL_MACHINE, kProductVersionKey)

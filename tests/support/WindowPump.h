@@ -17,6 +17,8 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = kPatientMs);
 // `milliseconds` has fired: every timer of the thread that was due earlier
 // has fired by then too.
 void PumpPastTimer(DWORD milliseconds);
+// The window's text (a caption, a control's contents), read at its full length.
+std::string WindowText(HWND window);
 // The text of a dialog's control, read at its full length.
 std::string ControlText(HWND dialog, int id);
 // A control's rectangle in its dialog's client coordinates.

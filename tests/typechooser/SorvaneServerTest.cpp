@@ -3,6 +3,8 @@
 #include "tests/typechooser/SorvaneFixture.h"
 #include "tests/support/ChildRun.h"
 #include "tests/support/CommonContainer.h"
+#include "tests/support/ControlLibrary.h"
+#include "tests/support/RegistryText.h"
 #include "tests/support/TestFiles.h"
 #include <comutil.h>
 #include <olectl.h>
@@ -14,11 +16,7 @@ const char kTypeLibKey[] = "TypeLib\\{145F66CB-B32A-11D3-B9D8-00207814BCF5}\\1.0
 // The default value (or the named one) of a key under HKEY_CLASSES_ROOT; "<none>" when it is missing.
 std::string ClassesValue(const std::string& key, const char* name = nullptr)
 {
-    char text[MAX_PATH] = "";
-    DWORD size = sizeof text;
-    if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
-        return "<none>";
-    return text;
+    return RegistryText(HKEY_CLASSES_ROOT, key, name);
 }
 
 bool ClassesKeyExists(const std::string& key)
@@ -200,5 +198,5 @@ TEST_F(SorvaneTest, AnswersTheInterfacesItDeclaresAndNoOthers)
 
 TEST_F(SorvaneTest, ServesACommonContainer)
 {
-    ExpectCommonContainerInterfaces(CLSID_SingleTypeChooser);
+    ExpectCommonContainerInterfaces(CLSID_SingleTypeChooser, PropertyNotifications::Sent);
 }

@@ -132,9 +132,7 @@ TEST_F(ReportViewerDlgTest, ShowsTheRowsSortedByTheReportsKeysAndEndsCompleted)
         EXPECT_EQ(std::vector<std::string>({ "a", "c", "b", "" }), Names(window));
         EXPECT_EQ("10", ItemText(GetDlgItem(window, IDC_RESULTS), 2, 1));
         EXPECT_EQ("Rows Processed: 4", ControlText(window, IDC_ROWS_PROCESSED));
-        char caption[256] = "";
-        GetWindowTextA(window, caption, sizeof caption);
-        EXPECT_STREQ("Korvast Report Viewer - Sizes", caption);
+        EXPECT_EQ("Korvast Report Viewer - Sizes", WindowText(window));
         EXPECT_TRUE(IsEnabled(window, IDOK));
         EXPECT_TRUE(IsEnabled(window, IDC_SAVE_AS));
         EXPECT_TRUE(IsEnabled(window, IDC_FILTER));
@@ -666,7 +664,7 @@ TEST_F(ReportViewerDlgTest, TheSystemMenuOpensTheAboutBox)
         std::string version;
         DialogUser user;
         user.Then("About Korvast Report Viewer", [&](HWND about) {
-            version = DialogUser::ItemText(about, IDC_VERSION);
+            version = ControlText(about, IDC_VERSION);
             DialogUser::Press(about, IDOK);
         });
         user.Start();

@@ -84,7 +84,7 @@ TEST_F(BuilderEndToEnd, HelpAndAboutReachTheMakersLibraries)
 
 TEST_F(BuilderEndToEnd, SetScriptsLocationChangesTheSettingAndTheTree)
 {
-    RegistryKeyBackup settings(HKEY_LOCAL_MACHINE, kVersionKey, RegistryKeyBackup::Start::AsItWas);
+    RegistryKeyBackup settings(HKEY_LOCAL_MACHINE, kProductVersionKey, RegistryKeyBackup::Start::AsItWas);
     const std::string original = Setting("ReportsPath");
     const std::string other = "C:\\OtherReports";
     CreateDirectoryA(other.c_str(), nullptr);
