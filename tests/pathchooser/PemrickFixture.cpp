@@ -70,8 +70,6 @@ PemrickTest::PemrickTest()
         m_folder.MakeFile(name + "\\webshop\\README");
         m_views.Register(*view);
     }
-    RegDeleteKeyA(HKEY_CURRENT_USER, kSelectionKey);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kExplorerKey);
     UseData("");
 }
 

@@ -6,6 +6,7 @@
 #include "tests/support/DialogUser.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/ScratchProductHome.h"
 #include "viewer/ReportViewerDlg.h"
 #include "viewer/Resource.h"
 #include "viewer/RightClickScripts.h"
@@ -509,6 +510,7 @@ TEST(ReportViewerDlgWindowless, RunsTheReportWithoutAWindowAndEndsWithIt)
 
 TEST_F(ReportViewerDlgTest, SaveAsWritesTheRowsAsTheListShowsThem)
 {
+    ScratchProductHome product;
     ScratchFolder folder("save");
     const std::string path = folder / "viewer_dialog_save.xml";
     CReportViewerDlg dialog;
@@ -602,6 +604,7 @@ void SelectItems(HWND dialog, std::initializer_list<int> items)
 
 TEST_F(ReportViewerDlgTest, TheRightClickMenuOffersTheScriptsThatFitTheSelection)
 {
+    ScratchProductHome product;
     CRightClickScripts scripts;
     MessageBoxWatcher watcher;
     ASSERT_TRUE(scripts.Parse("show_it SEP label_it(single) tag_all(multiple) "));
@@ -626,7 +629,7 @@ TEST_F(ReportViewerDlgTest, TheRightClickMenuOffersTheScriptsThatFitTheSelection
         auto boxes = watcher.WaitForBoxes(1);
         ASSERT_EQ(1u, boxes.size()) << "the chosen script is looked for in the reports folder";
         EXPECT_EQ("Script Error", boxes[0].caption);
-        EXPECT_NE(std::string::npos, boxes[0].text.find("scripts_rightclick\\tag_all.prl"));
+        EXPECT_EQ("Unable to locate script " + product.ReportsFolder() + "scripts_rightclick\\tag_all.prl  ", boxes[0].text);
     });
 }
 
