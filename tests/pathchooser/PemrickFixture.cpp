@@ -180,17 +180,7 @@ std::string SelectedNodes(HWND tree)
 
 std::string ListItems(HWND list)
 {
-    std::string texts;
-    int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int index = 0; index < count; ++index) {
-        char text[1024] = "";
-        LVITEMA item = {};
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(list, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
-        texts += (texts.empty() ? "" : ",") + std::string(text);
-    }
-    return texts;
+    return CommaJoined(ListColumnTexts(list));
 }
 
 bool IsEnabled(HWND window)

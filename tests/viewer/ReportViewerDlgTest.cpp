@@ -47,25 +47,10 @@ public:
     }
 };
 
-std::string ItemText(HWND list, int item, int column)
-{
-    char text[256] = "";
-    LVITEMA entry = {};
-    entry.iSubItem = column;
-    entry.pszText = text;
-    entry.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&entry));
-    return text;
-}
-
 // The first column of every item, in list order.
 std::vector<std::string> Names(HWND dialog)
 {
-    HWND list = GetDlgItem(dialog, IDC_RESULTS);
-    std::vector<std::string> names;
-    for (int item = 0; item < ListView_GetItemCount(list); ++item)
-        names.push_back(ItemText(list, item, 0));
-    return names;
+    return ListColumnTexts(GetDlgItem(dialog, IDC_RESULTS));
 }
 
 bool IsEnabled(HWND dialog, int id)
@@ -130,7 +115,7 @@ TEST_F(ReportViewerDlgTest, ShowsTheRowsSortedByTheReportsKeysAndEndsCompleted)
     RunToEnd(dialog, [&](HWND window) {
         EXPECT_EQ("Completed", ControlText(window, IDC_STATUS));
         EXPECT_EQ(std::vector<std::string>({ "a", "c", "b", "" }), Names(window));
-        EXPECT_EQ("10", ItemText(GetDlgItem(window, IDC_RESULTS), 2, 1));
+        EXPECT_EQ("10", ListItemText(GetDlgItem(window, IDC_RESULTS), 2, 1));
         EXPECT_EQ("Rows Processed: 4", ControlText(window, IDC_ROWS_PROCESSED));
         EXPECT_EQ("Korvast Report Viewer - Sizes", WindowText(window));
         EXPECT_TRUE(IsEnabled(window, IDOK));
