@@ -1,4 +1,6 @@
 #include "tests/pathchooser/PemrickFixture.h"
+#include "tests/support/ControlLibrary.h"
+#include "tests/support/RegistryText.h"
 #include "tests/support/TestFiles.h"
 #include "productsim/testing/SimTestData.h"
 #include <cstring>
@@ -68,8 +70,6 @@ PemrickTest::PemrickTest()
         m_folder.MakeFile(name + "\\webshop\\README");
         m_views.Register(*view);
     }
-    RegDeleteKeyA(HKEY_CURRENT_USER, kSelectionKey);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kExplorerKey);
     UseData("");
 }
 
@@ -180,17 +180,7 @@ std::string SelectedNodes(HWND tree)
 
 std::string ListItems(HWND list)
 {
-    std::string texts;
-    int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int index = 0; index < count; ++index) {
-        char text[1024] = "";
-        LVITEMA item = {};
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(list, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
-        texts += (texts.empty() ? "" : ",") + std::string(text);
-    }
-    return texts;
+    return CommaJoined(ListColumnTexts(list));
 }
 
 bool IsEnabled(HWND window)
@@ -200,11 +190,7 @@ bool IsEnabled(HWND window)
 
 std::string RememberedValue(const char* key, const char* name)
 {
-    char text[1024] = "";
-    DWORD size = sizeof text;
-    if (RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
-        return "<none>";
-    return text;
+    return RegistryText(HKEY_CURRENT_USER, key, name);
 }
 
 void SetRememberedValue(const char* key, const char* name, const std::string& value)

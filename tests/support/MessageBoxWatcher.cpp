@@ -5,13 +5,6 @@
 namespace {
 // The id that the system's message box gives its text control.
 const int kMessageBoxTextId = 0xFFFF;
-
-std::string WindowText(HWND window)
-{
-    char buffer[8192] = "";
-    GetWindowTextA(window, buffer, sizeof buffer);
-    return buffer;
-}
 }
 
 MessageBoxWatcher::MessageBoxWatcher(int answer) : m_answer(answer), m_thread(&MessageBoxWatcher::Watch, this) {}

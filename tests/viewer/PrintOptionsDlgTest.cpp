@@ -1,6 +1,7 @@
 // The print options dialog with its font and size lists, driven in its own
 // message loop, with the test printer's fonts beside the screen's.
 #include "viewer/PrintOptionsDlg.h"
+#include "viewer/ReportViewerApp.h"
 #include "viewer/Resource.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/MessageBoxWatcher.h"
@@ -8,23 +9,13 @@
 #include "tests/support/TestPrinter.h"
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace {
 
 using namespace DialogDriver;
-
-std::vector<std::string> ListTexts(HWND combo)
-{
-    std::vector<std::string> texts;
-    for (int index = 0; index < SendMessageA(combo, CB_GETCOUNT, 0, 0); ++index) {
-        char text[64] = "";
-        SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-        texts.push_back(text);
-    }
-    return texts;
-}
 
 const CFontDescriptor* FontAt(HWND combo, int index)
 {
@@ -63,7 +54,7 @@ TEST(SizeComboBox, ScalableFontsOfferTheStandardSizes)
     sizes.InsertSize(240);
     EXPECT_EQ((std::vector<std::string>{ "8", "9", "10", "10.5", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28",
                                          "36", "48", "72" }),
-              ListTexts(combo));
+              ComboTexts(combo));
     EXPECT_EQ(210u, sizes.GetItemData(3));
 
     sizes.SetTwipSize(300);
@@ -98,7 +89,7 @@ protected:
         SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
     }
 
-    TestApp m_app;
+    CReportViewerApp m_app;
     ScratchFolder m_folder{ "options" };
     HDC m_printer = nullptr;
 };
@@ -151,6 +142,25 @@ TEST_F(PrintOptionsDlgTest, StartsWithArialAtTenPointsAndEnablesByTheChecks)
         for (int id : { IDC_TITLE_TEXT, IDC_HEADER_FONT, IDC_HEADER_SIZE })
             EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, id))) << id;
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_FOOTER_FONT)));
+    });
+}
+
+// Where EnumFontFamiliesEx is missing the families come from the plain
+// enumeration, which names no script.
+TEST_F(PrintOptionsDlgTest, WithoutTheNewShellTheFamiliesAreListedWithoutScripts)
+{
+    m_app.m_newShell = false;
+    CPrintOptionsDlg dialog(m_printer);
+    Run(dialog, [](HWND window) {
+        HWND fonts = GetDlgItem(window, IDC_DATA_FONT);
+        std::set<int> sansKinds;
+        for (int index = 0; index < SendMessageA(fonts, CB_GETCOUNT, 0, 0); ++index) {
+            const CFontDescriptor* font = FontAt(fonts, index);
+            EXPECT_EQ("", std::string(font->script)) << font->faceName;
+            if (font->faceName == "Liberation Sans")
+                sansKinds.insert(font->typeFlags);
+        }
+        EXPECT_EQ((std::set<int>{ kTrueTypeFontType, kPrinterFontType | kTrueTypeFontType }), sansKinds);
     });
 }
 
@@ -214,7 +224,8 @@ TEST_F(PrintOptionsDlgTest, RefusesSizesThatAreNoNumbersInRange)
         // Down in the box steps from 12 to the next size of its list.
         HWND sizes = GetDlgItem(window, IDC_HEADER_SIZE);
         SendMessageA(sizes, CB_SETCURSEL, SendMessageA(sizes, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("12")), 0);
-        COMBOBOXINFO parts = { sizeof parts };
+        COMBOBOXINFO parts = {};
+        parts.cbSize = sizeof parts;
         GetComboBoxInfo(sizes, &parts);
         SendMessageA(parts.hwndItem, WM_KEYDOWN, VK_DOWN, 0);
         ASSERT_EQ("14", ControlText(window, IDC_HEADER_SIZE));

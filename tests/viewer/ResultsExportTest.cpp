@@ -6,21 +6,17 @@
 #include <gtest/gtest.h>
 
 namespace {
-// A reports folder with "script_tools\table.xsl". The file dialogs make the
-// folder the user picks the current one; leaving, the test goes back.
+// A reports folder with "script_tools\table.xsl".
 class ReportsFolder : public ScratchFolder {
 public:
     ReportsFolder() : ScratchFolder("export reports")
     {
-        GetCurrentDirectoryA(sizeof m_current, m_current);
         MakeFolder("script_tools");
         m_template = WriteFile("script_tools\\table.xsl", "<xsl:stylesheet/>");
     }
-    ~ReportsFolder() { SetCurrentDirectoryA(m_current); }
     const std::string& Template() const { return m_template; }
 
 private:
-    char m_current[MAX_PATH] = "";
     std::string m_template;
 };
 
@@ -36,7 +32,7 @@ TEST(ResultsExport, XmlAsksForATemplateOfferingTableInTheToolsFolder)
     std::string offered;
     DialogUser user;
     user.Then("Select HTML Template", [&](HWND dialog) {
-        offered = DialogUser::ItemText(dialog, DialogUser::kFileNameBox);
+        offered = ControlText(dialog, DialogUser::kFileNameBox);
         DialogUser::Press(dialog, IDOK);
     });
     user.Start();
@@ -59,7 +55,7 @@ TEST(ResultsExport, SaveAsXmlWithoutTemplateWritesThePlainDocument)
     user.Then("Save Report Data As", [&](HWND dialog) {
         SetDlgItemTextA(dialog, DialogUser::kFileNameBox, file.substr(0, file.size() - 4).c_str());
         DialogUser::PickFileType(dialog, CResultsExport::kXml - 1);
-        renamed = DialogUser::ItemText(dialog, DialogUser::kFileNameBox);
+        renamed = ControlText(dialog, DialogUser::kFileNameBox);
         DialogUser::Press(dialog, IDOK);
     });
     user.Then("Select HTML Template", [](HWND dialog) { DialogUser::Press(dialog, IDCANCEL); });

@@ -13,6 +13,7 @@
 #include "viewer/ReportViewerDlg.h"
 #include "reportmodel/ScriptFileInfo.h"
 #include "tests/support/ChildRun.h"
+#include "tests/support/TestFiles.h"
 #include "viewer/XmlExport.h"
 #include "viewer/Resource.h"
 #include <commctrl.h>
@@ -277,10 +278,7 @@ Measurement* Measurement::s_current = nullptr;
 
 std::string DefaultReport()
 {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string report(path);
-    return report.substr(0, report.rfind('\\') + 1) + "Hundred_Thousand_Rows.exe";
+    return ProgramFolder() + "Hundred_Thousand_Rows.exe";
 }
 
 // The report at its own pace: its output goes to a file and nothing reads it.
@@ -372,7 +370,7 @@ int main(int argc, char** argv)
     if (!arguments.empty())
         commandLine += " " + arguments;
     Stopwatch clock;
-    const size_t rows = CountRows(RunAndCapture(commandLine));
+    const size_t rows = CountRows(RunAndCapture(commandLine).output);
     const double baseline = clock.Seconds();
     const double toFile = SecondsWritingToFile(commandLine);
     // Named by its program and argument text: a description may name a size the arguments change.

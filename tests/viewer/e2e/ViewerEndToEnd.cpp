@@ -2,8 +2,10 @@
 // on the product's sample reports of every kind; the test plays the user
 // from its own process and checks what the viewer shows and saves.
 #include "tests/viewer/e2e/ViewerProcess.h"
+#include "envlib/ProductEnv.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ChildRun.h"
+#include "tests/support/RegistryText.h"
 #include "tests/support/TestFiles.h"
 #include "tests/viewer/e2e/ScriptOutput.h"
 #include "tests/support/DialogUser.h"
@@ -22,11 +24,7 @@ const char kView[] = "C:\\KorvastViews\\bob_snapshot\\webshop";
 
 std::string ReportsFolder()
 {
-    char folder[MAX_PATH] = "";
-    DWORD size = sizeof folder;
-    RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Selvo\\Korvast\\CurrentVersion", "ReportsPath", RRF_RT_REG_SZ,
-                 nullptr, folder, &size);
-    return folder;
+    return RegistryText(HKEY_LOCAL_MACHINE, kProductVersionKey, "ReportsPath");
 }
 
 std::string Viewer()
@@ -75,7 +73,7 @@ Rows ProducedRows(const std::string& command, const std::string& arguments, size
     std::string launched = arguments;
     if (command.compare(0, 7, "cscript") != 0)
         std::replace(launched.begin(), launched.end(), ' ', '%');
-    Rows rows = ScriptOutput::Rows(RunAndCapture(command + launched));
+    Rows rows = ScriptOutput::Rows(RunAndCapture(command + launched).output);
     for (Row& row : rows)
         row.resize(columns);
     return rows;
@@ -324,6 +322,11 @@ TEST_F(ViewerEndToEnd, HeadingClicksSortAndTheFilterRefills)
 
 TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
 {
+    // The file dialog leaves the viewer in the folder of the last file saved:
+    // the viewer ends before the folders go.
+    TempFile xml("viewer e2e.xml");
+    TempFile csv("viewer e2e.csv");
+    TempFile html("viewer e2e.htm");
     ReportRun run = LargeFiles();
     ViewerProcess viewer(Viewer(), SwitchesOf(run));
     ASSERT_NO_FATAL_FAILURE(RunToEnd(viewer));
@@ -334,7 +337,6 @@ TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
     ASSERT_TRUE(WaitUntil([&] { return viewer.List().ItemCount() == int(matching); }));
     Rows shown = viewer.List().Rows();
 
-    TempFile xml("viewer e2e.xml");
     ASSERT_NO_FATAL_FAILURE(SaveAs(viewer, xml.Path(), 1));
     HWND templateChooser = nullptr;
     ASSERT_TRUE(WaitUntil(
@@ -348,7 +350,6 @@ TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
                                                "<Column Label=\"Type\" Type=\"string\"/>\n</Header>\n"));
     EXPECT_EQ(shown, XmlRows(document));
 
-    TempFile csv("viewer e2e.csv");
     ASSERT_NO_FATAL_FAILURE(SaveAs(viewer, csv.Path(), 2));
     std::string expectedCsv = Joined(run.headings, ",") + "\r\n";
     for (const Row& row : shown)
@@ -356,7 +357,6 @@ TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
     ASSERT_TRUE(csv.WaitForEnding(Joined(shown.back(), ",") + "\r\n"));
     EXPECT_EQ(expectedCsv, csv.Read());
 
-    TempFile html("viewer e2e.htm");
     ASSERT_NO_FATAL_FAILURE(SaveAs(viewer, html.Path(), 0));
     ASSERT_TRUE(html.WaitForEnding("</html>\r\n"));
     std::vector<std::string> tableRows = LinesBetween(html.Read(), "<tr><td>", "</td></tr>");
