@@ -105,16 +105,13 @@ void CScriptListView::SelectReport(int row)
     CParameterListView* pane = CMainFrame::GetParameterListView();
     if (pane)
         pane->SetReport(nullptr);
-    auto report = std::make_unique<CReport>();
-    report->GetScript() = *record;
+    CReport* current = nullptr;
     {
         MainWindowHeld held(m_hWnd);
         m_reading = true;
-        report->GetParameters().Parse(report->GetScript().GetParameters(), report->GetScript().GetDescription());
-        report->GetFields().Parse(report->GetScript().GetFields());
+        current = CWizardApp::GetApp()->CreateReport(*record);
         m_reading = false;
     }
-    CReport* current = CWizardApp::GetApp()->SetReport(std::move(report));
     if (pane)
         pane->SetReport(current);
 }

@@ -83,8 +83,12 @@ void CWizardApp::WinHelp(DWORD_PTR, UINT command)
         gu_help(nullptr, "kv_reports", 3, 0);
 }
 
-CReport* CWizardApp::SetReport(std::unique_ptr<CReport> report)
+CReport* CWizardApp::CreateReport(const CScriptFileInfo& script)
 {
+    auto report = std::make_unique<CReport>();
+    report->GetScript() = script;
+    report->GetParameters().Parse(report->GetScript().GetParameters(), report->GetScript().GetDescription());
+    report->GetFields().Parse(report->GetScript().GetFields());
     m_report = std::move(report);
     return m_report.get();
 }

@@ -19,8 +19,11 @@ public:
     static CWizardApp* GetApp() { return static_cast<CWizardApp*>(AfxGetApp()); }
     // The current report, null until one is chosen.
     CReport* GetReport() const { return m_report.get(); }
-    // Discards the current report and makes this one, read whole, current.
-    CReport* SetReport(std::unique_ptr<CReport> report);
+    // Makes a new report of the script current in place of the old one and
+    // returns it. The new report is read whole (its parameters and fields
+    // parsed) before the old one goes, so a parse-error box shown meanwhile
+    // never finds the current report half read or deleted.
+    CReport* CreateReport(const CScriptFileInfo& script);
     bool IsExtendedHelpSupported() const { return m_extendedHelpSupported; }
 
     // The viewer program in the product's reports folder.

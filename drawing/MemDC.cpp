@@ -37,7 +37,10 @@ CMemDC::CMemDC(CDC* target, COLORREF background, CBitmap* bitmap) : m_target(tar
         m_previousObject = SelectObject(m_bitmap);
     }
     ::SetMapMode(m_hDC, ::GetMapMode(target->m_hDC));
-    ::DPtoLP(m_hDC, reinterpret_cast<POINT*>(&m_rect), 2);
+    // Back into the target's own logical units, whatever its origin: the
+    // memory context's origin then makes each logical point land where the
+    // target shows it.
+    ::DPtoLP(target->m_hDC, reinterpret_cast<POINT*>(&m_rect), 2);
     ::SetWindowOrgEx(m_hDC, m_rect.left, m_rect.top, nullptr);
     PaintBackground(background);
 }

@@ -19,13 +19,16 @@ void RequireObject(IUnknown* object);
 void CheckResult(HRESULT result, IUnknown* object, REFIID iid);
 
 // One protected step of a query: resets QueryFailed, runs the step and reports
-// what it raises. True when the step succeeded.
+// what it raises. True when the step succeeded. The answer is the step's own:
+// the boxes have no owner, so a query started from behind one (a tree
+// expansion) resets the shared flag before the box is gone.
 template <typename Step>
 bool RunQueryStep(Step step)
 {
     QueryFailed = false;
     try {
         step();
+        return true;
     } catch (const _com_error& error) {
         QueryFailed = true;
         ReportComError(error);
@@ -33,5 +36,5 @@ bool RunQueryStep(Step step)
         QueryFailed = true;
         ReportUnknownQelError();
     }
-    return !QueryFailed;
+    return false;
 }

@@ -17,16 +17,19 @@ bool ReadValue(const char* key, const char* name, CString& value)
     if (!registry.Open(HKEY_CURRENT_USER, key, KEY_ALL_ACCESS))
         return false;
     char buffer[CRegistry::kTextBufferSize + 1] = "";
-    if (!registry.QueryString(name, buffer))
-        return false;
-    value = buffer;
-    return true;
+    bool read = registry.QueryString(name, buffer);
+    registry.Close();
+    if (read)
+        value = buffer;
+    return read;
 }
 
 bool KeyOpens(const char* key)
 {
     CRegistry registry;
-    return registry.Open(HKEY_CURRENT_USER, key, KEY_ALL_ACCESS);
+    bool opens = registry.Open(HKEY_CURRENT_USER, key, KEY_ALL_ACCESS);
+    registry.Close();
+    return opens;
 }
 
 int SelectorImage(int kind)
@@ -204,4 +207,5 @@ void CPathChooser::SaveRememberedSelection()
         !registry.Create(HKEY_CURRENT_USER, kSelectionKey, nullptr, KEY_ALL_ACCESS))
         return;
     registry.SetString(m_mode == MODE_PATH ? "ViewDirectory" : "Folder", m_activeText);
+    registry.Close();
 }

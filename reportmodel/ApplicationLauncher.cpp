@@ -10,10 +10,7 @@
 namespace {
 const int kStandardOutput = 0;
 const int kStandardError = 1;
-const DWORD kReadBufferSize = 0x10000;
-// How long a reader lets the child's output gather after a read that found
-// little of it, so that it takes the output in large blocks.
-const DWORD kOutputGatherMs = 20;
+const DWORD kReadSize = 0xFFFF;
 const int kCommandLineLimit = 0x8000;
 const DWORD kWaitRoundMs = 100;
 
@@ -46,38 +43,22 @@ bool CreateInheritablePipe(HANDLE& readEnd, HANDLE& writeEnd)
     return false;
 }
 
-// A file of the user's temporary folder that the child writes its output to
-// and that is gone once the child and its reader have closed it. Under Wine
-// every write to a pipe costs the writer two round trips to the Wine server,
-// which makes a report that writes line by line run several times slower
-// than its rows can be listed; a write to a file costs none.
-bool CreateInheritableOutputFile(HANDLE& readEnd, HANDLE& writeEnd)
+// The end the child writes to is inheritable; the returned end the launcher reads from is not.
+HANDLE CreateOutputPipe(HANDLE& childWriteEnd)
 {
-    char folder[MAX_PATH] = "";
-    char path[MAX_PATH] = "";
-    const DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    SECURITY_ATTRIBUTES inherit = { sizeof inherit, nullptr, TRUE };
-    readEnd = writeEnd = nullptr;
-    if (!GetTempPathA(sizeof folder, folder) || !GetTempFileNameA(folder, "kvo", 0, path)) {
-        ShowApiError("CreateFile");
-        return false;
-    }
-    writeEnd = CreateFileA(path, GENERIC_WRITE, shareAll, &inherit, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (writeEnd == INVALID_HANDLE_VALUE) {
-        ShowApiError("CreateFile");
-        writeEnd = nullptr;
-        DeleteFileA(path);
-        return false;
-    }
-    readEnd = CreateFileA(path, GENERIC_READ, shareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_TEMPORARY, nullptr);
-    if (readEnd == INVALID_HANDLE_VALUE) {
-        ShowApiError("CreateFile");
-        readEnd = nullptr;
-        CloseHandleChecked(writeEnd);
-        return false;
-    }
-    return true;
+    HANDLE readEnd = nullptr;
+    if (!CreateInheritablePipe(readEnd, childWriteEnd))
+        return nullptr;
+    return KeepFromChild(readEnd);
+}
+
+// The end the child reads from is inheritable; the returned end the launcher writes to is not.
+HANDLE CreateInputPipe(HANDLE& childReadEnd)
+{
+    HANDLE writeEnd = nullptr;
+    if (!CreateInheritablePipe(childReadEnd, writeEnd))
+        return nullptr;
+    return KeepFromChild(writeEnd);
 }
 
 int FindNoCase(CString text, CString sub)
@@ -176,8 +157,8 @@ void CApplicationLauncher::Start()
         m_outputCallback = nullptr;
     ChildEnds child;
     if (m_outputCallback) {
-        CreateInheritableOutputFile(m_outputReadEnds[kStandardError], child.error);
-        CreateInheritableOutputFile(m_outputReadEnds[kStandardOutput], child.output);
+        m_outputReadEnds[kStandardError] = CreateOutputPipe(child.error);
+        m_outputReadEnds[kStandardOutput] = CreateOutputPipe(child.output);
     }
     HANDLE inputWriteEnd = nullptr;
     if (!m_inputText.IsEmpty())
@@ -194,14 +175,6 @@ void CApplicationLauncher::Start()
         StartReader(kStandardOutput);
         StartReader(kStandardError);
     }
-}
-
-HANDLE CApplicationLauncher::CreateInputPipe(HANDLE& childReadEnd)
-{
-    HANDLE writeEnd = nullptr;
-    if (!CreateInheritablePipe(childReadEnd, writeEnd))
-        return nullptr;
-    return KeepFromChild(writeEnd);
 }
 
 void CApplicationLauncher::CreateChild(const ChildEnds& child)
@@ -262,44 +235,27 @@ unsigned __stdcall CApplicationLauncher::ReaderThread(void* block)
     return 0;
 }
 
-// Reads the output as the child writes it, until the child has ended and
-// everything it wrote is read.
+// Reads until the last writer has closed the pipe: the child, or a program
+// that has inherited its output, which may write on after the child has ended.
 void CApplicationLauncher::ReadStream(int streamId, HANDLE readEnd)
 {
-    std::vector<char> buffer(kReadBufferSize);
+    std::vector<char> buffer(kReadSize);
     std::string pending;
     while (!IsAborted()) {
-        const bool childEnded = HasChildEnded();
         DWORD bytesRead = 0;
-        if (!ReadFile(readEnd, buffer.data(), kReadBufferSize, &bytesRead, nullptr)) {
-            ShowApiError("ReadFile");
+        if (!ReadFile(readEnd, buffer.data(), kReadSize, &bytesRead, nullptr)) {
+            if (GetLastError() != ERROR_BROKEN_PIPE)
+                ShowApiError("ReadFile");
             break;
         }
-        if (bytesRead == 0 && childEnded)
+        if (bytesRead == 0)
             break;
-        const DWORD readAt = GetTickCount();
         pending.append(buffer.data(), bytesRead);
         if (m_lineMode)
             DeliverCompleteLines(pending, streamId);
-        if (bytesRead < kReadBufferSize / 2)
-            LetOutputGather(readAt);
     }
     // A last line without a line end still belongs to the output.
     Deliver(pending, streamId);
-}
-
-bool CApplicationLauncher::HasChildEnded() const
-{
-    return !m_process || WaitForSingleObject(m_process, 0) != WAIT_TIMEOUT;
-}
-
-// After a read that found little output, the next one waits until the child
-// has had some milliseconds to write more; the callback's time counts towards them.
-void CApplicationLauncher::LetOutputGather(DWORD readAt) const
-{
-    const DWORD elapsed = GetTickCount() - readAt;
-    if (elapsed < kOutputGatherMs && !IsAborted())
-        Sleep(kOutputGatherMs - elapsed);
 }
 
 void CApplicationLauncher::DeliverCompleteLines(std::string& pending, int streamId)
@@ -339,10 +295,10 @@ void CApplicationLauncher::Run(DWORD timeoutMs)
     Wait(timeoutMs);
 }
 
+// Asked of the process handle: a child may end with the exit code that reads as running.
 bool CApplicationLauncher::IsRunning() const
 {
-    DWORD exitCode = 0;
-    return m_process && GetExitCodeProcess(m_process, &exitCode) && exitCode == STILL_ACTIVE;
+    return m_process && WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT;
 }
 
 DWORD CApplicationLauncher::GetExitCode() const

@@ -64,14 +64,11 @@ private:
         HANDLE error = nullptr;
     };
 
-    HANDLE CreateInputPipe(HANDLE& childReadEnd);
     void CreateChild(const ChildEnds& child);
     void WriteInput(HANDLE writeEnd);
     void StartReader(int streamId);
     static unsigned __stdcall ReaderThread(void* block);
     void ReadStream(int streamId, HANDLE readEnd);
-    bool HasChildEnded() const;
-    void LetOutputGather(DWORD readAt) const;
     void DeliverCompleteLines(std::string& pending, int streamId);
     void Deliver(const std::string& block, int streamId);
     bool IsAborted() const { return m_abortFlag && *m_abortFlag; }

@@ -100,36 +100,44 @@ void CFlatButton::Redraw()
         ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
+// A button set up before it has a window has nothing to repaint yet; an
+// invalidation of no window would repaint every window on the desktop.
+void CFlatButton::Repaint()
+{
+    if (m_hWnd)
+        Invalidate();
+}
+
 void CFlatButton::SetFlat(BOOL flat)
 {
     m_flat = flat != FALSE;
-    Invalidate();
+    Repaint();
 }
 
 void CFlatButton::SetAlign(int alignment)
 {
     if (alignment == kIconLeft || alignment == kIconAbove || alignment == kIconRight)
         m_alignment = alignment;
-    Invalidate();
+    Repaint();
 }
 
 void CFlatButton::SetDrawText(BOOL drawText)
 {
     m_drawText = drawText != FALSE;
-    Invalidate();
+    Repaint();
 }
 
 void CFlatButton::SetDrawBorder(BOOL drawBorder)
 {
     m_drawBorder = drawBorder != FALSE;
-    Invalidate();
+    Repaint();
 }
 
 void CFlatButton::SetColor(COLORREF& field, COLORREF color, BOOL redraw)
 {
     field = color;
     if (redraw)
-        Invalidate();
+        Repaint();
 }
 
 void CFlatButton::SetBackgroundColor(COLORREF color, BOOL redraw)
@@ -177,7 +185,7 @@ void CFlatButton::DrawTransparent(BOOL redraw)
     m_transparent = true;
     DropBackground();
     if (redraw)
-        Invalidate();
+        Repaint();
 }
 
 BOOL CFlatButton::PreTranslateMessage(MSG* message)

@@ -64,6 +64,7 @@ private:
     void DestroyIcons();
     void MeasureIcon();
     void Redraw();
+    void Repaint();
     void DrawFace(CDC& dc, CRect rect, bool pressed, bool focused);
     void DrawBevel(CDC& dc, const CRect& rect, bool pressed);
     // Draws the icon by the alignment and returns the space left for the text.

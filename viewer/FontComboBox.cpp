@@ -1,4 +1,5 @@
 #include "viewer/FontComboBox.h"
+#include "viewer/ReportViewerApp.h"
 #include "viewer/Resource.h"
 #include "afx/CDC.h"
 #include <algorithm>
@@ -28,27 +29,35 @@ void CFontComboBox::FillFonts(HDC printer, HDC screen)
         SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font.get()));
 }
 
+// Every character set of every family where the system can say so, else each family once.
 void CFontComboBox::EnumerateFamilies(HDC dc, bool printer)
 {
-    LOGFONTA all = {};
-    all.lfCharSet = DEFAULT_CHARSET;
-    Enumeration enumeration = { this, printer };
-    ::EnumFontFamiliesExA(dc, &all, reinterpret_cast<FONTENUMPROCA>(&OnFamily), reinterpret_cast<LPARAM>(&enumeration), 0);
+    Enumeration enumeration = { this, printer, GetViewerApp().m_newShell };
+    FONTENUMPROCA onFamily = reinterpret_cast<FONTENUMPROCA>(&OnFamily);
+    if (enumeration.extended) {
+        LOGFONTA all = {};
+        all.lfCharSet = DEFAULT_CHARSET;
+        ::EnumFontFamiliesExA(dc, &all, onFamily, reinterpret_cast<LPARAM>(&enumeration), 0);
+    } else {
+        ::EnumFontFamiliesA(dc, nullptr, onFamily, reinterpret_cast<LPARAM>(&enumeration));
+    }
 }
 
+// Only the extended enumeration names a script.
 int CALLBACK CFontComboBox::OnFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD type, LPARAM enumeration)
 {
     const Enumeration* context = reinterpret_cast<const Enumeration*>(enumeration);
-    context->list->Collect(*reinterpret_cast<const ENUMLOGFONTEXA*>(font), type, context->printer);
+    const char* script =
+        context->extended ? reinterpret_cast<const char*>(reinterpret_cast<const ENUMLOGFONTEXA*>(font)->elfScript) : "";
+    context->list->Collect(*font, script, type, context->printer);
     return 1;
 }
 
 // Mac character sets, vertical faces ("@") of double-byte systems and the
 // screen's raster fonts are left out. A face the printer and the screen both
 // have is listed for each, with the glyph of each kind.
-void CFontComboBox::Collect(const ENUMLOGFONTEXA& font, DWORD type, bool printer)
+void CFontComboBox::Collect(const LOGFONTA& logFont, const char* script, DWORD type, bool printer)
 {
-    const LOGFONTA& logFont = font.elfLogFont;
     if (logFont.lfCharSet == kMacCharSet || (::GetSystemMetrics(SM_DBCSENABLED) && logFont.lfFaceName[0] == '@'))
         return;
     if (!printer && (type & RASTER_FONTTYPE))
@@ -61,7 +70,7 @@ void CFontComboBox::Collect(const ENUMLOGFONTEXA& font, DWORD type, bool printer
     else if (type & TRUETYPE_FONTTYPE)
         flags = kTrueTypeFontType;
     m_descriptors.push_back(std::unique_ptr<CFontDescriptor>(new CFontDescriptor{
-        logFont.lfFaceName, reinterpret_cast<const char*>(font.elfScript), logFont.lfCharSet, logFont.lfPitchAndFamily, flags }));
+        logFont.lfFaceName, script, logFont.lfCharSet, logFont.lfPitchAndFamily, flags }));
 }
 
 bool CFontComboBox::IsCollected(const CString& faceName, BYTE charSet, bool printer) const

@@ -47,10 +47,12 @@ private:
     struct Enumeration {
         CFontComboBox* list;
         bool printer;
+        // EnumFontFamiliesEx, which gives each character set of a family.
+        bool extended;
     };
     static int CALLBACK OnFamily(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD type, LPARAM enumeration);
     void EnumerateFamilies(HDC dc, bool printer);
-    void Collect(const ENUMLOGFONTEXA& font, DWORD type, bool printer);
+    void Collect(const LOGFONTA& logFont, const char* script, DWORD type, bool printer);
     // True when the enumeration of the same device gave the face before.
     bool IsCollected(const CString& faceName, BYTE charSet, bool printer) const;
     const CFontDescriptor* Descriptor(int index) const;

@@ -1,4 +1,5 @@
 #include "viewer/LocalComboBox.h"
+#include "viewer/ReportViewerApp.h"
 
 BEGIN_MESSAGE_MAP(CLocalComboBox, CComboBox)
     ON_WM_CREATE()
@@ -8,6 +9,6 @@ int CLocalComboBox::OnCreate(CREATESTRUCTA* create)
 {
     int result = CComboBox::OnCreate(create);
     if (result != -1)
-        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)));
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(GetViewerApp().m_stockFontId)));
     return result;
 }

@@ -1,4 +1,5 @@
 #include "viewer/PrintOptionsDlg.h"
+#include "viewer/ReportViewerApp.h"
 #include "viewer/Resource.h"
 #include "afx/CDataExchange.h"
 
@@ -48,12 +49,10 @@ BOOL CPrintOptionsDlg::OnInitDialog()
     LineUp(m_headerFont, m_headerSizes, itemHeight);
     LineUp(m_dataFont, m_dataSizes, itemHeight);
     LineUp(m_footerFont, m_footerSizes, itemHeight);
-    HDC screen = ::GetDC(nullptr);
     for (CFontComboBox* fonts : { &m_headerFont, &m_dataFont, &m_footerFont }) {
         fonts->LimitText(kFontNameLimit);
-        fonts->FillFonts(m_printer, screen);
+        fonts->FillFonts(m_printer, GetViewerApp().m_screenDC);
     }
-    ::ReleaseDC(nullptr, screen);
     m_headerFont.MatchFont(m_headerFontName);
     m_dataFont.MatchFont(m_dataFontName);
     m_footerFont.MatchFont(m_footerFontName);
@@ -87,9 +86,7 @@ void CPrintOptionsDlg::RefillSizes(CFontComboBox& font, CSizeComboBox& size)
     int twips = ValidTwipSize(size);
     const CFontDescriptor* chosen = font.GetSelectedFont();
     bool printerFont = m_printer && chosen && (chosen->typeFlags & kPrinterFontType);
-    HDC screen = ::GetDC(nullptr);
-    size.EnumFontSizes(printerFont ? m_printer : screen, font.GetFaceName());
-    ::ReleaseDC(nullptr, screen);
+    size.EnumFontSizes(printerFont ? m_printer : GetViewerApp().m_screenDC, font.GetFaceName());
     if (twips != -1)
         size.SetTwipSize(twips);
 }

@@ -30,10 +30,26 @@ Model* ParsedOrNull(const char* text)
 }
 }
 
+CReportViewerApp::CReportViewerApp()
+{
+    m_screenDC.Attach(::GetDC(nullptr));
+    const DWORD version = ::GetVersion();
+    const BYTE majorVersion = LOBYTE(LOWORD(version));
+    m_newShell = majorVersion >= 4;
+    m_oldSubsystem = majorVersion < 4 && (version & 0x80000000) != 0;
+    m_stockFontId = m_newShell ? DEFAULT_GUI_FONT : ANSI_VAR_FONT;
+}
+
 CReportViewerApp::~CReportViewerApp()
 {
     delete m_fields;
     delete m_rightClickScripts;
+    ::ReleaseDC(nullptr, m_screenDC.Detach());
+}
+
+CReportViewerApp& GetViewerApp()
+{
+    return *static_cast<CReportViewerApp*>(AfxGetApp());
 }
 
 BOOL CReportViewerApp::InitInstance()

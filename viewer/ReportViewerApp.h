@@ -3,6 +3,7 @@
 // report script's self-description when asked to, and then shows the viewer
 // dialog, or, for a report without fields, runs the report with no window.
 #pragma once
+#include "afx/CDC.h"
 #include "afx/CWinApp.h"
 
 class CCommandLineMap;
@@ -11,6 +12,7 @@ class CRightClickScripts;
 
 class CReportViewerApp : public CWinApp {
 public:
+    CReportViewerApp();
     ~CReportViewerApp() override;
 
     BOOL InitInstance() override;
@@ -30,6 +32,16 @@ public:
     CFields* GetFields() const { return m_fields; }
     CRightClickScripts* GetRightClickScripts() const { return m_rightClickScripts; }
 
+    // The whole screen's device context, on which the print component measures fonts.
+    CDC m_screenDC;
+    // The stock font the print options' combo boxes take: DEFAULT_GUI_FONT
+    // from Windows 4 on, ANSI_VAR_FONT before.
+    int m_stockFontId;
+    // Windows 4 or later: the font lists enumerate with EnumFontFamiliesEx.
+    bool m_newShell;
+    // A Windows before 4 that sets the high bit of its version.
+    bool m_oldSubsystem;
+
 private:
     void RunReport();
 
@@ -41,3 +53,6 @@ private:
     CRightClickScripts* m_rightClickScripts = nullptr;
     HINSTANCE m_resourceLibrary = nullptr;
 };
+
+// The program's application object, which is always a CReportViewerApp.
+CReportViewerApp& GetViewerApp();

@@ -278,14 +278,19 @@ void CReportViewerDlg::OnFilterChange()
 
 void CReportViewerDlg::OnTimer(UINT_PTR id)
 {
-    if (id == kRowsRedrawTimer) {
+    if (id == kRowsRedrawTimer)
         OnRowsRedrawTimer();
-        return;
-    }
+    else
+        OnFilterTimer();
+}
+
+// The filter text has rested for the delay since its last change.
+void CReportViewerDlg::OnFilterTimer()
+{
     KillTimer(kFilterTimer);
     m_filterPending = false;
     RefillResults();
-    CResizingDialog::OnTimer(id);
+    CResizingDialog::OnTimer(kFilterTimer);
 }
 
 void CReportViewerDlg::RefillResults()

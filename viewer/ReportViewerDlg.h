@@ -85,6 +85,7 @@ protected:
     void OnShowDetails();
     void OnFilterChange();
     void OnTimer(UINT_PTR id);
+    void OnFilterTimer();
 
     // Save As and the right-click scripts.
     void SaveResultsAs();
@@ -99,7 +100,7 @@ private:
     std::unique_ptr<CApplicationLauncher> CreateLauncher();
     void StopReport();
     void DropLauncher();
-    void AppendRows(std::vector<std::unique_ptr<CFields>>& rows);
+    bool AppendRow(std::unique_ptr<CFields> row);
     void ShowListedRows(bool now);
     void OnRowsRedrawTimer();
     void FinishRun(LPARAM normalEnd);

@@ -120,21 +120,21 @@ bool CReportViewerDlg::OutputCallback(void* dialog, const CString& block, int st
     return streamId == 1 ? target.OnErrorText(block) : target.OnOutputText(block);
 }
 
-// The block's rows are made outside the results lock, so the window can list
-// earlier rows meanwhile, and go in together under it.
+// Each row is made outside the results lock, so the window can list earlier
+// rows meanwhile, and goes in under it the moment it is complete.
 bool CReportViewerDlg::OnOutputText(const CString& block)
 {
-    std::vector<std::unique_ptr<CFields>> rows;
     CResultRowParser parser(block);
     const char* line = nullptr;
     const char* lineEnd = nullptr;
-    while (!m_cancel && parser.NextLine(line, lineEnd)) {
+    while (parser.NextLine(line, lineEnd)) {
         if (line == lineEnd)
             continue;
-        rows.emplace_back(new CFields(*m_fieldModel));
-        CResultRowParser::FillRow(line, lineEnd, *rows.back());
+        std::unique_ptr<CFields> row(new CFields(*m_fieldModel));
+        CResultRowParser::FillRow(line, lineEnd, *row);
+        if (!AppendRow(std::move(row)))
+            break;
     }
-    AppendRows(rows);
     // One message waiting is enough: the window takes every row there is when
     // it comes. A message for every block keeps the window busy redrawing.
     if (m_hWnd && !m_rowsPosted.exchange(true))
@@ -142,14 +142,15 @@ bool CReportViewerDlg::OnOutputText(const CString& block)
     return true;
 }
 
-// Stop is set under the results lock, so every row kept was parsed before it.
-void CReportViewerDlg::AppendRows(std::vector<std::unique_ptr<CFields>>& rows)
+// Stop is set under the results lock: every row that was in before it stays,
+// and none comes after it. False once stopped.
+bool CReportViewerDlg::AppendRow(std::unique_ptr<CFields> row)
 {
     CSingleLock lock(&m_resultsLock, TRUE);
     if (m_cancel)
-        return;
-    for (std::unique_ptr<CFields>& row : rows)
-        m_rows.push_back(row.release());
+        return false;
+    m_rows.push_back(row.release());
+    return true;
 }
 
 bool CReportViewerDlg::OnErrorText(const CString& block)
@@ -197,10 +198,12 @@ void CReportViewerDlg::ShowNewErrorText()
 LRESULT CReportViewerDlg::OnRowsArrived(WPARAM, LPARAM)
 {
     CSingleLock lock(&m_resultsLock, TRUE);
+    // Rows that come from here on bring a message of their own. A nested call
+    // clears the mark too: the insertion under way takes its rows, and the
+    // parser must not wait for a message that no longer comes.
+    m_rowsPosted = false;
     if (m_inserting)
         return 0;
-    // Rows that come from here on bring a message of their own.
-    m_rowsPosted = false;
     m_inserting = true;
     m_results.SetRedraw(FALSE);
     while (m_rowsShown < m_rows.size())

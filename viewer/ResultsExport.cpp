@@ -14,13 +14,13 @@ void CResultsExport::Save(const char* path, int type) const
 {
     switch (type) {
     case kHtml:
-        CResultsSaveScript(m_report).Start(m_reportsFolder, path, "html");
+        CResultsSaveScript(m_report).SaveResultsByScript(m_reportsFolder, path, "html");
         break;
     case kCsv:
-        CResultsSaveScript(m_report).Start(m_reportsFolder, path, "csv");
+        CResultsSaveScript(m_report).SaveResultsByScript(m_reportsFolder, path, "csv");
         break;
     case kXml:
-        CXmlExport(m_report).Write(path, ChooseTemplate());
+        CXmlExport(m_report).WriteResultsXml(path, ChooseTemplate());
         break;
     }
 }

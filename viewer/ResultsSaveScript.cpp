@@ -71,7 +71,7 @@ CString CResultsSaveScript::RowText(const CFields& row)
     return text;
 }
 
-void CResultsSaveScript::Start(const _bstr_t& reportsFolder, const char* outputPath, const char* kind) const
+void CResultsSaveScript::SaveResultsByScript(const _bstr_t& reportsFolder, const char* outputPath, const char* kind) const
 {
     const CString toolsFolder = GetToolsFolder(reportsFolder);
     CApplicationLauncher launcher(BuildCommandLine(toolsFolder + "save_results.prl", kind, outputPath), nullptr,

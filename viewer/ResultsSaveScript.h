@@ -23,7 +23,7 @@ public:
 
     // Starts the export script and does not wait for it; its output and its
     // failures are not looked at.
-    void Start(const _bstr_t& reportsFolder, const char* outputPath, const char* kind) const;
+    void SaveResultsByScript(const _bstr_t& reportsFolder, const char* outputPath, const char* kind) const;
 
 private:
     CString ParametersText() const;

@@ -13,6 +13,10 @@ const double kMaxPoints = INT_MAX / kTwipsPerPoint;
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 }
 
+BEGIN_MESSAGE_MAP(CSizeComboBox, CLocalComboBox)
+    ON_CONTROL_REFLECT_EX(CBN_SELCHANGE, OnSelectionChange)
+END_MESSAGE_MAP()
+
 void CSizeComboBox::EnumFontSizes(HDC dc, const char* faceName)
 {
     ResetContent();
@@ -97,4 +101,13 @@ void CSizeComboBox::SetTwipSize(int twips)
     m_lastTwips = twips;
     if (GetTwipSize() != twips)
         SetWindowText(FormatTwips(twips));
+}
+
+// The parent gets the notification as well.
+BOOL CSizeComboBox::OnSelectionChange()
+{
+    int selected = GetCurSel();
+    if (selected != CB_ERR)
+        m_lastTwips = static_cast<int>(GetItemData(selected));
+    return FALSE;
 }

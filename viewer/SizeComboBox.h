@@ -13,12 +13,17 @@ public:
     // 0 for a negative number; "10.5" is 210.
     int GetTwipSize() const;
     void SetTwipSize(int twips);
-    // The size SetTwipSize set last, or 0.
+    // The size SetTwipSize set or the user picked from the list last, or 0.
     int GetLastTwipSize() const { return m_lastTwips; }
 
     // Whole points as "12", other sizes in half points as "10.5".
     static CString FormatTwips(int twips);
     static int ParseTwips(const char* text);
+
+protected:
+    BOOL OnSelectionChange();
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     static int CALLBACK OnFace(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD type, LPARAM list);

@@ -27,7 +27,7 @@ std::wstring ToWide(const char* text)
 }
 }
 
-bool CXmlExport::Write(const char* path, const char* templatePath) const
+bool CXmlExport::WriteResultsXml(const char* path, const char* templatePath) const
 {
     HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

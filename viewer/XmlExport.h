@@ -14,7 +14,7 @@ public:
 
     // Writes the document, replacing the file; `templatePath` may be empty.
     // False when the file could not be created: nothing is written then.
-    bool Write(const char* path, const char* templatePath) const;
+    bool WriteResultsXml(const char* path, const char* templatePath) const;
 
     // The text as XML character data or attribute value: markup characters as
     // entities, characters beyond ASCII as character references, and control

@@ -13,7 +13,7 @@ TEST(AboutDlgTest, ShowsTheTitleAndVersionAndTheBuildLineNamesTheProgram)
     CAboutDlg about;
     std::string version;
     DialogDriver::RunModal(about, [](HWND) { return true; },
-                           [&](HWND window) { version = DialogUser::ItemText(window, IDC_VERSION); });
+                           [&](HWND window) { version = ControlText(window, IDC_VERSION); });
     EXPECT_EQ(version, "Korvast Report Builder, Version 8.0.0.17 (8.0.0.17)");
 
     char line[128] = "";

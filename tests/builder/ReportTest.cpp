@@ -1,8 +1,11 @@
 // The viewer's command line that Run Report writes from the current report.
 #include "builder/Report.h"
 #include "builder/Resource.h"
+#include "builder/WizardApp.h"
 #include "reportmodel/CommandLineMap.h"
 #include "reportmodel/ReportModelStrings.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/PostedCall.h"
 #include "tests/support/ScratchFolder.h"
 #include <gtest/gtest.h>
 
@@ -75,7 +78,9 @@ TEST_F(ReportTest, RefusesQuotesThatWouldPairAcrossSwitches)
     CString line = "untouched";
     EXPECT_EQ(m_report.GetViewerCommandLine(line), static_cast<UINT>(IDS_UNPAIRED_QUOTE_TEXT));
     EXPECT_EQ(std::string(line), "untouched");
-    EXPECT_EQ(LoadText(IDS_UNPAIRED_QUOTE_TEXT).Find("double quote"), 2);
+    EXPECT_EQ(std::string(LoadText(IDS_UNPAIRED_QUOTE_TEXT)),
+              "A double quote (\") without its pair in the arguments, the description or the right-click scripts "
+              "would hide the report's other settings from the viewer. Eliminate it or pair it and re-run Report.");
 
     path->SetText("C:\\a\"b");
     ASSERT_EQ(m_report.GetViewerCommandLine(line), 0u);
@@ -87,4 +92,32 @@ TEST_F(ReportTest, RefusesQuotesThatWouldPairAcrossSwitches)
     EXPECT_EQ(std::string(value), "\"Name\"(string) ");
     ASSERT_TRUE(viewer.Lookup("P", value));
     EXPECT_EQ(std::string(value), "STRING=\\\"12\\\"\\\"; PATH=\\\"C:\\a\\\"b\\\";  ");
+}
+
+// A new report is read whole before it replaces the current one: while the
+// parse-error box of the new one is up, the old one is still current.
+TEST(CreateReportTest, ReadsTheNewReportWholeBeforeTheOldOneGoes)
+{
+    CWizardApp app;
+    MessageBoxWatcher watcher;
+    CScriptFileInfo first;
+    first.ParseInfo("description: \"Sizes\"\nparameters: LOOKIN\nfields: \"File\"(gpath)\n");
+    CReport* read = app.CreateReport(first);
+    ASSERT_EQ(app.GetReport(), read);
+    EXPECT_EQ(read->GetParameters().GetCount(), 1);
+    EXPECT_EQ(read->GetFields().GetCount(), 1);
+
+    CScriptFileInfo broken;
+    broken.ParseInfo("description: \"Broken\"\nparameters: STRING (\n");
+    std::string currentUnderTheBox = "<none>";
+    PostedCall underTheBox([&] {
+        if (app.GetReport())
+            currentUnderTheBox = app.GetReport()->GetScript().GetDescription();
+    });
+    read = app.CreateReport(broken);
+    ASSERT_EQ(watcher.WaitForBoxes(1).size(), 1u);
+    EXPECT_TRUE(underTheBox.HasRun());
+    EXPECT_EQ(currentUnderTheBox, "Sizes");
+    EXPECT_EQ(app.GetReport(), read);
+    EXPECT_EQ(std::string(read->GetScript().GetDescription()), "Broken");
 }

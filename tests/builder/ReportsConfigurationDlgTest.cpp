@@ -4,28 +4,18 @@
 #include "builder/Resource.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/DialogUser.h"
+#include "envlib/ProductEnv.h"
 #include "tests/support/RegistryKeyBackup.h"
+#include "tests/support/RegistryText.h"
 #include <atomic>
-
-namespace {
-const char kVersionKey[] = "Software\\Selvo\\Korvast\\CurrentVersion";
-
-std::string ReportsPath()
-{
-    char value[4096] = "";
-    DWORD size = sizeof value;
-    if (RegGetValueA(HKEY_LOCAL_MACHINE, kVersionKey, "ReportsPath", RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
-        return std::string();
-    return value;
-}
-}
 
 TEST(ReportsConfigurationDlgTest, StoresALongFolderWhole)
 {
     TestApp app;
-    RegistryKeyBackup kept(HKEY_LOCAL_MACHINE, kVersionKey);
+    RegistryKeyBackup kept(HKEY_LOCAL_MACHINE, kProductVersionKey);
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kProductVersionKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                              nullptr),
               ERROR_SUCCESS);
     RegCloseKey(key);
     const std::string folder = "C:\\" + std::string(1500, 'r');
@@ -35,7 +25,7 @@ TEST(ReportsConfigurationDlgTest, StoresALongFolderWhole)
         SendMessageA(window, WM_COMMAND, IDOK, 0);
     });
     EXPECT_TRUE(dialog.IsChanged());
-    EXPECT_EQ(ReportsPath(), folder);
+    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kProductVersionKey, "ReportsPath"), folder);
 }
 
 TEST(ReportsConfigurationDlgTest, TheFolderBrowserIsOwnedByTheDialog)

@@ -1,4 +1,5 @@
 #include "tests/envlib/ProductQueryFixture.h"
+#include "tests/support/PostedCall.h"
 
 typedef ProductQueryTest ObjectQueriesTest;
 
@@ -54,6 +55,17 @@ TEST_F(ObjectQueriesTest, ResolvedTextIsTheDisplayTextOrElseTheName)
     EXPECT_EQ("Fix login", Text(env.ResolveObjectSelector("activity:fix_login@\\pvob")));
     EXPECT_EQ("add_list", Text(env.ResolveObjectSelector("activity:add_list@\\pvob")));
     ExpectNoBox();
+}
+
+// The boxes have no owner: a query started from behind one (a tree expansion)
+// resets the shared flag, and the failed step still ends its own query.
+TEST_F(ObjectQueriesTest, AFailedStepEndsItsQueryWhateverRunsBehindItsBox)
+{
+    UseData("stream alice_shop project=shop olpex=pvob display=\"Alice's work\" fail=DisplayText\n");
+    PostedCall behindTheBox([this] { env.ListActivities("stream:bob_shop@\\pvob"); });
+    EXPECT_EQ("", Text(env.ResolveObjectSelector("stream:alice_shop@\\pvob")));
+    EXPECT_TRUE(behindTheBox.HasRun());
+    ExpectOneComErrorBox("80040202");
 }
 
 TEST_F(ObjectQueriesTest, EveryFailedStepShowsOneBoxAndGivesNothing)

@@ -37,7 +37,7 @@ protected:
     // Runs IsLegacyVersion in a new process; see LegacyVersionProbe.cpp for the code.
     int RunLegacyProbe(const char* rewrittenVersion)
     {
-        return RunAndWait("\"" + ProgramFolder() + "legacy_version_probe.exe\" " + rewrittenVersion);
+        return RunAndCapture("\"" + ProgramFolder() + "legacy_version_probe.exe\" " + rewrittenVersion).exitCode;
     }
 
     RegistryKeyBackup m_settings{HKEY_LOCAL_MACHINE, kProductVersionKey};

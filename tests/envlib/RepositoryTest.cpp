@@ -1,6 +1,7 @@
 #include "tests/envlib/ProductQueryFixture.h"
 #include "tests/support/ChildRun.h"
 #include "tests/support/ProductViews.h"
+#include "tests/support/RegistryText.h"
 #include "tests/support/RegistryKeyBackup.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "tests/envlib/ProductQueryFixture.h"
 #include "tests/support/ProductViews.h"
+#include "tests/support/RegistryText.h"
 #include "tests/support/ScratchFolder.h"
 #include <algorithm>
 

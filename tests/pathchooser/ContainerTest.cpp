@@ -33,7 +33,7 @@ IUnknown* HoldImageList(HIMAGELIST images)
 
 TEST_F(PemrickTest, ServesACommonContainerAndCarriesEveryItemIcon)
 {
-    ExpectCommonContainerInterfaces(CLSID_PathChooser);
+    ExpectCommonContainerInterfaces(CLSID_PathChooser, PropertyNotifications::None);
     for (int icon : {IDI_DIRECTORY, IDI_FILE, IDI_ITEM, IDI_ACTIVITY, IDI_ROOT_FOLDER_SELECTED})
         EXPECT_NE(nullptr, LoadImageA(PemrickLibrary(), MAKEINTRESOURCEA(icon), IMAGE_ICON, 16, 16, 0)) << icon;
 }

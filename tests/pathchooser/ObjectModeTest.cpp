@@ -3,6 +3,7 @@
 // makes selectable.
 #include "tests/pathchooser/PemrickFixture.h"
 #include "pathchooser/Resource.h"
+#include "tests/support/ProcessHandles.h"
 #include "tests/support/WindowPump.h"
 
 namespace {
@@ -98,4 +99,26 @@ TEST_F(PemrickTest, ObjectTargetsRoundTripAndTheRepositoryIsRemembered)
     host->Destroy();
     EXPECT_EQ("webshop", RememberedValue(kSelectionKey, "Folder"));
     EXPECT_EQ(m_bob, RememberedValue(kSelectionKey, "ViewDirectory"));
+}
+
+// Every key the chooser opens to read or keep its remembered selection is
+// closed again: set-ups and teardowns on each path leave no handle behind.
+TEST_F(PemrickTest, RememberingTheSelectionLeavesNoKeyOpen)
+{
+    SetRememberedValue(kSelectionKey, "ViewDirectory", m_bob);
+    SetRememberedValue(kExplorerKey, "Folder", "\\webshop");
+    auto setUpAndTearDown = [&] {
+        for (long mode : {MODE_PATH, MODE_POLPEX}) {
+            // Without a Folder value under the main key the explorer's key is read too.
+            RegDeleteKeyValueA(HKEY_CURRENT_USER, kSelectionKey, "Folder");
+            Choose(mode, "", SEL_MULTI | SEL_FOLDER)->Destroy();
+        }
+    };
+    setUpAndTearDown();
+    const int before = ProcessHandleCount();
+    ASSERT_GT(before, 0);
+    for (int round = 0; round < 3; ++round)
+        setUpAndTearDown();
+    EXPECT_EQ(before, ProcessHandleCount());
+    EXPECT_TRUE(NewBoxes(0).empty());
 }

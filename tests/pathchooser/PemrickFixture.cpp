@@ -1,4 +1,6 @@
 #include "tests/pathchooser/PemrickFixture.h"
+#include "tests/support/ControlLibrary.h"
+#include "tests/support/RegistryText.h"
 #include "tests/support/TestFiles.h"
 #include "productsim/testing/SimTestData.h"
 #include <cstring>
@@ -200,11 +202,7 @@ bool IsEnabled(HWND window)
 
 std::string RememberedValue(const char* key, const char* name)
 {
-    char text[1024] = "";
-    DWORD size = sizeof text;
-    if (RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
-        return "<none>";
-    return text;
+    return RegistryText(HKEY_CURRENT_USER, key, name);
 }
 
 void SetRememberedValue(const char* key, const char* name, const std::string& value)

@@ -1,5 +1,7 @@
 // Pemrick as a COM server: registration, dispatch ids and the type library's enumerations.
 #include "tests/pathchooser/PemrickFixture.h"
+#include "tests/support/ControlLibrary.h"
+#include "tests/support/RegistryText.h"
 #include "tests/support/TestFiles.h"
 #include <comutil.h>
 
@@ -8,18 +10,7 @@ const char kClassKey[] = "CLSID\\{2F766012-B4BB-11D3-B9D9-00207814BCF5}";
 
 std::string ClassesValue(const std::string& key, const char* name = nullptr)
 {
-    char text[MAX_PATH] = "";
-    DWORD size = sizeof text;
-    if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
-        return "<none>";
-    return text;
-}
-
-HRESULT CallExport(const char* name)
-{
-    auto entry =
-        reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(PemrickLibrary(), name)));
-    return entry();
+    return RegistryText(HKEY_CLASSES_ROOT, key, name);
 }
 }
 
@@ -35,10 +26,10 @@ TEST_F(PemrickTest, RegistersItsClassAndTypeLibraryAndUnregistersThem)
     EXPECT_EQ("{B553D148-B412-11D3-B9D9-00207814BCF5}", ClassesValue(key + "\\TypeLib"));
     EXPECT_EQ("pemrick 1.0 Type Library", ClassesValue("TypeLib\\{B553D148-B412-11D3-B9D9-00207814BCF5}\\1.0"));
 
-    ASSERT_EQ(S_OK, CallExport("DllUnregisterServer"));
+    ASSERT_EQ(S_OK, CallExport(PemrickLibrary(), "DllUnregisterServer"));
     EXPECT_EQ("<none>", ClassesValue(key));
     EXPECT_EQ("<none>", ClassesValue("Pemrick.PathChooser"));
-    ASSERT_EQ(S_OK, CallExport("DllRegisterServer"));
+    ASSERT_EQ(S_OK, CallExport(PemrickLibrary(), "DllRegisterServer"));
 }
 
 TEST_F(PemrickTest, DispatchIdsAndEnumerationsComeFromTheTypeLibrary)

@@ -1,6 +1,7 @@
 // Message maps, notification reflection and the life of a window object,
 // over real windows.
 #include "afx/CWnd.h"
+#include "tests/support/WindowPump.h"
 #include <gtest/gtest.h>
 #include <commctrl.h>
 #include <vector>
@@ -74,9 +75,7 @@ TEST(CWnd, DispatchesThroughItsMapAndLeavesTheRestToThePreviousProcedure)
     SendMessageA(parent, WM_COMMAND, MAKEWPARAM(12, BN_DOUBLECLICKED), 0);
     SendMessageA(parent, WM_TIMER, 100, 0);
     SetWindowTextA(parent, "kept");
-    char text[16] = "";
-    GetWindowTextA(parent, text, sizeof text);
-    EXPECT_STREQ("kept", text) << "the static control's own procedure still handles the rest";
+    EXPECT_EQ("kept", WindowText(parent)) << "the static control's own procedure still handles the rest";
     EXPECT_EQ(std::vector<std::string>({ "private 3", "button", "timer 100" }), parent.calls);
     DestroyWindow(parent);
 }

@@ -63,6 +63,32 @@ std::string Quoted(const std::string& path)
     return "\"" + path + "\"";
 }
 
+// How long any wait of these tests may take before the test fails instead of hanging.
+const DWORD kBoundMs = 30000;
+
+// Runs a wait of the launcher with the bound; when it took the whole bound the
+// test fails and the child is ended, so that its readers end too.
+template <typename BoundedWait>
+void WithinBound(CApplicationLauncher& launcher, BoundedWait wait)
+{
+    const DWORD start = GetTickCount();
+    wait(kBoundMs);
+    if (GetTickCount() - start >= kBoundMs) {
+        ADD_FAILURE() << "the wait did not return within " << kBoundMs << " ms";
+        launcher.Terminate();
+    }
+}
+
+void RunWithinBound(CApplicationLauncher& launcher)
+{
+    WithinBound(launcher, [&launcher](DWORD bound) { launcher.Run(bound); });
+}
+
+void WaitWithinBound(CApplicationLauncher& launcher)
+{
+    WithinBound(launcher, [&launcher](DWORD bound) { launcher.Wait(bound); });
+}
+
 class ApplicationLauncherTest : public ::testing::Test {
 protected:
     // The child program as a report script command (quoted path and a blank) with these arguments.
@@ -82,7 +108,7 @@ protected:
             CApplicationLauncher launcher(application.c_str(), arguments, nullptr);
             launcher.m_outputCallback = &Recorder::Record;
             launcher.m_outputContext = &recorder;
-            launcher.Run(INFINITE);
+            RunWithinBound(launcher);
         }
         return Joined(recorder.BlocksOf(0));
     }
@@ -105,7 +131,7 @@ TEST_F(ApplicationLauncherTest, BothStreamsArriveInBlocksEndingAtLineEndsAndNoth
         const std::string commands = "outraw:ab sleep:300 outlf:cd outraw:ef " + m_recorder.afterFirstBlock.Wait()
                                      + " out:gh err:e1 errlf:e2 errraw:tail exit:3";
         Prepare(launcher, m_child, commands.c_str());
-        launcher.Run(INFINITE);
+        RunWithinBound(launcher);
         exitCode = launcher.GetExitCode();
     }
 
@@ -124,7 +150,7 @@ TEST_F(ApplicationLauncherTest, LinesEndedByLineFeedAloneArriveWhileTheChildRuns
         const std::string commands = "outlf:one " + m_recorder.afterFirstBlock.Wait() + " outlf:two";
         Prepare(launcher, m_child, commands.c_str());
         m_recorder.watched = &launcher;
-        launcher.Run(INFINITE);
+        RunWithinBound(launcher);
     }
 
     const std::vector<Block>& blocks = m_recorder.blocks;
@@ -140,7 +166,7 @@ TEST_F(ApplicationLauncherTest, InputIsWrittenWholeAndThenEnds)
         CApplicationLauncher launcher;
         Prepare(launcher, m_child, "echo");
         launcher.m_inputText = "first line\nsecond line\n";
-        launcher.Run(INFINITE);
+        RunWithinBound(launcher);
     }
     EXPECT_EQ("first line\nsecond line\n", Joined(m_recorder.BlocksOf(0)));
 }
@@ -151,7 +177,7 @@ TEST_F(ApplicationLauncherTest, RightClickScriptsRunWithoutCapture)
     const std::string script = m_scratch.CopyChildProcess("reports\\scripts_rightclick\\mark.exe");
     CApplicationLauncher launcher;
     Prepare(launcher, script, "out:hello err:world exit:7");
-    launcher.Run(INFINITE);
+    RunWithinBound(launcher);
 
     EXPECT_EQ(nullptr, launcher.m_outputCallback);
     EXPECT_EQ(7u, launcher.GetExitCode());
@@ -169,7 +195,7 @@ TEST_F(ApplicationLauncherTest, TerminateBeforeStartEndsTheChildAsSoonAsItExists
     CApplicationLauncher launcher;
     Prepare(launcher, m_child, (neverOpened.Wait() + " out:late").c_str());
     launcher.Terminate();
-    launcher.Run(INFINITE);
+    RunWithinBound(launcher);
     EXPECT_EQ(1u, launcher.GetExitCode()) << "the child was not ended";
     EXPECT_TRUE(m_recorder.blocks.empty());
 }
@@ -182,7 +208,7 @@ TEST_F(ApplicationLauncherTest, AbortFlagStopsDelivery)
         Prepare(launcher, m_child, commands.c_str());
         launcher.m_abortFlag = &m_recorder.abort;
         m_recorder.abortAfterFirstBlock = true;
-        launcher.Run(INFINITE);
+        RunWithinBound(launcher);
     }
     EXPECT_EQ((std::vector<std::string>{ "first\r\n" }), m_recorder.BlocksOf(0));
 }
@@ -238,7 +264,7 @@ TEST_F(ApplicationLauncherTest, CommandLinesOf32KOrMoreAreRefused)
     };
     MessageBoxWatcher watcher;
     auto longest = launcherOfLength(32766);
-    longest->Run(INFINITE);
+    RunWithinBound(*longest);
     EXPECT_EQ(5u, longest->GetExitCode());
 
     // The launcher lets 32767 characters through; the system itself takes one less.
@@ -269,7 +295,7 @@ TEST_F(ApplicationLauncherTest, WaitWithTimeOutLeavesTheChildRunningUntilTermina
     EXPECT_EQ(static_cast<DWORD>(STILL_ACTIVE), launcher.GetExitCode());
 
     launcher.Terminate();
-    launcher.Wait(INFINITE);
+    WaitWithinBound(launcher);
     EXPECT_FALSE(launcher.IsRunning());
     EXPECT_EQ(1u, launcher.GetExitCode());
 }
@@ -293,7 +319,7 @@ TEST_F(ApplicationLauncherTest, WaitKeepsWindowMessagesFlowing)
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, &CountTick);
     CApplicationLauncher launcher;
     Prepare(launcher, m_child, ticked.Wait().c_str());
-    launcher.Run(INFINITE);
+    RunWithinBound(launcher);
     KillTimer(nullptr, timer);
     g_ticksGate = nullptr;
     EXPECT_GE(g_timerTicks, 3);
@@ -306,7 +332,7 @@ TEST_F(ApplicationLauncherTest, WaitReturnsOnQuitAndLeavesTheQuitMessageQueued)
     Prepare(launcher, m_child, neverOpened.Wait().c_str());
     launcher.Start();
     PostQuitMessage(3);
-    launcher.Wait(INFINITE);
+    WaitWithinBound(launcher);
     EXPECT_TRUE(launcher.IsRunning());
     MSG message;
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
@@ -320,7 +346,7 @@ TEST_F(ApplicationLauncherTest, MissingProgramShowsTheApiErrorBoxAndLeavesNoProc
     CApplicationLauncher launcher;
     Prepare(launcher, missing, "out:never");
     MessageBoxWatcher watcher;
-    launcher.Run(INFINITE);
+    RunWithinBound(launcher);
 
     char message[1024] = "";
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_FILE_NOT_FOUND, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
@@ -342,64 +368,37 @@ TEST_F(ApplicationLauncherTest, MissingProgramShowsTheApiErrorBoxAndLeavesNoProc
     }
 }
 
-namespace {
-// Holds the standard-output reader in its first block until the child has ended.
-struct HeldReader {
-    CApplicationLauncher* launcher = nullptr;
-    bool childEndedWhileHeld = false;
-    std::string output;
-
-    static bool Take(void* context, const CString& block, int streamId)
-    {
-        HeldReader& reader = *static_cast<HeldReader*>(context);
-        if (streamId != 0)
-            return true;
-        if (reader.output.empty()) {
-            for (const DWORD start = GetTickCount(); reader.launcher->IsRunning() && GetTickCount() - start < 30000;)
-                Sleep(10);
-            reader.childEndedWhileHeld = !reader.launcher->IsRunning();
-        }
-        reader.output += block.GetString();
-        return true;
-    }
-};
-}
-
-// A report goes on writing while its reader is busy with a block: far more
-// than a default pipe would hold (a few KB) waits for the reader, and none is lost.
-TEST_F(ApplicationLauncherTest, TheChildWritesOnWhileItsReaderIsBusy)
+// A report may hand its rows to a helper process and end at once: the helper
+// writes them after the report has ended, far more than a pipe holds, and the
+// readers take them until the last writer has closed the output.
+TEST_F(ApplicationLauncherTest, RowsAHelperWritesAfterTheReportHasEndedAllArrive)
 {
-    HeldReader reader;
+    ChildGate reportEnded;
     {
         CApplicationLauncher launcher;
-        Prepare(launcher, m_child, "rows:20000:r");
-        launcher.m_outputContext = &reader;
-        launcher.m_outputCallback = &HeldReader::Take;
-        reader.launcher = &launcher;
-        launcher.Run(INFINITE);
+        const std::string commands = "out:head handoff " + reportEnded.Wait() + " rows:20000:r err:late";
+        Prepare(launcher, m_child, commands.c_str());
+        RunWithinBound(launcher);
+        EXPECT_FALSE(launcher.IsRunning());
+        reportEnded.Open();
     }
-    EXPECT_TRUE(reader.childEndedWhileHeld);
-    EXPECT_EQ(20000, std::count(reader.output.begin(), reader.output.end(), '\n'));
-    EXPECT_EQ("r20000;20000\r\n", reader.output.substr(reader.output.rfind("r2")));
-}
-
-// The output goes through files of the temporary folder, which are gone once
-// the run is over.
-TEST_F(ApplicationLauncherTest, TheOutputLeavesNothingInTheTemporaryFolder)
-{
-    const std::string temporary = m_scratch.MakeFolder("temp\\");
-    char previous[MAX_PATH] = "";
-    const bool hadPrevious = GetEnvironmentVariableA("TMP", previous, sizeof previous) > 0;
-    SetEnvironmentVariableA("TMP", temporary.c_str());
-    {
-        CApplicationLauncher launcher;
-        Prepare(launcher, m_child, "rows:3000:r err:e1");
-        launcher.Run(INFINITE);
-    }
-    SetEnvironmentVariableA("TMP", hadPrevious ? previous : nullptr);
-
     const std::string output = Joined(m_recorder.BlocksOf(0));
-    EXPECT_EQ(3000, std::count(output.begin(), output.end(), '\n'));
-    EXPECT_EQ("e1\r\n", Joined(m_recorder.BlocksOf(1)));
-    EXPECT_TRUE(std::filesystem::is_empty(temporary));
+    EXPECT_EQ(20001, std::count(output.begin(), output.end(), '\n'));
+    EXPECT_EQ(0u, output.find("head\r\nr1;1\r\n"));
+    const std::string lastRow = "r20000;20000\r\n";
+    EXPECT_EQ(output.size() - lastRow.size(), output.rfind(lastRow));
+    EXPECT_EQ("late\r\n", Joined(m_recorder.BlocksOf(1)));
+}
+
+// 259 is also what the exit code of a running process reads.
+TEST_F(ApplicationLauncherTest, AChildExitingWith259EndsTheWaitWithItsRows)
+{
+    {
+        CApplicationLauncher launcher;
+        Prepare(launcher, m_child, "rows:3:r exit:259");
+        RunWithinBound(launcher);
+        EXPECT_FALSE(launcher.IsRunning());
+        EXPECT_EQ(259u, launcher.GetExitCode());
+    }
+    EXPECT_EQ("r1;1\r\nr2;2\r\nr3;3\r\n", Joined(m_recorder.BlocksOf(0)));
 }

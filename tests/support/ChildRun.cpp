@@ -1,66 +1,118 @@
 #include "tests/support/ChildRun.h"
-#include <windows.h>
+#include <gtest/gtest.h>
+#include <algorithm>
 #include <cstdio>
 
-int RunAndWait(std::string commandLine)
+namespace {
+// A pipe whose read end stays here and whose write end the child inherits.
+struct Pipe {
+    Pipe(bool childReads)
+    {
+        SECURITY_ATTRIBUTES inherit = { sizeof inherit, nullptr, TRUE };
+        CreatePipe(&read, &write, &inherit, 0);
+        SetHandleInformation(childReads ? write : read, HANDLE_FLAG_INHERIT, 0);
+    }
+    ~Pipe()
+    {
+        CloseEnd(read);
+        CloseEnd(write);
+    }
+    static void CloseEnd(HANDLE& end)
+    {
+        if (end)
+            CloseHandle(end);
+        end = nullptr;
+    }
+    HANDLE read = nullptr;
+    HANDLE write = nullptr;
+};
+
+// Appends what the pipe holds now; false once its writers have all closed it.
+bool Drain(HANDLE pipe, std::string& text)
 {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
-    WaitForSingleObject(process.hProcess, 120000);
-    DWORD exitCode = 0;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(exitCode);
+    DWORD available = 0;
+    if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr))
+        return false;
+    while (available > 0) {
+        char chunk[65536];
+        DWORD read = 0;
+        if (!ReadFile(pipe, chunk, std::min<DWORD>(available, sizeof chunk), &read, nullptr))
+            return false;
+        text.append(chunk, read);
+        available -= read;
+    }
+    return true;
+}
 }
 
-std::string RunAndCapture(const std::string& commandLine, const std::string& folder)
+// Both pipes are read as their data comes, in this one thread and without
+// blocking, so that neither a full pipe nor a program that never ends can
+// hold the test past the limit.
+CapturedRun RunAndCapture(const std::string& commandLine, const std::string& input, const std::string& folder,
+                          DWORD limitMs)
 {
-    SECURITY_ATTRIBUTES inherit = { sizeof inherit, nullptr, TRUE };
-    HANDLE readEnd = nullptr;
-    HANDLE writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
-        return std::string();
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    Pipe in(true), out(false), err(false);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdInput = in.read;
+    startup.hStdOutput = out.write;
+    startup.hStdError = err.write;
     PROCESS_INFORMATION process = {};
     std::string command = commandLine;
-    BOOL started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr,
-                                  folder.empty() ? nullptr : folder.c_str(), &startup, &process);
-    CloseHandle(writeEnd);
-    std::string output;
-    if (started) {
-        char chunk[65536];
-        DWORD read = 0;
-        while (ReadFile(readEnd, chunk, sizeof chunk, &read, nullptr) && read > 0)
-            output.append(chunk, read);
-        WaitForSingleObject(process.hProcess, INFINITE);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
+    CapturedRun run;
+    const BOOL started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr,
+                                        folder.empty() ? nullptr : folder.c_str(), &startup, &process);
+    Pipe::CloseEnd(in.read);
+    Pipe::CloseEnd(out.write);
+    Pipe::CloseEnd(err.write);
+    if (!started) {
+        ADD_FAILURE() << "cannot start " << commandLine;
+        return run;
     }
-    CloseHandle(readEnd);
-    return output;
+    DWORD written = 0;
+    WriteFile(in.write, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
+    Pipe::CloseEnd(in.write);
+    const DWORD start = GetTickCount();
+    bool outputOpen = true;
+    bool errorOpen = true;
+    while ((outputOpen || errorOpen) && GetTickCount() - start < limitMs) {
+        const size_t before = run.output.size() + run.error.size();
+        outputOpen = outputOpen && Drain(out.read, run.output);
+        errorOpen = errorOpen && Drain(err.read, run.error);
+        if (run.output.size() + run.error.size() == before)
+            Sleep(5);
+    }
+    const DWORD elapsed = GetTickCount() - start;
+    const bool ended = !outputOpen && !errorOpen
+                       && WaitForSingleObject(process.hProcess, elapsed < limitMs ? limitMs - elapsed : 0) == WAIT_OBJECT_0;
+    if (ended) {
+        DWORD exitCode = 0;
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        run.exitCode = static_cast<int>(exitCode);
+    } else {
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, 10000);
+        ADD_FAILURE() << commandLine << " did not end within " << limitMs / 1000 << " s and was ended";
+    }
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return run;
 }
 
 int RunTestsInChildProcess(const std::string& filter)
 {
     char program[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, program, sizeof program);
-    const std::string output = RunAndCapture("\"" + std::string(program)
-                                             + "\" --gtest_also_run_disabled_tests --gtest_filter=" + filter);
+    const CapturedRun run = RunAndCapture("\"" + std::string(program)
+                                          + "\" --gtest_also_run_disabled_tests --gtest_filter=" + filter);
+    const std::string& output = run.output;
     // A filter that names no test runs none, and that passes nothing.
-    if (output.find("[  PASSED  ]") == std::string::npos || output.find("Running 0 tests") != std::string::npos) {
-        printf("%s", output.c_str());
-        return -1;
-    }
-    return output.find("[  FAILED  ]") == std::string::npos ? 0 : (printf("%s", output.c_str()), 1);
+    const bool ranAndPassed = output.find("[  PASSED  ]") != std::string::npos
+                              && output.find("Running 0 tests") == std::string::npos;
+    if (ranAndPassed && output.find("[  FAILED  ]") == std::string::npos && run.exitCode == 0)
+        return 0;
+    printf("%s%s\nthe child exited with %d\n", output.c_str(), run.error.c_str(), run.exitCode);
+    return ranAndPassed ? 1 : -1;
 }

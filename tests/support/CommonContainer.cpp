@@ -53,7 +53,7 @@ IUnknown* NewControl(REFCLSID clsid)
     return control;
 }
 
-void ExpectQuickActivation(IUnknown* control, ContainerSinks& sinks)
+void ExpectQuickActivation(IUnknown* control, ContainerSinks& sinks, PropertyNotifications notifications)
 {
     IQuickActivate* quick = Query<IQuickActivate>(control, IID_IQuickActivate);
     ASSERT_NE(nullptr, quick);
@@ -68,10 +68,14 @@ void ExpectQuickActivation(IUnknown* control, ContainerSinks& sinks)
     quick->Release();
     EXPECT_EQ(131473u, answer.dwMiscStatus) << "the registered status of the content";
     IConnectionPointContainer* points = nullptr;
-    bool notifies = SUCCEEDED(control->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points)));
+    const bool offersPoints =
+        SUCCEEDED(control->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points)));
     if (points)
         points->Release();
+    const bool notifies = notifications == PropertyNotifications::Sent;
+    EXPECT_EQ(notifies, offersPoints) << "the control has a notification point exactly when it notifies";
     EXPECT_EQ(notifies, answer.dwPropNotifyCookie != 0) << "the property sink joins the control's notification point";
+    // The container's own reference, the site's and the view sink's, and the property sink's when it notifies.
     EXPECT_EQ(notifies ? 4 : 3, sinks.m_references) << "the control holds the site, the view sink and any property sink";
 }
 
@@ -136,12 +140,12 @@ void ExpectExtentKeptInStorage(REFCLSID clsid, IUnknown* control, IStorage* stor
 }
 }
 
-void ExpectCommonContainerInterfaces(REFCLSID clsid)
+void ExpectCommonContainerInterfaces(REFCLSID clsid, PropertyNotifications notifications)
 {
     ContainerSinks sinks;
     IUnknown* control = NewControl(clsid);
     ASSERT_NE(nullptr, control);
-    ExpectQuickActivation(control, sinks);
+    ExpectQuickActivation(control, sinks, notifications);
     ILockBytes* bytes = nullptr;
     IStorage* storage = nullptr;
     EXPECT_EQ(S_OK, CreateILockBytesOnHGlobal(nullptr, TRUE, &bytes));

@@ -5,4 +5,8 @@
 #pragma once
 #include <windows.h>
 
-void ExpectCommonContainerInterfaces(REFCLSID clsid);
+// Whether the control tells its container of property changes, through a
+// connection point for the container's IPropertyNotifySink.
+enum class PropertyNotifications { None, Sent };
+
+void ExpectCommonContainerInterfaces(REFCLSID clsid, PropertyNotifications notifications);

@@ -59,12 +59,6 @@ public:
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
     }
-    static std::string ItemText(HWND dialog, int id)
-    {
-        char text[MAX_PATH] = "";
-        GetDlgItemTextA(dialog, id, text, sizeof text);
-        return text;
-    }
     // Picks an entry of a file dialog's type list the way a user's pick ends.
     static void PickFileType(HWND dialog, int index)
     {

@@ -7,13 +7,6 @@ namespace {
 // The id that the system's message box gives its text control.
 const int kMessageBoxTextId = 0xFFFF;
 
-std::string WindowText(HWND window)
-{
-    char buffer[8192] = "";
-    GetWindowTextA(window, buffer, sizeof buffer);
-    return buffer;
-}
-
 // What every watcher shares: how many await boxes, and which boxes were answered.
 std::atomic<int> g_awaitingWatchers{ 0 };
 std::mutex g_answeredLock;

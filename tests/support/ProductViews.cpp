@@ -1,7 +1,6 @@
 #include "tests/support/ProductViews.h"
-#include "tests/support/TestFiles.h"
+#include "tests/support/RegistryText.h"
 #include <gtest/gtest.h>
-#include <map>
 
 const char kWorkspacesKey[] = "Software\\Selvo\\Korvast\\CurrentVersion\\Workspaces";
 const char kDriverKey[] = "SYSTEM\\CurrentControlSet\\Services\\Nelk\\Parameters";
@@ -19,29 +18,4 @@ void ProductViews::Register(const std::string& view, bool registered)
         return;
     RegDeleteValueA(key, view.c_str());
     RegCloseKey(key);
-}
-
-bool SetRegistryText(HKEY root, const char* key, const std::string& name, const std::string& text)
-{
-    HKEY handle = nullptr;
-    if (RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr) != ERROR_SUCCESS)
-        return false;
-    bool written = RegSetValueExA(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                                  static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
-    RegCloseKey(handle);
-    return written;
-}
-
-HMODULE RegisteredControlLibrary(const char* fileName)
-{
-    static std::map<std::string, HMODULE> libraries;
-    auto known = libraries.find(fileName);
-    if (known != libraries.end())
-        return known->second;
-    HMODULE library = LoadLibraryA((ProgramFolder() + fileName).c_str());
-    auto registerServer = library ? reinterpret_cast<HRESULT(WINAPI*)()>(
-                                        reinterpret_cast<void*>(GetProcAddress(library, "DllRegisterServer")))
-                                  : nullptr;
-    EXPECT_TRUE(registerServer && registerServer() == S_OK) << fileName << " was not registered";
-    return libraries[fileName] = library;
 }

@@ -20,9 +20,3 @@ private:
     RegistryKeyBackup m_workspaces;
     RegistryKeyBackup m_driver;
 };
-
-// Writes a text value, creating its key; false when that fails.
-bool SetRegistryText(HKEY root, const char* key, const std::string& name, const std::string& text);
-// The control library beside the test program, loaded and registered once
-// per process; null when it is missing.
-HMODULE RegisteredControlLibrary(const char* fileName);

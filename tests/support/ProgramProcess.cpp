@@ -1,4 +1,5 @@
 #include "tests/support/ProgramProcess.h"
+#include "tests/support/WindowPump.h"
 #include <tlhelp32.h>
 #include <cstring>
 
@@ -20,12 +21,8 @@ bool Matches(HWND window, const WindowSearch& search)
     GetClassNameA(window, windowClass, sizeof windowClass);
     if (search.windowClass && lstrcmpA(windowClass, search.windowClass) != 0)
         return false;
-    if (search.title) {
-        char title[4096] = "";
-        GetWindowTextA(window, title, sizeof title);
-        if (strncmp(title, search.title, strlen(search.title)) != 0)
-            return false;
-    }
+    if (search.title && WindowText(window).compare(0, strlen(search.title), search.title) != 0)
+        return false;
     return search.id < 0 || GetDlgCtrlID(window) == search.id;
 }
 

@@ -1,6 +1,7 @@
 // A folder of its own for one test, removed with all it holds when the test
 // ends; and the test child program beside the tests.
 #pragma once
+#include "tests/support/TestFiles.h"
 #include "tests/support/WindowPump.h"
 #include <windows.h>
 #include <filesystem>
@@ -64,13 +65,7 @@ public:
         return path;
     }
 
-    static std::string ChildProcessPath()
-    {
-        char program[MAX_PATH] = "";
-        GetModuleFileNameA(nullptr, program, sizeof program);
-        std::string path = program;
-        return path.substr(0, path.rfind('\\') + 1) + "childproc.exe";
-    }
+    static std::string ChildProcessPath() { return ProgramFolder() + "childproc.exe"; }
 
 private:
     static const DWORD kRemovalTimeoutMs = 10000;

@@ -54,12 +54,16 @@ void PumpPostedMessages()
     }
 }
 
+std::string WindowText(HWND window)
+{
+    std::string text(GetWindowTextLengthA(window) + 1, '\0');
+    text.resize(GetWindowTextA(window, &text[0], static_cast<int>(text.size())));
+    return text;
+}
+
 std::string ControlText(HWND dialog, int id)
 {
-    HWND control = GetDlgItem(dialog, id);
-    std::string text(GetWindowTextLengthA(control) + 1, '\0');
-    text.resize(GetWindowTextA(control, &text[0], static_cast<int>(text.size())));
-    return text;
+    return WindowText(GetDlgItem(dialog, id));
 }
 
 RECT ClientRectOf(HWND dialog, int id)

@@ -20,6 +20,8 @@ void PumpPostedMessages();
 // `milliseconds` has fired: every timer of the thread that was due earlier
 // has fired by then too.
 void PumpPastTimer(DWORD milliseconds);
+// The window's text (a caption, a control's contents), read at its full length.
+std::string WindowText(HWND window);
 // The text of a dialog's control, read at its full length.
 std::string ControlText(HWND dialog, int id);
 // A control's rectangle in its dialog's client coordinates.

@@ -27,13 +27,6 @@ void Type(HWND edit, const char* text)
         Press(edit, *at);
 }
 
-std::string Text(HWND window)
-{
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 // The edit field's selection as "start-end".
 std::string Selection(HWND edit)
 {
@@ -55,18 +48,18 @@ TEST_F(ComboBoxACTest, TypingCompletesToTheFirstNameAndDropsWhatNoNameContinues)
     ASSERT_NE(nullptr, host->Control());
     HWND edit = NameEdit(*host);
     Type(edit, "r");
-    EXPECT_EQ("REL_1.0", Text(edit));
+    EXPECT_EQ("REL_1.0", WindowText(edit));
     EXPECT_EQ("1-7", Selection(edit)) << "the completed tail is highlighted";
     Type(edit, "el_1.1");
-    EXPECT_EQ("REL_1.1", Text(edit));
+    EXPECT_EQ("REL_1.1", WindowText(edit));
     Type(edit, "x");
-    EXPECT_EQ("REL_1.1", Text(edit));
+    EXPECT_EQ("REL_1.1", WindowText(edit));
     EXPECT_EQ("7-7", Selection(edit));
 
     // With the caret inside the text a mismatch drops the character typed there.
     SendMessageA(edit, EM_SETSEL, 3, 3);
     Type(edit, "q");
-    EXPECT_EQ("REL_1.1", Text(edit));
+    EXPECT_EQ("REL_1.1", WindowText(edit));
     EXPECT_EQ("3-3", Selection(edit));
     EXPECT_EQ("REL_1.1", host->GetText(2));
 }
@@ -79,15 +72,15 @@ TEST_F(ComboBoxACTest, BackspacePausesCompletionForASecondInItsOwnBoxOnly)
     ASSERT_NE(nullptr, second->Control());
     HWND edit = NameEdit(*first);
     Type(edit, "b");
-    EXPECT_EQ("BETA_2", Text(edit));
+    EXPECT_EQ("BETA_2", WindowText(edit));
     Press(edit, '\b', VK_BACK);
-    EXPECT_EQ("B", Text(edit)) << "the highlighted tail goes, and nothing completes it again";
+    EXPECT_EQ("B", WindowText(edit)) << "the highlighted tail goes, and nothing completes it again";
     Press(edit, '\b', VK_BACK);
-    EXPECT_EQ("", Text(edit));
+    EXPECT_EQ("", WindowText(edit));
     Type(edit, "r");
-    EXPECT_EQ("REL_1.0", Text(edit)) << "a key turns completion on again";
+    EXPECT_EQ("REL_1.0", WindowText(edit)) << "a key turns completion on again";
     Press(edit, '\b', VK_BACK);
-    EXPECT_EQ("R", Text(edit));
+    EXPECT_EQ("R", WindowText(edit));
 
     // The other box's pause, cut short by its destruction, leaves this one's
     // alone; this one's timer is kept from firing until it is checked.
@@ -95,6 +88,6 @@ TEST_F(ComboBoxACTest, BackspacePausesCompletionForASecondInItsOwnBoxOnly)
     Press(otherEdit, '\b', VK_BACK);
     second.reset();
     PumpPostedMessages();
-    EXPECT_EQ("R", Text(edit));
-    EXPECT_TRUE(PumpUntil([&] { return Text(edit) == "REL_1.0"; })) << Text(edit);
+    EXPECT_EQ("R", WindowText(edit));
+    EXPECT_TRUE(PumpUntil([&] { return WindowText(edit) == "REL_1.0"; })) << WindowText(edit);
 }

@@ -1,4 +1,5 @@
 #include "tests/typechooser/SorvaneFixture.h"
+#include "tests/support/ControlLibrary.h"
 #include "tests/support/TestFiles.h"
 #include "productsim/testing/SimTestData.h"
 
@@ -30,9 +31,7 @@ HMODULE SorvaneLibrary()
 
 HRESULT SorvaneCanUnloadNow()
 {
-    auto canUnload = reinterpret_cast<HRESULT(WINAPI*)()>(
-        reinterpret_cast<void*>(GetProcAddress(SorvaneLibrary(), "DllCanUnloadNow")));
-    return canUnload();
+    return CallExport(SorvaneLibrary(), "DllCanUnloadNow");
 }
 
 SorvaneTest::SorvaneTest()

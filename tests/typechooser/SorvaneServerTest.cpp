@@ -2,6 +2,8 @@
 // unloading, dispatch and the interfaces it declares.
 #include "tests/typechooser/SorvaneFixture.h"
 #include "tests/support/CommonContainer.h"
+#include "tests/support/ControlLibrary.h"
+#include "tests/support/RegistryText.h"
 #include "tests/support/TestFiles.h"
 #include <comutil.h>
 #include <olectl.h>
@@ -13,11 +15,7 @@ const char kTypeLibKey[] = "TypeLib\\{145F66CB-B32A-11D3-B9D8-00207814BCF5}\\1.0
 // The default value (or the named one) of a key under HKEY_CLASSES_ROOT; "<none>" when it is missing.
 std::string ClassesValue(const std::string& key, const char* name = nullptr)
 {
-    char text[MAX_PATH] = "";
-    DWORD size = sizeof text;
-    if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
-        return "<none>";
-    return text;
+    return RegistryText(HKEY_CLASSES_ROOT, key, name);
 }
 
 bool ClassesKeyExists(const std::string& key)
@@ -27,13 +25,6 @@ bool ClassesKeyExists(const std::string& key)
         return false;
     RegCloseKey(handle);
     return true;
-}
-
-HRESULT CallExport(const char* name)
-{
-    auto entry = reinterpret_cast<HRESULT(WINAPI*)()>(
-        reinterpret_cast<void*>(GetProcAddress(SorvaneLibrary(), name)));
-    return entry();
 }
 
 IClassFactory* ClassObject(REFCLSID clsid, HRESULT* result)
@@ -92,13 +83,13 @@ TEST_F(SorvaneTest, RegistrationWritesEveryKeyOfItsScriptAndUnregistrationRemove
         EXPECT_TRUE(ClassesKeyExists(key + empty)) << empty;
     EXPECT_EQ("sorvane 1.0 Type Library", ClassesValue(kTypeLibKey));
 
-    ASSERT_EQ(S_OK, CallExport("DllUnregisterServer"));
+    ASSERT_EQ(S_OK, CallExport(SorvaneLibrary(), "DllUnregisterServer"));
     EXPECT_FALSE(ClassesKeyExists(key));
     EXPECT_FALSE(ClassesKeyExists("Sorvane.SingleTypeChooser.1"));
     EXPECT_FALSE(ClassesKeyExists("Sorvane.SingleTypeChooser"));
     EXPECT_FALSE(ClassesKeyExists(kTypeLibKey));
     EXPECT_TRUE(ClassesKeyExists("CLSID"));
-    ASSERT_EQ(S_OK, CallExport("DllRegisterServer"));
+    ASSERT_EQ(S_OK, CallExport(SorvaneLibrary(), "DllRegisterServer"));
 }
 
 TEST_F(SorvaneTest, ClassObjectServesItsOwnClassAggregatedOrNotAndHoldsTheLibrary)
@@ -196,5 +187,5 @@ TEST_F(SorvaneTest, AnswersTheInterfacesItDeclaresAndNoOthers)
 
 TEST_F(SorvaneTest, ServesACommonContainer)
 {
-    ExpectCommonContainerInterfaces(CLSID_SingleTypeChooser);
+    ExpectCommonContainerInterfaces(CLSID_SingleTypeChooser, PropertyNotifications::Sent);
 }

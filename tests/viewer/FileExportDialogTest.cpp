@@ -72,7 +72,7 @@ TEST(FileExportDialog, PickingATypeRenamesTheFileInTheDialog)
     DialogUser user;
     user.Then("Export Rename Test", [&](HWND window) {
         DialogUser::PickFileType(window, 1);
-        renamed = DialogUser::ItemText(window, DialogUser::kFileNameBox);
+        renamed = ControlText(window, DialogUser::kFileNameBox);
         DialogUser::Press(window, IDCANCEL);
     });
     user.Start();

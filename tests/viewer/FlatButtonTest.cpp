@@ -241,6 +241,27 @@ HWND VisibleToolTipOf(HWND dialog)
 // The mouse reaches the tool tip through the button's PreTranslateMessage:
 // the tip shows while the pointer rests on the button, in the modal dialog's
 // own loop and in a pump of waiting messages inside it.
+// Set up before it has a window, the button repaints nothing: an
+// invalidation of no window would repaint every window on the desktop.
+TEST(FlatButtonWithoutAWindow, ItsSettersRepaintNoOtherWindow)
+{
+    HWND bystander = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    UpdateWindow(bystander);
+    ASSERT_FALSE(GetUpdateRect(bystander, nullptr, FALSE));
+    CFlatButton button;
+    button.SetFlat(FALSE);
+    button.SetAlign(CFlatButton::kIconAbove);
+    button.SetDrawText(FALSE);
+    button.SetDrawBorder(FALSE);
+    button.SetBackgroundColor(RGB(1, 2, 3));
+    button.SetHoverBackgroundColor(RGB(4, 5, 6));
+    button.SetTextColor(RGB(7, 8, 9));
+    button.SetHoverTextColor(RGB(10, 11, 12));
+    button.DrawTransparent(TRUE);
+    EXPECT_FALSE(GetUpdateRect(bystander, nullptr, FALSE));
+    DestroyWindow(bystander);
+}
+
 TEST(FlatButtonInADialog, ShowsItsToolTipInAModalLoopAndInAPumpInsideIt)
 {
     for (const bool busy : { false, true }) {

@@ -1,6 +1,7 @@
 // The print options dialog with its font and size lists, driven in its own
 // message loop, with the test printer's fonts beside the screen's.
 #include "viewer/PrintOptionsDlg.h"
+#include "viewer/ReportViewerApp.h"
 #include "viewer/Resource.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/MessageBoxWatcher.h"
@@ -8,6 +9,7 @@
 #include "tests/support/TestPrinter.h"
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -98,7 +100,7 @@ protected:
         SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
     }
 
-    TestApp m_app;
+    CReportViewerApp m_app;
     ScratchFolder m_folder{ "options" };
     HDC m_printer = nullptr;
 };
@@ -151,6 +153,25 @@ TEST_F(PrintOptionsDlgTest, StartsWithArialAtTenPointsAndEnablesByTheChecks)
         for (int id : { IDC_TITLE_TEXT, IDC_HEADER_FONT, IDC_HEADER_SIZE })
             EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, id))) << id;
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_FOOTER_FONT)));
+    });
+}
+
+// Where EnumFontFamiliesEx is missing the families come from the plain
+// enumeration, which names no script.
+TEST_F(PrintOptionsDlgTest, WithoutTheNewShellTheFamiliesAreListedWithoutScripts)
+{
+    m_app.m_newShell = false;
+    CPrintOptionsDlg dialog(m_printer);
+    Run(dialog, [](HWND window) {
+        HWND fonts = GetDlgItem(window, IDC_DATA_FONT);
+        std::set<int> sansKinds;
+        for (int index = 0; index < SendMessageA(fonts, CB_GETCOUNT, 0, 0); ++index) {
+            const CFontDescriptor* font = FontAt(fonts, index);
+            EXPECT_EQ("", std::string(font->script)) << font->faceName;
+            if (font->faceName == "Liberation Sans")
+                sansKinds.insert(font->typeFlags);
+        }
+        EXPECT_EQ((std::set<int>{ kTrueTypeFontType, kPrinterFontType | kTrueTypeFontType }), sansKinds);
     });
 }
 
@@ -210,12 +231,25 @@ TEST_F(PrintOptionsDlgTest, RefusesSizesThatAreNoNumbersInRange)
                      reinterpret_cast<LPARAM>(GetDlgItem(window, IDC_HEADER_SIZE)));
         EXPECT_EQ("10", ControlText(window, IDC_HEADER_SIZE));
         EXPECT_EQ(16, SendDlgItemMessageA(window, IDC_HEADER_SIZE, CB_GETCOUNT, 0, 0));
+
+        // Down in the box steps from 12 to the next size of its list.
+        HWND sizes = GetDlgItem(window, IDC_HEADER_SIZE);
+        SendMessageA(sizes, CB_SETCURSEL, SendMessageA(sizes, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("12")), 0);
+        COMBOBOXINFO parts = {};
+        parts.cbSize = sizeof parts;
+        GetComboBoxInfo(sizes, &parts);
+        SendMessageA(parts.hwndItem, WM_KEYDOWN, VK_DOWN, 0);
+        ASSERT_EQ("14", ControlText(window, IDC_HEADER_SIZE));
+        SetWindowTextA(sizes, "0");
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_HEADER_SIZE, CBN_DROPDOWN), reinterpret_cast<LPARAM>(sizes));
+        EXPECT_EQ("14", ControlText(window, IDC_HEADER_SIZE)) << "the size picked from the list comes back";
     });
-    std::vector<RecordedBox> shown = boxes.WaitForBoxes(3);
-    ASSERT_EQ(3u, shown.size());
+    std::vector<RecordedBox> shown = boxes.WaitForBoxes(4);
+    ASSERT_EQ(4u, shown.size());
     EXPECT_EQ("This is not a valid number.", shown[0].text);
     EXPECT_EQ("The number must be between 1 and 1638.", shown[1].text);
     EXPECT_EQ("This is not a valid number.", shown[2].text);
+    EXPECT_EQ("The number must be between 1 and 1638.", shown[3].text);
     EXPECT_EQ("Print Options", shown[0].caption);
 }
 

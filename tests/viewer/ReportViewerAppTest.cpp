@@ -4,6 +4,7 @@
 #include "reportmodel/Fields.h"
 #include "tests/support/ChildRun.h"
 #include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/TestFiles.h"
 #include "viewer/ReportViewerApp.h"
 #include "viewer/RightClickScripts.h"
 #include <gtest/gtest.h>
@@ -16,14 +17,6 @@ CString Stripped(const char* text)
     CString value(text);
     CReportViewerApp::StripQuotes(value);
     return value;
-}
-
-std::string TestFolder()
-{
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path);
-    return folder.erase(folder.rfind('\\') + 1);
 }
 }
 
@@ -73,11 +66,11 @@ TEST(ReportViewerApp, FillsWhatTheSwitchesLeaveEmptyFromTheScript)
 {
     CReportViewerApp app;
     MessageBoxWatcher watcher;
-    std::string script = TestFolder() + "childproc.exe";
+    std::string script = ProgramFolder() + "childproc.exe";
     app.ParseCommandLineSwitches(CCommandLineMap(("`E:my command `I:\"" + script + "\" ").c_str()));
     EXPECT_STREQ("my command", app.GetScriptCommand()) << "the command line wins";
     EXPECT_STREQ("Child process report", app.GetTitle());
-    EXPECT_STREQ(TestFolder().c_str(), app.GetWorkingFolder());
+    EXPECT_STREQ(ProgramFolder().c_str(), app.GetWorkingFolder());
     EXPECT_EQ(nullptr, app.GetFields()) << "the child's fields line is no valid header";
     EXPECT_EQ(1u, watcher.WaitForBoxes(1).size());
 }

@@ -131,9 +131,7 @@ TEST_F(ReportViewerDlgTest, ShowsTheRowsSortedByTheReportsKeysAndEndsCompleted)
         EXPECT_EQ(std::vector<std::string>({ "a", "c", "b", "" }), Names(window));
         EXPECT_EQ("10", ItemText(GetDlgItem(window, IDC_RESULTS), 2, 1));
         EXPECT_EQ("Rows Processed: 4", ControlText(window, IDC_ROWS_PROCESSED));
-        char caption[256] = "";
-        GetWindowTextA(window, caption, sizeof caption);
-        EXPECT_STREQ("Korvast Report Viewer - Sizes", caption);
+        EXPECT_EQ("Korvast Report Viewer - Sizes", WindowText(window));
         EXPECT_TRUE(IsEnabled(window, IDOK));
         EXPECT_TRUE(IsEnabled(window, IDC_SAVE_AS));
         EXPECT_TRUE(IsEnabled(window, IDC_FILTER));
@@ -649,7 +647,7 @@ TEST_F(ReportViewerDlgTest, TheSystemMenuOpensTheAboutBox)
         std::string version;
         DialogUser user;
         user.Then("About Korvast Report Viewer", [&](HWND about) {
-            version = DialogUser::ItemText(about, IDC_VERSION);
+            version = ControlText(about, IDC_VERSION);
             DialogUser::Press(about, IDOK);
         });
         user.Start();
@@ -688,5 +686,72 @@ TEST_F(ReportViewerDlgTest, HelpOpensTheViewersTopicInTheProductsHelp)
         ASSERT_EQ(1u, boxes.size());
         EXPECT_EQ("Korvast Help", boxes[0].caption);
         EXPECT_EQ("Korvast help, topic: kv_reports/c_vwr_wndw_manplt.htm", boxes[0].text);
+    });
+}
+
+namespace {
+// The dialog with blocks of output handed to its parser by the test, as the
+// launcher's reader hands them.
+class FedDialog : public CReportViewerDlg {
+public:
+    void Feed(const char* block) { OnOutputText(block); }
+};
+
+const UINT kFeedDuringInsertion = WM_APP + 1;
+
+LRESULT CALLBACK FeedOnRequest(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR dialog)
+{
+    if (message != kFeedDuringInsertion)
+        return DefSubclassProc(window, message, wParam, lParam);
+    reinterpret_cast<FedDialog*>(dialog)->Feed("c;3\n");
+    return 0;
+}
+}
+
+// A block that arrives while an insertion dispatches messages brings a
+// rows message that the insertion takes in passing; blocks after it still
+// reach the list.
+TEST_F(ReportViewerDlgTest, BlocksAfterOneThatCameDuringAnInsertionAreStillListed)
+{
+    FedDialog dialog;
+    Prepare(dialog, "out:a;1");
+    RunToEnd(dialog, [&](HWND window) {
+        SetWindowSubclass(window, &FeedOnRequest, 1, reinterpret_cast<DWORD_PTR>(&dialog));
+        dialog.Feed("b;2\n");
+        PostMessageA(window, kFeedDuringInsertion, 0, 0);
+        // An insertion dispatches messages only every few milliseconds.
+        Sleep(20);
+        ASSERT_TRUE(PumpUntil([&] { return Names(window).size() == 3; }));
+        dialog.Feed("d;4\n");
+        EXPECT_TRUE(PumpUntil([&] {
+            return Names(window).size() == 4 && ControlText(window, IDC_ROWS_PROCESSED) == "Rows Processed: 4";
+        })) << "the list stood still";
+        RemoveWindowSubclass(window, &FeedOnRequest, 1);
+    });
+}
+
+// Stop while the parser is in the middle of a block: the rows that were in
+// when Stop came stay, and no more come.
+TEST_F(ReportViewerDlgTest, StopDuringABlockKeepsTheRowsParsedBeforeIt)
+{
+    const size_t kRows = 200000;
+    std::string block;
+    for (size_t row = 0; row < kRows; ++row)
+        block += "r;" + std::to_string(row) + "\n";
+    ChildGate neverOpened;
+    FedDialog dialog;
+    Prepare(dialog, neverOpened.Wait().c_str());
+    RunModal(dialog, [](HWND window) { return IsEnabled(window, IDCANCEL); }, [&](HWND window) {
+        std::thread reader([&] { dialog.Feed(block.c_str()); });
+        WaitUntil([&] { return dialog.GetRowCount() > 0; });
+        Click(window, IDCANCEL);
+        const size_t rowsAtStop = dialog.GetRowCount();
+        reader.join();
+        EXPECT_GT(rowsAtStop, 0u);
+        EXPECT_LT(rowsAtStop, kRows) << "the block's rows came in only at its end";
+        EXPECT_EQ(rowsAtStop, dialog.GetRowCount()) << "rows were taken after Stop";
+        ASSERT_TRUE(PumpUntil([&] { return HasFinalStatus(window); }));
+        EXPECT_EQ("Canceled", ControlText(window, IDC_STATUS));
+        EXPECT_EQ(rowsAtStop, Names(window).size());
     });
 }

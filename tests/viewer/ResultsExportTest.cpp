@@ -36,7 +36,7 @@ TEST(ResultsExport, XmlAsksForATemplateOfferingTableInTheToolsFolder)
     std::string offered;
     DialogUser user;
     user.Then("Select HTML Template", [&](HWND dialog) {
-        offered = DialogUser::ItemText(dialog, DialogUser::kFileNameBox);
+        offered = ControlText(dialog, DialogUser::kFileNameBox);
         DialogUser::Press(dialog, IDOK);
     });
     user.Start();
@@ -59,7 +59,7 @@ TEST(ResultsExport, SaveAsXmlWithoutTemplateWritesThePlainDocument)
     user.Then("Save Report Data As", [&](HWND dialog) {
         SetDlgItemTextA(dialog, DialogUser::kFileNameBox, file.substr(0, file.size() - 4).c_str());
         DialogUser::PickFileType(dialog, CResultsExport::kXml - 1);
-        renamed = DialogUser::ItemText(dialog, DialogUser::kFileNameBox);
+        renamed = ControlText(dialog, DialogUser::kFileNameBox);
         DialogUser::Press(dialog, IDOK);
     });
     user.Then("Select HTML Template", [](HWND dialog) { DialogUser::Press(dialog, IDCANCEL); });

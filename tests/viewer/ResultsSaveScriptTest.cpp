@@ -85,7 +85,7 @@ TEST(ResultsSaveScript, KvperlRunsTheExportScriptWithTheReportOnItsInput)
     ExportTestData data;
     data.AddRow("a<b", "10", "never sent", "x");
     const CResultsSaveScript saveScript(data.Report());
-    saveScript.Start(reports.Path().c_str(), "C:\\my results\\out.htm", "html");
+    saveScript.SaveResultsByScript(reports.Path().c_str(), "C:\\my results\\out.htm", "html");
 
     // The launcher hands kvperl the arguments after the script path with blanks turned into '%'.
     EXPECT_EQ("-html%-out%C:\\my%results\\out.htm%\n" + std::string(saveScript.BuildInputText()),
@@ -103,8 +103,8 @@ TEST(ResultsSaveScript, ProductsExportScriptWritesCsvAndHtml)
     ScratchFolder scratch("saved results");
     const std::string csv = scratch / "saved results.csv";
     const std::string html = scratch / "saved results.htm";
-    CResultsSaveScript(data.Report()).Start(reports.c_str(), csv.c_str(), "csv");
-    CResultsSaveScript(data.Report()).Start(reports.c_str(), html.c_str(), "html");
+    CResultsSaveScript(data.Report()).SaveResultsByScript(reports.c_str(), csv.c_str(), "csv");
+    CResultsSaveScript(data.Report()).SaveResultsByScript(reports.c_str(), html.c_str(), "html");
 
     EXPECT_EQ("Name,Size,Note\r\n"
               "a<b,10,\"Tom, Jerry\"\r\n"

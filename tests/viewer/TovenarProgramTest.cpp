@@ -3,6 +3,7 @@
 // localized resource library lies beside it (res\Tovenar.dll, texts in German).
 #include "tests/support/ChildGate.h"
 #include "tests/support/ProgramProcess.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/WindowPump.h"
 #include "viewer/Resource.h"
 #include <gtest/gtest.h>
@@ -11,19 +12,11 @@
 #include <string>
 
 namespace {
-std::string TestFolder()
-{
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path);
-    return folder.erase(folder.rfind('\\') + 1);
-}
-
 // Tovenar.exe beside the test program, with the test child program as its report script.
 class Program : public ProgramProcess {
 public:
     explicit Program(const std::string& switches)
-        : ProgramProcess("\"" + TestFolder() + "Tovenar.exe\" `E:\"" + TestFolder() + "childproc.exe\" " + switches)
+        : ProgramProcess("\"" + ProgramFolder() + "Tovenar.exe\" `E:\"" + ProgramFolder() + "childproc.exe\" " + switches)
     {
     }
 };

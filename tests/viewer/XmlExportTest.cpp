@@ -41,7 +41,7 @@ TEST(XmlExport, WithoutTemplateTheReportFollowsTheDeclaration)
     AddTwoRows(data);
     ScratchFolder scratch("xml export");
     const std::string path = scratch / "plain.xml";
-    EXPECT_TRUE(CXmlExport(data.Report()).Write(path.c_str(), ""));
+    EXPECT_TRUE(CXmlExport(data.Report()).WriteResultsXml(path.c_str(), ""));
     EXPECT_EQ("<?xml version=\"1.0\"?>\n"
               "<Report>\n"
               "<ReportTitle>Sizes &amp; &lt;names&gt;</ReportTitle>\n"
@@ -55,7 +55,7 @@ TEST(XmlExport, TemplateLineRunsIntoTheReportElement)
     AddTwoRows(data);
     ScratchFolder scratch("xml export");
     const std::string path = scratch / "styled.xml";
-    EXPECT_TRUE(CXmlExport(data.Report()).Write(path.c_str(), "C:\\tools & more\\table.xsl"));
+    EXPECT_TRUE(CXmlExport(data.Report()).WriteResultsXml(path.c_str(), "C:\\tools & more\\table.xsl"));
     EXPECT_EQ("<?xml version=\"1.0\"?>\n"
               "<?xml:stylesheet type=\"text/xsl\" href=\"C:\\tools &amp; more\\table.xsl\" ?><Report>\n"
               "<ReportTitle>Sizes &amp; &lt;names&gt;</ReportTitle>\n"
@@ -68,7 +68,7 @@ TEST(XmlExport, ReportWithoutRowsStillHasItsHeader)
     ExportTestData data;
     ScratchFolder scratch("xml export");
     const std::string path = scratch / "empty.xml";
-    EXPECT_TRUE(CXmlExport(data.Report()).Write(path.c_str(), nullptr));
+    EXPECT_TRUE(CXmlExport(data.Report()).WriteResultsXml(path.c_str(), nullptr));
     const std::string text = ReadWholeFile(path);
     EXPECT_NE(std::string::npos, text.find("<Column Label=\"Note\" Type=\"\"/>\n</Header>\n</Report>\n")) << text;
 }
@@ -79,10 +79,10 @@ TEST(XmlExport, ReplacesAnExistingFileAndFailsQuietlyWhereItCannotWrite)
     ScratchFolder scratch("xml export");
     const std::string path = scratch / "replace.xml";
     scratch.WriteFile("replace.xml", std::string(5000, 'x'));
-    EXPECT_TRUE(CXmlExport(data.Report()).Write(path.c_str(), ""));
+    EXPECT_TRUE(CXmlExport(data.Report()).WriteResultsXml(path.c_str(), ""));
     EXPECT_EQ(std::string::npos, ReadWholeFile(path).find("xxxxxxxxxx"));
 
-    EXPECT_FALSE(CXmlExport(data.Report()).Write("C:\\no such folder\\at all\\r.xml", ""));
+    EXPECT_FALSE(CXmlExport(data.Report()).WriteResultsXml("C:\\no such folder\\at all\\r.xml", ""));
 }
 
 TEST(XmlExport, EscapeKeepsEveryCharacterReadable)

@@ -102,7 +102,7 @@ TEST_F(BuilderEndToEnd, SetScriptsLocationChangesTheSettingAndTheTree)
     EXPECT_TRUE(PumpUntil([&] { return tree.ChildTexts(tree.Root()) == Texts{ "Extra Reports" }; }))
         << "the tree shows the new scripts folder, its name's underscores as blanks and without its last dot";
     EXPECT_EQ(Setting("ReportsPath"), other);
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, kVersionKey, "ReportsPath", REG_SZ, original.c_str(),
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, kProductVersionKey, "ReportsPath", REG_SZ, original.c_str(),
                     static_cast<DWORD>(original.size() + 1));
 }
 

@@ -1,22 +1,20 @@
 // Maldrin.exe of the installed product, started for each test, with the
 // product's settings and the ways to its sample reports.
 #pragma once
+#include "envlib/ProductEnv.h"
 #include "tests/builder/e2e/BuilderProcess.h"
+#include "tests/support/RegistryText.h"
 #include "tests/support/WindowPump.h"
 #include <gtest/gtest.h>
 #include <memory>
 
 typedef std::vector<std::string> Texts;
 
-const char kVersionKey[] = "Software\\Selvo\\Korvast\\CurrentVersion";
 const int kRunReport = 32771;
 
 inline std::string Setting(const char* name)
 {
-    char value[MAX_PATH] = "";
-    DWORD size = sizeof value;
-    RegGetValueA(HKEY_LOCAL_MACHINE, kVersionKey, name, RRF_RT_REG_SZ, nullptr, value, &size);
-    return value;
+    return RegistryText(HKEY_LOCAL_MACHINE, kProductVersionKey, name);
 }
 
 inline std::string Builder()

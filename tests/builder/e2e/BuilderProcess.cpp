@@ -17,13 +17,6 @@ const DWORD kClickValueLimitMs = 15000;
 // Report > Run, always on the toolbar: its state shows when the program went idle.
 const UINT kIdleProbe = 32771;
 
-std::string TextOf(HWND window)
-{
-    char text[4096] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 // What the clicks of ClickValue have seen handled, counted as the program answers them.
 int g_clicksHandled = 0;
 void CALLBACK OnClickHandled(HWND, UINT, ULONG_PTR, LRESULT)
@@ -96,7 +89,7 @@ void BuilderProcess::Command(UINT id) const
 
 std::string BuilderProcess::Caption() const
 {
-    return TextOf(m_frame);
+    return WindowText(m_frame);
 }
 
 ShownWindow BuilderProcess::WaitForWindow(const std::string& caption, DWORD timeoutMs) const
@@ -105,12 +98,12 @@ ShownWindow BuilderProcess::WaitForWindow(const std::string& caption, DWORD time
     PumpUntil(
         [&] {
             shown.window = FindWindowOfClass("#32770", caption.c_str());
-            return shown.window && TextOf(shown.window) == caption;
+            return shown.window && WindowText(shown.window) == caption;
         },
         timeoutMs);
-    if (!shown.window || TextOf(shown.window) != caption)
+    if (!shown.window || WindowText(shown.window) != caption)
         return ShownWindow();
-    shown.caption = TextOf(shown.window);
+    shown.caption = WindowText(shown.window);
     // A message box's text is its static control 0xFFFF.
     char text[4096] = "";
     GetDlgItemTextA(shown.window, 0xFFFF, text, sizeof text);

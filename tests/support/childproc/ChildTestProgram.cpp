@@ -12,12 +12,15 @@
 //   nul         writes one NUL byte on standard output
 //   cmdline     prints the command line it was started with, ended by CR-LF
 //   exit:CODE   ends at once with that exit code
+//   handoff     leaves the commands after it to a copy of this program, which
+//               inherits its standard handles, and ends at once
 //   -i          reads standard input to its end, then prints a report header on both streams
 // Anything else is ignored. Output is written as raw bytes, without translation.
 #include <windows.h>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 void Write(DWORD stream, const std::string& text)
@@ -117,16 +120,52 @@ void RunCommand(const std::string& command)
     else if (command == "-i")
         DescribeAsReport();
 }
+
+// Starts a copy of this program that writes to the same standard handles and
+// runs the given commands.
+void HandOff(std::vector<std::string>::const_iterator first, std::vector<std::string>::const_iterator last)
+{
+    char program[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, program, sizeof program);
+    std::string commandLine = std::string("\"") + program + "\"";
+    for (; first != last; ++first)
+        commandLine += " " + *first;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process = {};
+    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+}
+
+std::vector<std::string> Commands(int argc, char** argv)
+{
+    std::vector<std::string> commands;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        size_t start = 0;
+        for (size_t end; (end = argument.find('%', start)) != std::string::npos; start = end + 1)
+            commands.push_back(argument.substr(start, end - start));
+        commands.push_back(argument.substr(start));
+    }
+    return commands;
+}
 }
 
 int main(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        std::string argument = argv[i];
-        size_t start = 0;
-        for (size_t end; (end = argument.find('%', start)) != std::string::npos; start = end + 1)
-            RunCommand(argument.substr(start, end - start));
-        RunCommand(argument.substr(start));
+    const std::vector<std::string> commands = Commands(argc, argv);
+    for (auto command = commands.begin(); command != commands.end(); ++command) {
+        if (*command == "handoff") {
+            HandOff(command + 1, commands.end());
+            return 0;
+        }
+        RunCommand(*command);
     }
     return 0;
 }

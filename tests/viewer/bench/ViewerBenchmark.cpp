@@ -12,6 +12,7 @@
 #include "viewer/ReportViewerDlg.h"
 #include "reportmodel/ScriptFileInfo.h"
 #include "tests/support/ChildRun.h"
+#include "tests/support/TestFiles.h"
 #include "viewer/XmlExport.h"
 #include "viewer/Resource.h"
 #include <commctrl.h>
@@ -239,7 +240,7 @@ private:
         std::string path = folder / "viewer_benchmark.xml";
         Stopwatch clock;
         CExportedReport report = m_dialog.ShownReport();
-        CXmlExport(report).Write(path.c_str(), "");
+        CXmlExport(report).WriteResultsXml(path.c_str(), "");
         double seconds = clock.Seconds();
         WIN32_FILE_ATTRIBUTE_DATA file = {};
         GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &file);
@@ -276,10 +277,7 @@ Measurement* Measurement::s_current = nullptr;
 
 std::string DefaultReport()
 {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string report(path);
-    return report.substr(0, report.rfind('\\') + 1) + "Hundred_Thousand_Rows.exe";
+    return ProgramFolder() + "Hundred_Thousand_Rows.exe";
 }
 
 // Non-empty lines, as the viewer counts rows.
@@ -331,7 +329,7 @@ int main(int argc, char** argv)
     if (!arguments.empty())
         commandLine += " " + arguments;
     Stopwatch clock;
-    const size_t rows = CountRows(RunAndCapture(commandLine));
+    const size_t rows = CountRows(RunAndCapture(commandLine).output);
     const double baseline = clock.Seconds();
     printf("%s%s: %u rows of %d fields\n", report.GetDescription().GetString(),
            arguments.empty() ? "" : (" (" + arguments + ")").c_str(), unsigned(rows), fieldModel.GetCount());

@@ -2,8 +2,10 @@
 // on the product's sample reports of every kind; the test plays the user
 // from its own process and checks what the viewer shows and saves.
 #include "tests/viewer/e2e/ViewerProcess.h"
+#include "envlib/ProductEnv.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ChildRun.h"
+#include "tests/support/RegistryText.h"
 #include "tests/support/TestFiles.h"
 #include "tests/viewer/e2e/ScriptOutput.h"
 #include "tests/support/DialogUser.h"
@@ -22,11 +24,7 @@ const char kView[] = "C:\\KorvastViews\\bob_snapshot\\webshop";
 
 std::string ReportsFolder()
 {
-    char folder[MAX_PATH] = "";
-    DWORD size = sizeof folder;
-    RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Selvo\\Korvast\\CurrentVersion", "ReportsPath", RRF_RT_REG_SZ,
-                 nullptr, folder, &size);
-    return folder;
+    return RegistryText(HKEY_LOCAL_MACHINE, kProductVersionKey, "ReportsPath");
 }
 
 std::string Viewer()
@@ -75,7 +73,7 @@ Rows ProducedRows(const std::string& command, const std::string& arguments, size
     std::string launched = arguments;
     if (command.compare(0, 7, "cscript") != 0)
         std::replace(launched.begin(), launched.end(), ' ', '%');
-    Rows rows = ScriptOutput::Rows(RunAndCapture(command + launched));
+    Rows rows = ScriptOutput::Rows(RunAndCapture(command + launched).output);
     for (Row& row : rows)
         row.resize(columns);
     return rows;

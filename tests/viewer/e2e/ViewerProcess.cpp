@@ -59,9 +59,7 @@ bool ViewerProcess::IsControlEnabled(int id) const
 
 std::string ViewerProcess::Caption() const
 {
-    char text[256] = "";
-    GetWindowTextA(m_dialog, text, sizeof text);
-    return text;
+    return WindowText(m_dialog);
 }
 
 // Sent, not posted: the header handles both buttons, and the list sorts,
