@@ -11,6 +11,8 @@
 # screenshot of it is saved, its path printed, and the program ended.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
+# The build tree's own prefix, whatever prefix the caller's shell names.
+unset WINEPREFIX
 case "${1:-}" in
   --win32|--win64) export KORVAST_ARCH=${1#--}; shift ;;
 esac
@@ -28,14 +30,8 @@ bash "$root/scripts/build.sh"
 headless=0
 if [ -z "${DISPLAY:-}" ]; then
   headless=1
-  for n in $(seq 91 140); do
-    [ -e "/tmp/.X$n-lock" ] || break
-  done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  export DISPLAY=":$n"
-  trap 'kill "$xvfb" 2>/dev/null' EXIT
-  sleep 1
+  korvast_start_display "$KORVAST_BUILD/run-display"
+  trap 'kill "$KORVAST_XVFB" 2>/dev/null' EXIT
 fi
 KORVAST_SKIP_BUILD=1 bash "$root/scripts/install-product.sh"
 source "$root/scripts/wine-env.sh" ""
@@ -75,4 +71,5 @@ shot="$KORVAST_BUILD/screenshot.png"
 import -window root "$shot"
 echo "No display: ran on the virtual display $DISPLAY; the screenshot is $shot."
 kill "$started" 2>/dev/null || true
+# Only this prefix's server: a test run beside this one goes on.
 wineserver -k 2>/dev/null || true

@@ -3,12 +3,34 @@
 #   source scripts/wine-env.sh [<prefix>]
 # The architecture is KORVAST_ARCH (win32 or win64); unset, win32 where this
 # host runs 32-bit code and win64 elsewhere. Its build tree is build/<arch>
-# (or KORVAST_BUILD), its prefix the build tree's own (never the user's) or the
-# one given. Wine is quiet and without the .NET and HTML engines, and has a
+# (or KORVAST_BUILD), its prefix the one given or else the run command's,
+# build/<arch>/wineprefix (never the user's own); the test programs have theirs,
+# build/<arch>/tests-prefix and one per end-to-end test. Wine is quiet and without the .NET and HTML engines, and has a
 # display (a virtual one when there is none; when this started it, its process
 # is in KORVAST_XVFB for the caller to end).
 # With KORVAST_BUILD_ONLY=1 it only picks the architecture and build tree.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Starts a virtual display of the caller's own: Xvfb picks a free display
+# itself and writes its number into <file> once it is ready, so displays
+# started together never take the same one. Sets DISPLAY, and KORVAST_XVFB
+# for the caller to end.
+#   korvast_start_display <file>
+korvast_start_display() {
+  local file=$1
+  rm -f "$file"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$file" >/dev/null 2>&1 &
+  KORVAST_XVFB=$!
+  for _ in $(seq 1 100); do
+    [ -s "$file" ] && break
+    sleep 0.1
+  done
+  if [ ! -s "$file" ]; then
+    echo "The virtual display (Xvfb) did not start" >&2
+    return 1
+  fi
+  export DISPLAY=":$(tr -d '\n' <"$file")"
+}
 
 # Some hosts run no 32-bit user code at all: their kernel refuses to start the
 # 32-bit dynamic loader, and so Wine's 32-bit loader too.
@@ -47,7 +69,12 @@ winepath() { "$WINELOADER" winepath.exe "$@"; }
 regsvr32() { "$WINELOADER" regsvr32.exe "$@"; }
 export -f wine wineboot winepath regsvr32
 
-export WINEPREFIX="${1:-${WINEPREFIX:-$KORVAST_BUILD/wineprefix}}"
+korvast_prefix="${1:-${WINEPREFIX:-$KORVAST_BUILD/wineprefix}}"
+case "$korvast_prefix" in
+  /*) ;;
+  *) korvast_prefix="$PWD/$korvast_prefix" ;;
+esac
+export WINEPREFIX="$korvast_prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # One virtual display per build tree, found again by the next shell that
@@ -58,23 +85,18 @@ if [ -z "${DISPLAY:-}" ]; then
   if [ -n "$n" ] && kill -0 "$(tr -d ' ' 2>/dev/null <"/tmp/.X$n-lock")" 2>/dev/null; then
     export DISPLAY=":$n"
   else
-    for n in $(seq 91 400); do
-      if [ ! -e "/tmp/.X$n-lock" ]; then
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        KORVAST_XVFB=$!
-        export DISPLAY=":$n"
-        mkdir -p "$KORVAST_BUILD"
-        echo "$n" >"$display_file"
-        break
-      fi
-    done
-    sleep 1
+    mkdir -p "$KORVAST_BUILD"
+    korvast_start_display "$display_file" || return 1
   fi
 fi
+mkdir -p "$WINEPREFIX"
+# Programs that start together in a new prefix (ctest -j) set it up once;
+# the Wine processes started meanwhile do not keep the lock.
+{
+flock 9
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Creating the $KORVAST_ARCH Wine prefix $WINEPREFIX (about 20 s, once)"
-  mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
+  wineboot -i >/dev/null 2>&1 9>&-
   wineserver -w
 fi
 # Window captions draw their buttons with Wine's own "Marlett", which this
@@ -87,12 +109,13 @@ fi
 # managed window it hides (each message box a test answers, each file dialog
 # closed); unmanaged windows close at once.
 if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 9>&-
   wineserver -w
 fi
 # Programs ask for "Arial", which Wine does not have; its fonts are read when
 # a process starts, so the replacement is there before the first one.
 if ! grep -q '"Arial"="Liberation Sans"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1 9>&-
   wineserver -w
 fi
+} 9>"$WINEPREFIX/.korvast-setup.lock"

@@ -2,25 +2,21 @@
 // folder browser belongs to the dialog while it is open.
 #include "builder/ReportsConfigurationDlg.h"
 #include "builder/Resource.h"
+#include "envlib/ProductEnv.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/DialogUser.h"
-#include "envlib/ProductEnv.h"
-#include "tests/support/RegistryKeyBackup.h"
 #include "tests/support/RegistryText.h"
+#include "tests/support/ScratchProductHome.h"
 #include <atomic>
 
 TEST(ReportsConfigurationDlgTest, StoresALongFolderWhole)
 {
     TestApp app;
-    RegistryKeyBackup kept(HKEY_LOCAL_MACHINE, kProductVersionKey);
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kProductVersionKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                              nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
+    ScratchProductHome product;
     const std::string folder = "C:\\" + std::string(1500, 'r');
     CReportsConfigurationDlg dialog;
     DialogDriver::RunModal(dialog, [](HWND) { return true; }, [&](HWND window) {
+        EXPECT_EQ(product.ReportsFolder(), ControlText(window, IDC_REPORTS_FOLDER));
         SetDlgItemTextA(window, IDC_REPORTS_FOLDER, folder.c_str());
         SendMessageA(window, WM_COMMAND, IDOK, 0);
     });
@@ -31,6 +27,7 @@ TEST(ReportsConfigurationDlgTest, StoresALongFolderWhole)
 TEST(ReportsConfigurationDlgTest, TheFolderBrowserIsOwnedByTheDialog)
 {
     TestApp app;
+    ScratchProductHome product;
     CReportsConfigurationDlg dialog;
     std::atomic<HWND> configuration{ nullptr };
     HWND owner = nullptr;

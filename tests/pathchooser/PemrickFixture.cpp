@@ -70,8 +70,6 @@ PemrickTest::PemrickTest()
         m_folder.MakeFile(name + "\\webshop\\README");
         m_views.Register(*view);
     }
-    RegDeleteKeyA(HKEY_CURRENT_USER, kSelectionKey);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kExplorerKey);
     UseData("");
 }
 
@@ -182,17 +180,7 @@ std::string SelectedNodes(HWND tree)
 
 std::string ListItems(HWND list)
 {
-    std::string texts;
-    int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int index = 0; index < count; ++index) {
-        char text[1024] = "";
-        LVITEMA item = {};
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(list, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
-        texts += (texts.empty() ? "" : ",") + std::string(text);
-    }
-    return texts;
+    return CommaJoined(ListColumnTexts(list));
 }
 
 bool IsEnabled(HWND window)

@@ -1,11 +1,13 @@
 // Base of Pemrick's tests: the library registered from the test program's
 // folder, the simulated product with a snapshot view "bob" and a dynamic
-// view "dyn" holding folders of its repositories, no remembered selection,
-// the boxes shown, and hosts of the control.
+// view "dyn" holding folders of its repositories, no remembered selection
+// (one that was there comes back afterwards), the boxes shown, and hosts of
+// the control.
 #pragma once
 #include "tests/support/ControlHost.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/ProductViews.h"
+#include "tests/support/RegistryKeyBackup.h"
 #include "tests/support/ScratchFolder.h"
 #include <gtest/gtest.h>
 #include <Pemrick.h>
@@ -31,6 +33,8 @@ protected:
     std::vector<RecordedBox> NewBoxes(size_t count);
 
     ProductViews m_views;
+    RegistryKeyBackup m_selection{HKEY_CURRENT_USER, kSelectionKey};
+    RegistryKeyBackup m_explorerSelection{HKEY_CURRENT_USER, kExplorerKey};
     ScratchFolder m_folder{"views"};
     std::string m_bob;
     std::string m_dyn;

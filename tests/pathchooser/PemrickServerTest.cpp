@@ -26,10 +26,13 @@ TEST_F(PemrickTest, RegistersItsClassAndTypeLibraryAndUnregistersThem)
     EXPECT_EQ("{B553D148-B412-11D3-B9D9-00207814BCF5}", ClassesValue(key + "\\TypeLib"));
     EXPECT_EQ("pemrick 1.0 Type Library", ClassesValue("TypeLib\\{B553D148-B412-11D3-B9D9-00207814BCF5}\\1.0"));
 
-    ASSERT_EQ(S_OK, CallExport(PemrickLibrary(), "DllUnregisterServer"));
-    EXPECT_EQ("<none>", ClassesValue(key));
-    EXPECT_EQ("<none>", ClassesValue("Pemrick.PathChooser"));
-    ASSERT_EQ(S_OK, CallExport(PemrickLibrary(), "DllRegisterServer"));
+    {
+        UnregisteredControlLibrary unregistered(PemrickLibrary());
+        ASSERT_EQ(S_OK, unregistered.Result());
+        EXPECT_EQ("<none>", ClassesValue(key));
+        EXPECT_EQ("<none>", ClassesValue("Pemrick.PathChooser"));
+    }
+    EXPECT_EQ("PathChooser Class", ClassesValue("Pemrick.PathChooser.1")) << "registered again";
 }
 
 TEST_F(PemrickTest, DispatchIdsAndEnumerationsComeFromTheTypeLibrary)

@@ -1,5 +1,5 @@
 #include "reportmodel/Fields.h"
-#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/WatchedParse.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -9,14 +9,9 @@ const char kCaption[] = "Fields parsing error";
 // Parses the header and returns the texts of the boxes it showed, checking their caption.
 std::vector<std::string> ParseBoxes(CFields& fields, const char* header, bool expectedResult)
 {
-    MessageBoxWatcher watcher;
-    EXPECT_EQ(expectedResult, fields.Parse(header)) << header;
-    std::vector<std::string> texts;
-    for (const RecordedBox& box : watcher.Boxes()) {
-        EXPECT_EQ(kCaption, box.caption) << header;
-        texts.push_back(box.text);
-    }
-    return texts;
+    const WatchedParse parse = WatchParse([&] { return fields.Parse(header); });
+    EXPECT_EQ(expectedResult, parse.parsed) << header;
+    return BoxTexts(parse.boxes, kCaption);
 }
 
 }

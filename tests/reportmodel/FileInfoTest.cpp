@@ -11,13 +11,37 @@ FILETIME FileTimeOf(WORD year, WORD month, WORD day, WORD hour, WORD minute, WOR
     return universal;
 }
 
-// Seconds since 1970 of a universal file time.
+// Seconds since 1970 of a file time.
 __time64_t SecondsOf(const FILETIME& time)
 {
     ULARGE_INTEGER ticks;
     ticks.LowPart = time.dwLowDateTime;
     ticks.HighPart = time.dwHighDateTime;
     return static_cast<__time64_t>((ticks.QuadPart - 116444736000000000ULL) / 10000000ULL);
+}
+
+__time64_t SecondsOf(const SYSTEMTIME& calendar)
+{
+    FILETIME time;
+    SystemTimeToFileTime(&calendar, &time);
+    return SecondsOf(time);
+}
+
+// What the record keeps of a universal file time: the time moved into local
+// time by the zone's offset of today, then read back as a local calendar time,
+// which takes the offset of the file's own date. It is an hour off the
+// universal time when only one of today and that date falls in summer time.
+__time64_t RecordedSecondsOf(const FILETIME& universal)
+{
+    FILETIME byTodaysOffset;
+    FileTimeToLocalFileTime(&universal, &byTodaysOffset);
+    SYSTEMTIME calendar;
+    FileTimeToSystemTime(&universal, &calendar);
+    SYSTEMTIME onItsDate;
+    SystemTimeToTzSpecificLocalTime(nullptr, &calendar, &onItsDate);
+    const __time64_t todaysOffset = SecondsOf(byTodaysOffset) - SecondsOf(universal);
+    const __time64_t datesOffset = SecondsOf(onItsDate) - SecondsOf(universal);
+    return SecondsOf(universal) + todaysOffset - datesOffset;
 }
 
 class FileInfoTest : public ::testing::Test {
@@ -48,8 +72,8 @@ TEST_F(FileInfoTest, CreateFromPathReadsTheEntryAndSplitsThePath)
     EXPECT_EQ(5u, record.GetSize());
     EXPECT_FALSE(record.IsFolder());
     EXPECT_EQ(77u, record.GetCallerWord());
-    EXPECT_EQ(SecondsOf(written), record.GetLastWriteTime());
-    EXPECT_EQ(SecondsOf(written), record.GetCreationTime());
+    EXPECT_EQ(RecordedSecondsOf(written), record.GetLastWriteTime());
+    EXPECT_EQ(RecordedSecondsOf(written), record.GetCreationTime());
     EXPECT_STREQ(path.substr(0, 2).c_str(), record.GetFileDrive());
     EXPECT_STREQ(m_scratch.Path().substr(2).c_str(), record.GetFileDir());
     EXPECT_STREQ("two words.report", record.GetFileTitle());
@@ -102,7 +126,7 @@ TEST_F(FileInfoTest, TimesBefore1900OutOfCalendarRangeAndMissingReadAsNoTime)
     record.Create(entry, "C:\\", 0);
     EXPECT_EQ(0, record.GetCreationTime());
     EXPECT_EQ(0, record.GetLastAccessTime());
-    EXPECT_EQ(1000000000, record.GetLastWriteTime());
+    EXPECT_EQ(RecordedSecondsOf(entry.ftLastWriteTime), record.GetLastWriteTime());
     EXPECT_STREQ("C:\\old.txt", record.GetFilePath());
 }
 

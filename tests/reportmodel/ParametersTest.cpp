@@ -1,4 +1,4 @@
-#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/WatchedParse.h"
 #include "reportmodel/Parameters.h"
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@ const char kCaption[] = "Parameters parsing error";
 std::vector<RecordedBox> ParseBoxes(CParameters& parameters, const char* text, bool expectedResult,
                                     const char* description = "Test report")
 {
-    MessageBoxWatcher watcher;
-    EXPECT_EQ(expectedResult, parameters.Parse(text, description)) << text;
-    return watcher.Boxes();
+    const WatchedParse parse = WatchParse([&] { return parameters.Parse(text, description); });
+    EXPECT_EQ(expectedResult, parse.parsed) << text;
+    return parse.boxes;
 }
 
 std::string ParseError(const char* text)

@@ -144,23 +144,10 @@ long ControlHost::GetLong(DISPID id)
 
 std::string ComboItems(HWND combo)
 {
-    std::string items;
-    int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-    for (int index = 0; index < count; ++index) {
-        std::string text(static_cast<size_t>(SendMessageA(combo, CB_GETLBTEXTLEN, index, 0)), '\0');
-        SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-        items += index ? "," : "";
-        items += text.c_str();
-    }
-    return items;
+    return CommaJoined(ComboTexts(combo));
 }
 
 std::string ComboSelection(HWND combo)
 {
-    int index = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
-    if (index == CB_ERR)
-        return "";
-    std::string text(static_cast<size_t>(SendMessageA(combo, CB_GETLBTEXTLEN, index, 0)), '\0');
-    SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-    return text.c_str();
+    return ComboText(combo, static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)));
 }

@@ -20,3 +20,13 @@ HRESULT CallExport(HMODULE library, const char* name)
     auto entry = reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(library, name)));
     return entry ? entry() : E_NOTIMPL;
 }
+
+UnregisteredControlLibrary::UnregisteredControlLibrary(HMODULE library)
+    : m_library(library), m_result(CallExport(library, "DllUnregisterServer"))
+{
+}
+
+UnregisteredControlLibrary::~UnregisteredControlLibrary()
+{
+    EXPECT_EQ(S_OK, CallExport(m_library, "DllRegisterServer")) << "the library was not registered again";
+}

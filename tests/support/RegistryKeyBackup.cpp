@@ -37,7 +37,7 @@ void DeleteKeyAndEmptyParents(HKEY root, std::string path)
 }
 }
 
-RegistryKeyBackup::RegistryKeyBackup(HKEY root, const char* path)
+RegistryKeyBackup::RegistryKeyBackup(HKEY root, const char* path, Start start)
     : m_root(root), m_path(path),
       m_backupPath("Software\\KorvastTests\\Backup\\" + std::to_string(GetCurrentProcessId()) + "-"
                    + std::to_string(reinterpret_cast<ULONG_PTR>(this)))
@@ -49,7 +49,8 @@ RegistryKeyBackup::RegistryKeyBackup(HKEY root, const char* path)
         RegCloseKey(key);
     if (m_existed)
         CopyKey(root, m_path, HKEY_CURRENT_USER, m_backupPath);
-    RegDeleteTreeA(root, path);
+    if (start == Start::Deleted)
+        RegDeleteTreeA(root, path);
 }
 
 RegistryKeyBackup::~RegistryKeyBackup()

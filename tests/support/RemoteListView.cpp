@@ -1,37 +1,7 @@
 #include "tests/support/RemoteListView.h"
 #include <commctrl.h>
 
-RemoteListView::RemoteListView(HWND list, HANDLE process)
-    : m_list(list), m_process(process),
-      m_block(static_cast<char*>(VirtualAllocEx(process, nullptr, kTextOffset + kTextSize, MEM_COMMIT, PAGE_READWRITE)))
-{
-}
-
-RemoteListView::~RemoteListView()
-{
-    if (m_block)
-        VirtualFreeEx(m_process, m_block, 0, MEM_RELEASE);
-}
-
-template <typename T> void RemoteListView::Put(const T& value) const
-{
-    WriteProcessMemory(m_process, m_block, &value, sizeof value, nullptr);
-}
-
-template <typename T> T RemoteListView::Get() const
-{
-    T value = {};
-    ReadProcessMemory(m_process, m_block, &value, sizeof value, nullptr);
-    return value;
-}
-
-std::string RemoteListView::GetText() const
-{
-    char text[kTextSize] = "";
-    ReadProcessMemory(m_process, m_block + kTextOffset, text, sizeof text, nullptr);
-    text[kTextSize - 1] = '\0';
-    return text;
-}
+RemoteListView::RemoteListView(HWND list, HANDLE process) : m_list(list), m_block(process) {}
 
 int RemoteListView::ItemCount() const
 {
@@ -52,12 +22,12 @@ std::string RemoteListView::Heading(int column) const
 {
     LVCOLUMNA entry = {};
     entry.mask = LVCF_TEXT;
-    entry.pszText = m_block + kTextOffset;
-    entry.cchTextMax = kTextSize;
-    Put(entry);
-    if (!SendMessageA(m_list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(m_block)))
+    entry.pszText = m_block.TextBuffer();
+    entry.cchTextMax = RemoteBlock::TextSize();
+    m_block.Put(entry);
+    if (!SendMessageA(m_list, LVM_GETCOLUMNA, column, m_block.Address()))
         return std::string();
-    return GetText();
+    return m_block.Text();
 }
 
 std::vector<std::string> RemoteListView::Headings() const
@@ -72,11 +42,11 @@ std::string RemoteListView::ItemText(int item, int column) const
 {
     LVITEMA entry = {};
     entry.iSubItem = column;
-    entry.pszText = m_block + kTextOffset;
-    entry.cchTextMax = kTextSize;
-    Put(entry);
-    SendMessageA(m_list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(m_block));
-    return GetText();
+    entry.pszText = m_block.TextBuffer();
+    entry.cchTextMax = RemoteBlock::TextSize();
+    m_block.Put(entry);
+    SendMessageA(m_list, LVM_GETITEMTEXTA, item, m_block.Address());
+    return m_block.Text();
 }
 
 std::vector<std::vector<std::string>> RemoteListView::Rows() const
@@ -97,12 +67,12 @@ void RemoteListView::Select(const std::vector<int>& items) const
     LVITEMA entry = {};
     entry.stateMask = LVIS_SELECTED;
     entry.state = 0;
-    Put(entry);
-    SendMessageA(m_list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(m_block));
+    m_block.Put(entry);
+    SendMessageA(m_list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), m_block.Address());
     entry.state = LVIS_SELECTED;
     for (int item : items) {
-        Put(entry);
-        SendMessageA(m_list, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(m_block));
+        m_block.Put(entry);
+        SendMessageA(m_list, LVM_SETITEMSTATE, item, m_block.Address());
     }
 }
 
@@ -110,15 +80,15 @@ POINT RemoteListView::ItemPoint(int item) const
 {
     RECT bounds = {};
     bounds.left = LVIR_LABEL;
-    Put(bounds);
-    SendMessageA(m_list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(m_block));
-    bounds = Get<RECT>();
+    m_block.Put(bounds);
+    SendMessageA(m_list, LVM_GETITEMRECT, item, m_block.Address());
+    bounds = m_block.Get<RECT>();
     return { (bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2 };
 }
 
 POINT RemoteListView::HeadingPoint(int column) const
 {
-    SendMessageA(Header(), HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(m_block));
-    RECT bounds = Get<RECT>();
+    SendMessageA(Header(), HDM_GETITEMRECT, column, m_block.Address());
+    RECT bounds = m_block.Get<RECT>();
     return { (bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2 };
 }

@@ -2,6 +2,7 @@
 // messages. Those messages carry pointers into the list's own process, so
 // their structures and texts go through a block of that process's memory.
 #pragma once
+#include "tests/support/RemoteBlock.h"
 #include <windows.h>
 #include <string>
 #include <vector>
@@ -9,9 +10,6 @@
 class RemoteListView {
 public:
     RemoteListView(HWND list, HANDLE process);
-    ~RemoteListView();
-    RemoteListView(const RemoteListView&) = delete;
-    RemoteListView& operator=(const RemoteListView&) = delete;
 
     int ItemCount() const;
     int ColumnCount() const;
@@ -28,14 +26,6 @@ public:
     HWND Header() const;
 
 private:
-    template <typename T> void Put(const T& value) const;
-    template <typename T> T Get() const;
-    std::string GetText() const;
-
     HWND m_list;
-    HANDLE m_process;
-    // The structure at the start of the block, its text buffer after it.
-    char* m_block;
-    static const size_t kTextOffset = 256;
-    static const size_t kTextSize = 1024;
+    RemoteBlock m_block;
 };

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <functional>
 #include <string>
+#include <vector>
 
 // A limit generous enough for a loaded machine: waits end on their condition,
 // and reaching the limit is a failure.
@@ -24,5 +25,13 @@ void PumpPastTimer(DWORD milliseconds);
 std::string WindowText(HWND window);
 // The text of a dialog's control, read at its full length.
 std::string ControlText(HWND dialog, int id);
+// A combo box's list entries, in list order, each read at its full length.
+std::string ComboText(HWND combo, int index);
+std::vector<std::string> ComboTexts(HWND combo);
+// A list view's item text in one column, and that column of every item in list order.
+std::string ListItemText(HWND list, int item, int column = 0);
+std::vector<std::string> ListColumnTexts(HWND list, int column = 0);
+// The texts in one line, separated by commas.
+std::string CommaJoined(const std::vector<std::string>& texts);
 // A control's rectangle in its dialog's client coordinates.
 RECT ClientRectOf(HWND dialog, int id);

@@ -14,14 +14,8 @@ fresh_prefix() {
     WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null
     rm -rf "$work"
     mkdir -p "$work"
-    # Xvfb picks a free display itself: test runs starting together never share one.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-    KORVAST_XVFB=$!
-    for _ in $(seq 1 100); do
-        [ -s "$work/display" ] && break
-        sleep 0.1
-    done
-    export DISPLAY=":$(tr -d '\n' <"$work/display")"
+    KORVAST_BUILD_ONLY=1 source "$product_prefix_root/scripts/wine-env.sh" "$work/prefix"
+    korvast_start_display "$work/display" || return 1
     source "$product_prefix_root/scripts/wine-env.sh" "$work/prefix"
     # One server for the whole run; one may already be running.
     wineserver -p 2>/dev/null || true

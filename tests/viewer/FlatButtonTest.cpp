@@ -274,10 +274,7 @@ TEST(FlatButtonInADialog, ShowsItsToolTipInAModalLoopAndInAPumpInsideIt)
             GetWindowRect(ok, &rect);
             SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
             PostMessageA(ok, WM_MOUSEMOVE, 0, MAKELPARAM((rect.right - rect.left) / 2, (rect.bottom - rect.top) / 2));
-            for (int attempt = 0; attempt < 500 && !shown; ++attempt) {
-                shown = VisibleToolTipOf(dialog) != nullptr;
-                Sleep(20);
-            }
+            shown = WaitUntil([&] { return VisibleToolTipOf(dialog) != nullptr; });
             SetCursorPos(0, 0);
             DialogUser::Press(dialog, IDCANCEL);
         });

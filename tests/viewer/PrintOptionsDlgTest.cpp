@@ -17,17 +17,6 @@ namespace {
 
 using namespace DialogDriver;
 
-std::vector<std::string> ListTexts(HWND combo)
-{
-    std::vector<std::string> texts;
-    for (int index = 0; index < SendMessageA(combo, CB_GETCOUNT, 0, 0); ++index) {
-        char text[64] = "";
-        SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-        texts.push_back(text);
-    }
-    return texts;
-}
-
 const CFontDescriptor* FontAt(HWND combo, int index)
 {
     return reinterpret_cast<const CFontDescriptor*>(SendMessageA(combo, CB_GETITEMDATA, index, 0));
@@ -65,7 +54,7 @@ TEST(SizeComboBox, ScalableFontsOfferTheStandardSizes)
     sizes.InsertSize(240);
     EXPECT_EQ((std::vector<std::string>{ "8", "9", "10", "10.5", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28",
                                          "36", "48", "72" }),
-              ListTexts(combo));
+              ComboTexts(combo));
     EXPECT_EQ(210u, sizes.GetItemData(3));
 
     sizes.SetTwipSize(300);

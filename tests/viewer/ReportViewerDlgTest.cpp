@@ -6,6 +6,7 @@
 #include "tests/support/DialogUser.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/ScratchProductHome.h"
 #include "viewer/ReportViewerDlg.h"
 #include "viewer/Resource.h"
 #include "viewer/RightClickScripts.h"
@@ -43,25 +44,10 @@ public:
     }
 };
 
-std::string ItemText(HWND list, int item, int column)
-{
-    char text[256] = "";
-    LVITEMA entry = {};
-    entry.iSubItem = column;
-    entry.pszText = text;
-    entry.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&entry));
-    return text;
-}
-
 // The first column of every item, in list order.
 std::vector<std::string> Names(HWND dialog)
 {
-    HWND list = GetDlgItem(dialog, IDC_RESULTS);
-    std::vector<std::string> names;
-    for (int item = 0; item < ListView_GetItemCount(list); ++item)
-        names.push_back(ItemText(list, item, 0));
-    return names;
+    return ListColumnTexts(GetDlgItem(dialog, IDC_RESULTS));
 }
 
 bool IsEnabled(HWND dialog, int id)
@@ -129,7 +115,7 @@ TEST_F(ReportViewerDlgTest, ShowsTheRowsSortedByTheReportsKeysAndEndsCompleted)
     RunToEnd(dialog, [&](HWND window) {
         EXPECT_EQ("Completed", ControlText(window, IDC_STATUS));
         EXPECT_EQ(std::vector<std::string>({ "a", "c", "b", "" }), Names(window));
-        EXPECT_EQ("10", ItemText(GetDlgItem(window, IDC_RESULTS), 2, 1));
+        EXPECT_EQ("10", ListItemText(GetDlgItem(window, IDC_RESULTS), 2, 1));
         EXPECT_EQ("Rows Processed: 4", ControlText(window, IDC_ROWS_PROCESSED));
         EXPECT_EQ("Korvast Report Viewer - Sizes", WindowText(window));
         EXPECT_TRUE(IsEnabled(window, IDOK));
@@ -505,6 +491,7 @@ TEST(ReportViewerDlgWindowless, RunsTheReportWithoutAWindowAndEndsWithIt)
 
 TEST_F(ReportViewerDlgTest, SaveAsWritesTheRowsAsTheListShowsThem)
 {
+    ScratchProductHome product;
     ScratchFolder folder("save");
     const std::string path = folder / "viewer_dialog_save.xml";
     CReportViewerDlg dialog;
@@ -601,6 +588,7 @@ void SelectItems(HWND dialog, std::initializer_list<int> items)
 
 TEST_F(ReportViewerDlgTest, TheRightClickMenuOffersTheScriptsThatFitTheSelection)
 {
+    ScratchProductHome product;
     CRightClickScripts scripts;
     MessageBoxWatcher watcher;
     ASSERT_TRUE(scripts.Parse("show_it SEP label_it(single) tag_all(multiple) "));
@@ -627,7 +615,7 @@ TEST_F(ReportViewerDlgTest, TheRightClickMenuOffersTheScriptsThatFitTheSelection
         auto boxes = watcher.WaitForBoxes(1);
         ASSERT_EQ(1u, boxes.size()) << "the chosen script is looked for in the reports folder";
         EXPECT_EQ("Script Error", boxes[0].caption);
-        EXPECT_NE(std::string::npos, boxes[0].text.find("scripts_rightclick\\tag_all.prl"));
+        EXPECT_EQ("Unable to locate script " + product.ReportsFolder() + "scripts_rightclick\\tag_all.prl  ", boxes[0].text);
     });
 }
 

@@ -6,21 +6,17 @@
 #include <gtest/gtest.h>
 
 namespace {
-// A reports folder with "script_tools\table.xsl". The file dialogs make the
-// folder the user picks the current one; leaving, the test goes back.
+// A reports folder with "script_tools\table.xsl".
 class ReportsFolder : public ScratchFolder {
 public:
     ReportsFolder() : ScratchFolder("export reports")
     {
-        GetCurrentDirectoryA(sizeof m_current, m_current);
         MakeFolder("script_tools");
         m_template = WriteFile("script_tools\\table.xsl", "<xsl:stylesheet/>");
     }
-    ~ReportsFolder() { SetCurrentDirectoryA(m_current); }
     const std::string& Template() const { return m_template; }
 
 private:
-    char m_current[MAX_PATH] = "";
     std::string m_template;
 };
 

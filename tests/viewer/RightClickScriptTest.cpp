@@ -1,5 +1,6 @@
 #include "viewer/RightClickScript.h"
 #include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/WatchedParse.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestFiles.h"
 #include <gtest/gtest.h>
@@ -12,9 +13,9 @@ class SelectedRows {
 public:
     explicit SelectedRows(const char* header)
     {
-        MessageBoxWatcher watcher;
-        EXPECT_TRUE(m_model.Parse(header));
-        EXPECT_TRUE(watcher.Boxes().empty());
+        const WatchedParse parse = WatchParse([&] { return m_model.Parse(header); });
+        EXPECT_TRUE(parse.parsed);
+        EXPECT_TRUE(parse.boxes.empty());
     }
 
     void Add(const char* first, const char* second)

@@ -1,5 +1,5 @@
 #include "viewer/RightClickScripts.h"
-#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/WatchedParse.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,13 +13,8 @@ struct ParseOutcome {
 
 ParseOutcome ParseWatched(CRightClickScripts& scripts, const char* text)
 {
-    MessageBoxWatcher watcher;
-    ParseOutcome outcome{ scripts.Parse(text), {} };
-    for (const RecordedBox& box : watcher.Boxes()) {
-        EXPECT_EQ(kCaption, box.caption);
-        outcome.boxes.push_back(box.text);
-    }
-    return outcome;
+    const WatchedParse parse = WatchParse([&] { return scripts.Parse(text); });
+    return { parse.parsed, BoxTexts(parse.boxes, kCaption) };
 }
 
 void ExpectEntry(const CRightClickScript& script, const char* fileName, const char* menuText, const char* prefix)

@@ -3,6 +3,7 @@
 // report list, running a report into a visible Tovenar, help, About and
 // Set Scripts Location.
 #include "tests/builder/e2e/BuilderFixture.h"
+#include "tests/support/RegistryKeyBackup.h"
 #include <fstream>
 #include <sstream>
 
@@ -83,6 +84,7 @@ TEST_F(BuilderEndToEnd, HelpAndAboutReachTheMakersLibraries)
 
 TEST_F(BuilderEndToEnd, SetScriptsLocationChangesTheSettingAndTheTree)
 {
+    RegistryKeyBackup settings(HKEY_LOCAL_MACHINE, kProductVersionKey, RegistryKeyBackup::Start::AsItWas);
     const std::string original = Setting("ReportsPath");
     const std::string other = "C:\\OtherReports";
     CreateDirectoryA(other.c_str(), nullptr);
@@ -102,8 +104,6 @@ TEST_F(BuilderEndToEnd, SetScriptsLocationChangesTheSettingAndTheTree)
     EXPECT_TRUE(PumpUntil([&] { return tree.ChildTexts(tree.Root()) == Texts{ "Extra Reports" }; }))
         << "the tree shows the new scripts folder, its name's underscores as blanks and without its last dot";
     EXPECT_EQ(Setting("ReportsPath"), other);
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, kProductVersionKey, "ReportsPath", REG_SZ, original.c_str(),
-                    static_cast<DWORD>(original.size() + 1));
 }
 
 TEST(BuilderProgram, ExportsTheFlatSplitter)

@@ -2,7 +2,7 @@
 // played from outside its process: finds its frame and panes, sends commands,
 // and answers the boxes and dialogs it shows.
 #pragma once
-#include "tests/builder/e2e/RemoteTreeView.h"
+#include "tests/support/RemoteTreeView.h"
 #include "tests/support/ProgramProcess.h"
 #include "tests/support/RemoteListView.h"
 #include "tests/support/WindowPump.h"

@@ -2,6 +2,8 @@
 // value set through its real dialog, the report run, and what the script
 // received read back from the viewer's rows.
 #include "tests/builder/e2e/BuilderFixture.h"
+#include "tests/support/RegistryKeyBackup.h"
+#include "tests/support/ScratchFolder.h"
 #include <commctrl.h>
 
 namespace {
@@ -196,17 +198,11 @@ TEST_F(ValueEditorsEndToEnd, AChooserThatIsNotRegisteredLeavesTheValueAndTheBuil
     ASSERT_TRUE(BuilderProcess::Press(paths.window, kOk));
     const Texts before = m_builder->ParameterLines();
 
-    HKEY saved = nullptr;
-    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\KorvastTests\\SavedTypeChooser", &saved), ERROR_SUCCESS);
-    ASSERT_EQ(RegCopyTreeA(HKEY_CLASSES_ROOT, kTypeChooserClsid, saved), ERROR_SUCCESS);
-    ASSERT_EQ(RegDeleteTreeA(HKEY_CLASSES_ROOT, kTypeChooserClsid), ERROR_SUCCESS);
-    ShownWindow failure = Edit(1, "Korvast Report Builder");
-    HKEY restored = nullptr;
-    RegCreateKeyA(HKEY_CLASSES_ROOT, kTypeChooserClsid, &restored);
-    RegCopyTreeA(saved, nullptr, restored);
-    RegCloseKey(restored);
-    RegCloseKey(saved);
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\KorvastTests");
+    ShownWindow failure;
+    {
+        RegistryKeyBackup unregistered(HKEY_CLASSES_ROOT, kTypeChooserClsid);
+        failure = Edit(1, "Korvast Report Builder");
+    }
 
     EXPECT_NE(failure.text.find("type chooser (Sorvane)"), std::string::npos) << failure.text;
     EXPECT_NE(failure.text.find("The value is unchanged."), std::string::npos) << failure.text;
@@ -284,12 +280,11 @@ TEST_F(ValueEditorsEndToEnd, HintsPrefillTheTextDialogAndAnEmptyValueResets)
 // selection is refused and the value stays unset.
 TEST_F(ValueEditorsEndToEnd, APathSelectionOf4096CharactersIsRefused)
 {
-    const std::string parent = "C:\\KorvastViews\\bob_snapshot\\webshop\\long";
-    CreateDirectoryA(parent.c_str(), nullptr);
+    ScratchFolder parent("C:\\KorvastViews\\bob_snapshot\\webshop", "long");
     Texts folders;
     for (char letter = 'a'; letter < 'a' + 18; ++letter) {
         folders.push_back(std::string(200, letter));
-        CreateDirectoryA((parent + "\\" + folders.back()).c_str(), nullptr);
+        parent.MakeFolder(folders.back());
     }
     ASSERT_NO_FATAL_FAILURE(OpenFolder("Files", 3));
     ASSERT_NO_FATAL_FAILURE(ChooseReport("Large files", 2));

@@ -323,6 +323,11 @@ TEST_F(ViewerEndToEnd, HeadingClicksSortAndTheFilterRefills)
 
 TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
 {
+    // The file dialog leaves the viewer in the folder of the last file saved:
+    // the viewer ends before the folders go.
+    TempFile xml("viewer e2e.xml");
+    TempFile csv("viewer e2e.csv");
+    TempFile html("viewer e2e.htm");
     ReportRun run = LargeFiles();
     ViewerProcess viewer(Viewer(), SwitchesOf(run));
     ASSERT_NO_FATAL_FAILURE(RunToEnd(viewer));
@@ -334,7 +339,6 @@ TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
     ASSERT_TRUE(WaitUntil([&] { return viewer.List().ItemCount() == int(matching); }));
     Rows shown = viewer.List().Rows();
 
-    TempFile xml("viewer e2e.xml");
     ASSERT_NO_FATAL_FAILURE(SaveAs(viewer, xml.Path(), 1));
     HWND templateChooser = nullptr;
     ASSERT_TRUE(WaitUntil(
@@ -348,7 +352,6 @@ TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
                                                "<Column Label=\"Type\" Type=\"string\"/>\n</Header>\n"));
     EXPECT_EQ(shown, XmlRows(document));
 
-    TempFile csv("viewer e2e.csv");
     ASSERT_NO_FATAL_FAILURE(SaveAs(viewer, csv.Path(), 2));
     std::string expectedCsv = Joined(run.headings, ",") + "\r\n";
     for (const Row& row : shown)
@@ -356,7 +359,6 @@ TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
     ASSERT_TRUE(csv.WaitForEnding(Joined(shown.back(), ",") + "\r\n"));
     EXPECT_EQ(expectedCsv, csv.Read());
 
-    TempFile html("viewer e2e.htm");
     ASSERT_NO_FATAL_FAILURE(SaveAs(viewer, html.Path(), 0));
     ASSERT_TRUE(html.WaitForEnding("</html>\r\n"));
     std::vector<std::string> tableRows = LinesBetween(html.Read(), "<tr><td>", "</td></tr>");

@@ -1,6 +1,7 @@
 // A tree-view control of another process, read through its messages; item
 // texts go through a block of that process's memory.
 #pragma once
+#include "tests/support/RemoteBlock.h"
 #include <windows.h>
 #include <commctrl.h>
 #include <string>
@@ -9,9 +10,6 @@
 class RemoteTreeView {
 public:
     RemoteTreeView(HWND tree, HANDLE process);
-    ~RemoteTreeView();
-    RemoteTreeView(const RemoteTreeView&) = delete;
-    RemoteTreeView& operator=(const RemoteTreeView&) = delete;
 
     HTREEITEM Root() const;
     std::vector<HTREEITEM> Children(HTREEITEM item) const;
@@ -26,8 +24,5 @@ public:
 
 private:
     HWND m_tree;
-    HANDLE m_process;
-    char* m_block;
-    static const size_t kTextOffset = 128;
-    static const size_t kTextSize = 512;
+    RemoteBlock m_block;
 };

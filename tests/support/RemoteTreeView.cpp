@@ -1,16 +1,6 @@
-#include "tests/builder/e2e/RemoteTreeView.h"
+#include "tests/support/RemoteTreeView.h"
 
-RemoteTreeView::RemoteTreeView(HWND tree, HANDLE process)
-    : m_tree(tree), m_process(process),
-      m_block(static_cast<char*>(VirtualAllocEx(process, nullptr, kTextOffset + kTextSize, MEM_COMMIT, PAGE_READWRITE)))
-{
-}
-
-RemoteTreeView::~RemoteTreeView()
-{
-    if (m_block)
-        VirtualFreeEx(m_process, m_block, 0, MEM_RELEASE);
-}
+RemoteTreeView::RemoteTreeView(HWND tree, HANDLE process) : m_tree(tree), m_block(process) {}
 
 HTREEITEM RemoteTreeView::Root() const
 {
@@ -33,15 +23,12 @@ std::string RemoteTreeView::Text(HTREEITEM item) const
     TVITEMA request = {};
     request.mask = TVIF_TEXT;
     request.hItem = item;
-    request.pszText = m_block + kTextOffset;
-    request.cchTextMax = kTextSize;
-    WriteProcessMemory(m_process, m_block, &request, sizeof request, nullptr);
-    if (!SendMessageA(m_tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(m_block)))
+    request.pszText = m_block.TextBuffer();
+    request.cchTextMax = RemoteBlock::TextSize();
+    m_block.Put(request);
+    if (!SendMessageA(m_tree, TVM_GETITEMA, 0, m_block.Address()))
         return std::string();
-    char text[kTextSize] = "";
-    ReadProcessMemory(m_process, m_block + kTextOffset, text, sizeof text, nullptr);
-    text[kTextSize - 1] = '\0';
-    return text;
+    return m_block.Text();
 }
 
 std::vector<std::string> RemoteTreeView::ChildTexts(HTREEITEM item) const
