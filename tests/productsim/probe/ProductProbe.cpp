@@ -2,6 +2,7 @@
 // settings, the registered views, and whether the Application object can be
 // created. The install test compares it with what it expects.
 #include "Qel.h"
+#include "envlib/ProductEnv.h"
 #include "envlib/Registry.h"
 #include <comdef.h>
 #include <stdio.h>
@@ -56,10 +57,9 @@ void PrintApplication()
 
 int main()
 {
-    const char version[] = "Software\\Selvo\\Korvast\\CurrentVersion";
-    PrintValue(HKEY_LOCAL_MACHINE, version, "ProductHome");
-    PrintValue(HKEY_LOCAL_MACHINE, version, "ReportsPath");
-    PrintValue(HKEY_LOCAL_MACHINE, version, "KorvastMajorVersion");
+    PrintValue(HKEY_LOCAL_MACHINE, kProductVersionKey, "ProductHome");
+    PrintValue(HKEY_LOCAL_MACHINE, kProductVersionKey, "ReportsPath");
+    PrintValue(HKEY_LOCAL_MACHINE, kProductVersionKey, "KorvastMajorVersion");
     PrintValue(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Services\\Nelk\\Parameters", "drive");
     PrintWorkspaces();
     CoInitialize(nullptr);
