@@ -12,7 +12,6 @@
 
 namespace {
 const UINT_PTR kFilterTimer = 100;
-const UINT kFilterDelayMs = 1000;
 const char kHelpTopic[] = "kv_reports/c_vwr_wndw_manplt.htm";
 
 const int kColumnPixelsPerCharacter = 7;

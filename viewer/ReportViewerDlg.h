@@ -33,6 +33,8 @@ typedef std::pair<CString, CString> DetailsLine;
 class CReportViewerDlg : public CResizingDialog {
 public:
     enum Status { kExecuting = 0, kCanceling = 1, kFailed = 3, kFinished = 5 };
+    // How long the filter waits after the last change of its text before it refills the list.
+    static const UINT kFilterDelayMs = 1000;
 
     CReportViewerDlg();
     ~CReportViewerDlg() override;

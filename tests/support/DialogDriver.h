@@ -4,10 +4,12 @@
 // insertion does), and steps started inside such a handler would stall it, so
 // `ready` should hold only once the dialog is idle. The
 // steps send messages, wait for conditions while messages keep flowing, and
-// read the controls. When the steps return, the dialog is ended with IDOK
-// unless the steps ended it already.
+// read the controls. When the steps return with the dialog still open, the
+// driver ends it with kLeftOpen; a message box that no watcher awaits is
+// answered and fails the test.
 #pragma once
 #include "afx/CDialog.h"
+#include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/TestApp.h"
 #include "tests/support/WindowPump.h"
 #include <gtest/gtest.h>
@@ -15,6 +17,10 @@
 #include <string>
 
 namespace DialogDriver {
+
+// What RunModal returns when the steps left the dialog open, and when it never became ready.
+const INT_PTR kLeftOpen = -2;
+const INT_PTR kNeverReady = -3;
 
 struct Session {
     CDialog* dialog;
@@ -25,6 +31,13 @@ struct Session {
 };
 
 const DWORD kReadyTimeoutMs = kPatientMs;
+
+// Whether the dialog's modal loop goes on: an ended dialog is hidden at once,
+// but stays a window until its loop returns.
+inline bool IsOpen(HWND dialog)
+{
+    return IsWindow(dialog) && IsWindowVisible(dialog);
+}
 
 inline Session*& CurrentSession()
 {
@@ -41,7 +54,7 @@ inline void CALLBACK OnStartTimer(HWND, UINT, UINT_PTR timer, DWORD)
         KillTimer(nullptr, timer);
         session->ran = true;
         ADD_FAILURE() << "the dialog never became ready for the test's steps";
-        EndDialog(session->dialog->m_hWnd, IDABORT);
+        EndDialog(session->dialog->m_hWnd, kNeverReady);
         return;
     }
     if (!IsWindowVisible(session->dialog->m_hWnd) || !session->ready(session->dialog->m_hWnd))
@@ -50,13 +63,15 @@ inline void CALLBACK OnStartTimer(HWND, UINT, UINT_PTR timer, DWORD)
     session->ran = true;
     HWND window = session->dialog->m_hWnd;
     session->steps(window);
-    if (IsWindow(window))
-        EndDialog(window, IDOK);
+    if (IsOpen(window))
+        EndDialog(window, kLeftOpen);
 }
 
-// Shows the dialog modally and runs `steps` on its window; returns DoModal's result.
+// Shows the dialog modally and runs `steps` on its window; returns DoModal's
+// result: what the steps ended the dialog with, or kLeftOpen.
 inline INT_PTR RunModal(CDialog& dialog, std::function<bool(HWND)> ready, std::function<void(HWND)> steps)
 {
+    UnexpectedBoxes unexpectedBoxes;
     Session session{ &dialog, std::move(ready), std::move(steps) };
     CurrentSession() = &session;
     UINT_PTR timer = SetTimer(nullptr, 0, 20, &OnStartTimer);

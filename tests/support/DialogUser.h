@@ -1,11 +1,18 @@
 // Plays the user of the system's dialogs from a second thread while the test's
-// thread sits in a modal dialog: waits for each dialog by its title, acts on
-// it, and waits until it has gone before looking for the next one. A dialog
-// that never comes ends the user's steps; one that stays after its step is
-// cancelled, so a failing test ends instead of waiting in the dialog.
+// thread sits in a modal dialog: waits for each dialog of the thread that
+// started it by its title, acts on it, and waits until it has gone before
+// looking for the next one. A dialog that never comes ends the user's steps.
+// So that a failing test ends instead of waiting in a dialog, a dialog that
+// stays after its step, and one that comes up without being awaited before
+// Join, is cancelled and fails the test; so does a message box that no
+// watcher awaits.
 #pragma once
+#include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/WindowPump.h"
+#include <gtest/gtest.h>
 #include <windows.h>
+#include <algorithm>
+#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
@@ -19,44 +26,39 @@ public:
     ~DialogUser()
     {
         if (m_thread.joinable())
-            m_thread.join();
+            Join();
     }
 
     void Then(const char* title, std::function<void(HWND)> action) { m_steps.push_back({ title, action }); }
+    // Starts playing the dialogs that this thread shows from now on.
     void Start()
     {
+        m_dialogThread = GetCurrentThreadId();
+        m_alreadyOpen = Dialogs(m_dialogThread);
         m_thread = std::thread([this] {
-            for (const Step& step : m_steps) {
-                HWND dialog = WaitForDialog(step.title);
-                if (!dialog)
-                    return;
-                m_seen.push_back(step.title);
-                step.action(dialog);
-                // A dialog the step did not end would hold the test's thread
-                // in its modal loop: it is cancelled, and the user stops.
-                if (!WaitUntil([dialog] { return !IsWindow(dialog); })) {
-                    m_seen.push_back(std::string("(still open) ") + step.title);
-                    CloseStuck(dialog);
-                    return;
-                }
-            }
+            PlaySteps();
+            WaitUntil(
+                [this] {
+                    CloseUnawaited(nullptr);
+                    return m_joining.load();
+                },
+                INFINITE);
         });
     }
     // The titles of the dialogs that came up, in order; one still open after
-    // its step is listed again as "(still open) " and its title.
+    // its step is listed again as "(still open) " and its title, one that
+    // came up unawaited as "(unexpected) " and its title.
     std::vector<std::string> Join()
     {
+        m_joining = true;
         m_thread.join();
+        for (const std::string& seen : m_seen) {
+            if (seen.rfind("(", 0) == 0)
+                ADD_FAILURE() << "a dialog was cancelled to end the test: " << seen;
+        }
         return m_seen;
     }
 
-    // The visible dialog with the title; null when none came in time.
-    static HWND WaitForDialog(const char* title)
-    {
-        HWND dialog = nullptr;
-        WaitUntil([&] { return (dialog = FindWindowA("#32770", title)) != nullptr && IsWindowVisible(dialog); });
-        return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
-    }
     static void Press(HWND dialog, int button)
     {
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
@@ -69,11 +71,78 @@ public:
         SendMessageA(types, CB_SETCURSEL, index, 0);
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kFileTypeBox, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
     }
+    // The visible dialogs of the thread (message boxes aside).
+    static std::vector<HWND> Dialogs(DWORD thread)
+    {
+        std::vector<HWND> dialogs;
+        EnumThreadWindows(thread, &AddDialog, reinterpret_cast<LPARAM>(&dialogs));
+        return dialogs;
+    }
+    // Read without a message to the window, whose thread may be waiting for this one.
+    static std::string Title(HWND window)
+    {
+        wchar_t wide[256] = L"";
+        InternalGetWindowText(window, wide, 256);
+        char title[512] = "";
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, title, sizeof title, nullptr, nullptr);
+        return title;
+    }
 
     static const int kFileNameBox = 1148;
     static const int kFileTypeBox = 1136;
 
 private:
+    void PlaySteps()
+    {
+        for (const Step& step : m_steps) {
+            HWND dialog = nullptr;
+            WaitUntil([&] { return (dialog = OpenDialog(step.title)) != nullptr || CloseUnawaited(step.title); });
+            if (!dialog)
+                return;
+            m_seen.push_back(step.title);
+            step.action(dialog);
+            if (!WaitUntil([dialog] { return !IsWindow(dialog); })) {
+                m_seen.push_back(std::string("(still open) ") + step.title);
+                CloseStuck(dialog);
+                return;
+            }
+        }
+    }
+
+    HWND OpenDialog(const char* title) const
+    {
+        for (HWND dialog : Dialogs(m_dialogThread)) {
+            if (Title(dialog) == title)
+                return dialog;
+        }
+        return nullptr;
+    }
+
+    // Cancels the first dialog of the thread that came up since Start and is
+    // not the one awaited (null: none is); true when there was one.
+    bool CloseUnawaited(const char* awaited)
+    {
+        for (HWND dialog : Dialogs(m_dialogThread)) {
+            bool wasOpen = std::find(m_alreadyOpen.begin(), m_alreadyOpen.end(), dialog) != m_alreadyOpen.end();
+            std::string title = Title(dialog);
+            if (wasOpen || (awaited && title == awaited))
+                continue;
+            m_seen.push_back("(unexpected) " + title);
+            CloseStuck(dialog);
+            return true;
+        }
+        return false;
+    }
+
+    static BOOL CALLBACK AddDialog(HWND window, LPARAM dialogs)
+    {
+        char className[64] = "";
+        GetClassNameA(window, className, sizeof className);
+        if (strcmp(className, "#32770") == 0 && IsWindowVisible(window) && !IsMessageBox(window))
+            reinterpret_cast<std::vector<HWND>*>(dialogs)->push_back(window);
+        return TRUE;
+    }
+
     static void CloseStuck(HWND dialog)
     {
         Press(dialog, IDCANCEL);
@@ -85,7 +154,11 @@ private:
         const char* title;
         std::function<void(HWND)> action;
     };
+    UnexpectedBoxes m_unexpectedBoxes;
     std::vector<Step> m_steps;
     std::vector<std::string> m_seen;
+    DWORD m_dialogThread = 0;
+    std::vector<HWND> m_alreadyOpen;
+    std::atomic<bool> m_joining{ false };
     std::thread m_thread;
 };

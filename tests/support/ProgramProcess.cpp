@@ -1,5 +1,6 @@
 #include "tests/support/ProgramProcess.h"
 #include "tests/support/WindowPump.h"
+#include <tlhelp32.h>
 #include <cstring>
 
 namespace {
@@ -88,10 +89,21 @@ HWND ProgramProcess::FindWindowOfClass(const char* windowClass, const char* titl
     return search.found;
 }
 
-HWND ProgramProcess::FindWindowOfAnyProcess(const char* windowClass, const char* title, DWORD* processId)
+HWND ProgramProcess::FindWindowOfChild(const char* windowClass, const char* title, DWORD* processId) const
 {
+    if (!Started())
+        return nullptr;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
     WindowSearch search = { 0, windowClass, title, -1, nullptr, 0 };
-    EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+    for (BOOL more = Process32First(snapshot, &entry); more && !search.found; more = Process32Next(snapshot, &entry)) {
+        if (entry.th32ParentProcessID != m_process.dwProcessId)
+            continue;
+        search.processId = entry.th32ProcessID;
+        EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+    }
+    CloseHandle(snapshot);
     if (processId)
         *processId = search.foundProcess;
     return search.found;

@@ -22,8 +22,9 @@ public:
     // `title` (null: any); null when there is none.
     HWND FindWindowOfClass(const char* windowClass, const char* title = nullptr) const;
 
-    // The same among the windows of every process; `processId` gets the owner's.
-    static HWND FindWindowOfAnyProcess(const char* windowClass, const char* title, DWORD* processId = nullptr);
+    // The same among the windows of the programs that this one started;
+    // `processId` gets the owner's.
+    HWND FindWindowOfChild(const char* windowClass, const char* title, DWORD* processId = nullptr) const;
     // A window below `parent` with this id (-1: any) and class.
     static HWND FindDescendant(HWND parent, int id, const char* windowClass);
 

@@ -43,6 +43,18 @@ void PumpPastTimer(DWORD milliseconds)
     KillTimer(nullptr, timer);
 }
 
+void PumpPostedMessages()
+{
+    const DWORD start = GetTickCount();
+    MSG message;
+    while ((PeekMessageA(&message, nullptr, 0, WM_TIMER - 1, PM_REMOVE)
+            || PeekMessageA(&message, nullptr, WM_TIMER + 1, ~0u, PM_REMOVE))
+           && GetTickCount() - start < kPatientMs) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
 std::string WindowText(HWND window)
 {
     std::string text(GetWindowTextLengthA(window) + 1, '\0');

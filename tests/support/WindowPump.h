@@ -14,6 +14,9 @@ const DWORD kPatientMs = 30000;
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = kPatientMs);
 // The same, dispatching this thread's messages between the checks.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = kPatientMs);
+// Dispatches the messages posted to this thread and none of its timers', so
+// that no timer's effect shows however long the caller took to get here.
+void PumpPostedMessages();
 // Dispatches this thread's messages until a timer of this thread set for
 // `milliseconds` has fired: every timer of the thread that was due earlier
 // has fired by then too.

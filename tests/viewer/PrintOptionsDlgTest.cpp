@@ -79,7 +79,7 @@ protected:
     {
         return RunModal(dialog, [](HWND) { return true; }, [&](HWND window) {
             steps(window);
-            if (IsWindow(window))
+            if (IsOpen(window))
                 SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
         });
     }

@@ -16,14 +16,11 @@
 #include <fstream>
 #include <iterator>
 #include <thread>
-#include <tlhelp32.h>
 
 using namespace DialogDriver;
 
 namespace {
 const char kFieldsHeader[] = "\"Name\"(string) \"Size\"(Integer, sort 1) \"Note\"(string, hidden)";
-// How long the filter waits after the last key before it refills the list.
-const DWORD kFilterDelayMs = 1000;
 
 std::string ChildProgramCommand()
 {
@@ -93,16 +90,19 @@ protected:
         dialog.SetTitle("Sizes");
     }
 
-    // Runs the dialog and starts `steps` once the run has ended and every row is listed.
-    void RunToEnd(CReportViewerDlg& dialog, std::function<void(HWND)> steps)
+    // Runs the dialog and starts `steps` once the run has ended and every row
+    // is listed; returns what the dialog ended with.
+    INT_PTR RunToEnd(CReportViewerDlg& dialog, std::function<void(HWND)> steps)
     {
         auto finished = [&](HWND window) {
             return HasFinalStatus(window)
                 && static_cast<size_t>(ListView_GetItemCount(GetDlgItem(window, IDC_RESULTS))) == dialog.GetRowCount();
         };
-        ASSERT_EQ(IDOK, RunModal(dialog, finished, std::move(steps)));
+        return RunModal(dialog, finished, std::move(steps));
     }
 
+    // Outlives the test's dialog, whose end waits for its worker.
+    UnexpectedBoxes m_unexpectedBoxes;
     TestApp m_app;
     CFields m_model;
 };
@@ -196,7 +196,7 @@ TEST_F(ReportViewerDlgTest, TheFilterRefillsTheListOnceTypingHasStopped)
         HWND list = GetDlgItem(window, IDC_RESULTS);
         ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
         SetDlgItemTextA(window, IDC_FILTER, "alp");
-        PumpPastTimer(kFilterDelayMs + 500);
+        PumpPastTimer(CReportViewerDlg::kFilterDelayMs + 500);
         EXPECT_EQ(1u, ListView_GetSelectedCount(list)) << "a change of case only does not refill";
         SetDlgItemTextA(window, IDC_FILTER, "alph");
         ASSERT_TRUE(PumpUntil([&] { return ListView_GetSelectedCount(list) == 0; }));
@@ -262,24 +262,6 @@ TEST_F(ReportViewerDlgTest, NoRowIsTakenAfterStopAndClosingRightAfterItIsSafe)
     EXPECT_EQ(rowsAtStop, dialog.GetRowCount()) << "rows were taken after Stop";
 }
 
-namespace {
-// The running child program that this process started, opened to be waited
-// for; null when there is none.
-HANDLE OpenChildProgram()
-{
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    HANDLE child = nullptr;
-    for (BOOL more = Process32First(snapshot, &entry); more && !child; more = Process32Next(snapshot, &entry)) {
-        if (entry.th32ParentProcessID == GetCurrentProcessId() && _stricmp(entry.szExeFile, "childproc.exe") == 0)
-            child = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID);
-    }
-    CloseHandle(snapshot);
-    return child;
-}
-}
-
 // However the window goes away during a run, the report is stopped first:
 // once the dialog is gone its child was ended, not left to finish.
 TEST_F(ReportViewerDlgTest, ClosingTheWindowDuringARunStopsTheReportFirst)
@@ -291,7 +273,7 @@ TEST_F(ReportViewerDlgTest, ClosingTheWindowDuringARunStopsTheReportFirst)
         Prepare(dialog, ("out:a;1 " + neverOpened.Wait()).c_str());
         auto firstRowListed = [](HWND window) { return ListView_GetItemCount(GetDlgItem(window, IDC_RESULTS)) == 1; };
         EXPECT_EQ(IDOK, RunModal(dialog, firstRowListed, [&](HWND window) {
-            child = OpenChildProgram();
+            WaitUntil([&] { return (child = neverOpened.OpenWaiter()) != nullptr; });
             SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
         }));
     }
@@ -438,12 +420,11 @@ TEST_F(ReportViewerDlgTest, EscapeAfterTheRunLeavesTheFinalStatus)
 {
     CReportViewerDlg dialog;
     Prepare(dialog, "out:a;1");
-    RunToEnd(dialog, [&](HWND window) {
+    EXPECT_EQ(kLeftOpen, RunToEnd(dialog, [&](HWND window) {
         SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
         PumpPastTimer(1);
         EXPECT_EQ("Completed", ControlText(window, IDC_STATUS));
-        EXPECT_TRUE(IsWindow(window));
-    });
+    }));
 }
 
 TEST_F(ReportViewerDlgTest, DoubleClickInTheDetailsAreaTogglesTheDetails)
@@ -498,7 +479,7 @@ TEST(ReportViewerDlgWindowless, RunsTheReportWithoutAWindowAndEndsWithIt)
         dialog.SetParameters(release.Wait().c_str());
         dialog.StartReport();
         EXPECT_EQ(nullptr, dialog.m_hWnd);
-        ASSERT_TRUE(WaitUntil([&] { return (child = OpenChildProgram()) != nullptr; })) << "no report started";
+        ASSERT_TRUE(WaitUntil([&] { return (child = release.OpenWaiter()) != nullptr; })) << "no report started";
         release.Open();
     }
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(child, 0)) << "the dialog ended before its script";
@@ -547,6 +528,7 @@ namespace {
 // The popup menu of a right-click, read and closed from a second thread while
 // the dialog tracks it.
 struct MenuState {
+    bool shown = false;
     std::vector<std::string> texts;
     std::vector<bool> enabled;
 };
@@ -569,8 +551,10 @@ std::thread WatchPopupMenu(MenuState& state, std::vector<WORD> keys)
         // Only a shown menu of this process: test programs running beside
         // this one share the prefix's desktop, and a closed menu can linger hidden.
         HWND menuWindow = nullptr;
-        WaitUntil([&] { return (menuWindow = OwnVisibleMenuWindow()) != nullptr; });
-        HMENU menu = menuWindow ? reinterpret_cast<HMENU>(SendMessageA(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0)) : nullptr;
+        state.shown = WaitUntil([&] { return (menuWindow = OwnVisibleMenuWindow()) != nullptr; });
+        if (!state.shown)
+            return;
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0));
         for (int position = 0; menu && position < GetMenuItemCount(menu); ++position) {
             char text[128] = "";
             GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
@@ -617,6 +601,7 @@ TEST_F(ReportViewerDlgTest, TheRightClickMenuOffersTheScriptsThatFitTheSelection
         std::thread watch = WatchPopupMenu(single, { VK_ESCAPE });
         RightClickItem(window, 0);
         watch.join();
+        ASSERT_TRUE(single.shown) << "no menu came up";
         EXPECT_EQ(std::vector<std::string>({ "show it", "", "label it", "tag all" }), single.texts);
         EXPECT_EQ(std::vector<bool>({ true, true, true, false }), single.enabled);
 
@@ -625,6 +610,7 @@ TEST_F(ReportViewerDlgTest, TheRightClickMenuOffersTheScriptsThatFitTheSelection
         watch = WatchPopupMenu(multiple, { VK_UP, VK_RETURN });
         RightClickItem(window, 1);
         watch.join();
+        ASSERT_TRUE(multiple.shown) << "no menu came up";
         EXPECT_EQ(std::vector<bool>({ true, true, false, true }), multiple.enabled);
         auto boxes = watcher.WaitForBoxes(1);
         ASSERT_EQ(1u, boxes.size()) << "the chosen script is looked for in the reports folder";

@@ -78,6 +78,6 @@ TEST(ResultsExport, CancelSavesNothing)
     });
     user.Start();
     CResultsExport(data.Report(), reports.Path().c_str()).SaveAs();
-    user.Join();
+    EXPECT_EQ(std::vector<std::string>{ "Save Report Data As" }, user.Join());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(file.c_str()));
 }

@@ -55,7 +55,7 @@ TEST_F(BuilderEndToEnd, RunsAReportWithoutParametersIntoAVisibleViewer)
     ASSERT_TRUE(m_builder->ShowsCommand(kRunReport, true));
 
     m_builder->Command(kRunReport);
-    const std::vector<Texts> rows = BuilderProcess::ViewerRows(5);
+    const std::vector<Texts> rows = m_builder->ViewerRows(5);
     ASSERT_EQ(rows.size(), 5u) << "no visible viewer with the report's rows";
     EXPECT_EQ(rows[0][0], "/tools");
 }

@@ -1,6 +1,7 @@
 #include "tests/builder/e2e/BuilderProcess.h"
 #include "tests/support/WindowPump.h"
 #include <commctrl.h>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -11,6 +12,8 @@ const int kToolBarId = 0xE800;
 const char kViewerCaption[] = "Korvast Report Viewer";
 const int kViewerResults = 1070;
 const int kClickStep = 6;
+// How long the clicks along a line may take together: each is answered in milliseconds.
+const DWORD kClickValueLimitMs = 15000;
 // Report > Run, always on the toolbar: its state shows when the program went idle.
 const UINT kIdleProbe = 32771;
 
@@ -121,13 +124,15 @@ bool BuilderProcess::ClickValue(int line) const
     RECT client = {};
     GetClientRect(list, &client);
     const LPARAM y = height * line + height / 2;
-    for (int x = kClickStep; x < client.right; x += kClickStep) {
+    const DWORD start = GetTickCount();
+    for (int x = kClickStep; x < client.right && GetTickCount() - start < kClickValueLimitMs; x += kClickStep) {
         const LPARAM point = MAKELPARAM(x, y);
         SendMessageA(list, WM_MOUSEMOVE, 0, point);
         // A click that opens a dialog comes back only once the dialog has gone.
         const int handledBefore = g_clicksHandled;
         SendMessageCallbackA(list, WM_LBUTTONDOWN, MK_LBUTTON, point, &OnClickHandled, 0);
-        PumpUntil([&] { return g_clicksHandled != handledBefore || FindWindowOfClass("#32770") != nullptr; });
+        PumpUntil([&] { return g_clicksHandled != handledBefore || FindWindowOfClass("#32770") != nullptr; },
+                  kClickValueLimitMs - std::min(GetTickCount() - start, kClickValueLimitMs));
         if (FindWindowOfClass("#32770"))
             return true;
         SendMessageA(list, WM_LBUTTONUP, 0, point);
@@ -152,11 +157,11 @@ DWORD BuilderProcess::PickerTime(HWND picker, SYSTEMTIME* time) const
     return kind;
 }
 
-std::vector<std::vector<std::string>> BuilderProcess::ViewerRows(size_t rows)
+std::vector<std::vector<std::string>> BuilderProcess::ViewerRows(size_t rows) const
 {
     DWORD viewerProcessId = 0;
     HWND viewer = nullptr;
-    if (!PumpUntil([&] { return (viewer = FindWindowOfAnyProcess("#32770", kViewerCaption, &viewerProcessId)) != nullptr; }))
+    if (!PumpUntil([&] { return (viewer = FindWindowOfChild("#32770", kViewerCaption, &viewerProcessId)) != nullptr; }))
         return {};
     HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, viewerProcessId);
     std::vector<std::vector<std::string>> shown;

@@ -44,8 +44,9 @@ public:
     // A date and time picker of the process: its time, or GDT_NONE to clear its check box.
     void SetPickerTime(HWND picker, DWORD kind, const SYSTEMTIME& time) const;
     DWORD PickerTime(HWND picker, SYSTEMTIME* time) const;
-    // The rows of the viewer that Run started, once it shows `rows` rows; the viewer is closed then.
-    static std::vector<std::vector<std::string>> ViewerRows(size_t rows);
+    // The rows of the viewer that the program's Run started, once it shows
+    // `rows` rows; the viewer is closed then.
+    std::vector<std::vector<std::string>> ViewerRows(size_t rows) const;
 
     // A visible top-level window of the process with this caption; empty when none came in time.
     ShownWindow WaitForWindow(const std::string& caption, DWORD timeoutMs = kPatientMs) const;

@@ -143,7 +143,7 @@ TEST_F(ValueEditorsEndToEnd, PathsAndTypesComeFromTheChoosersInsideTheBuilder)
 
     ASSERT_TRUE(m_builder->ShowsCommand(kRunReport, true));
     m_builder->Command(kRunReport);
-    const std::vector<Texts> rows = BuilderProcess::ViewerRows(4);
+    const std::vector<Texts> rows = m_builder->ViewerRows(4);
     EXPECT_TRUE(HasRow(rows, { "\\webshop", "REL_1.1", "yes" })) << rows.size() << " rows";
     EXPECT_TRUE(HasRow(rows, { "\\webshop", "BETA_2", "no" })) << rows.size() << " rows";
 }
@@ -182,7 +182,7 @@ TEST_F(ValueEditorsEndToEnd, TheObjectChooserPicksAStreamForAJScriptReport)
     EXPECT_NE(m_builder->ParameterLines()[0].find("alice_storefront"), std::string::npos) << m_builder->ParameterLines()[0];
 
     m_builder->Command(kRunReport);
-    const std::vector<Texts> rows = BuilderProcess::ViewerRows(2);
+    const std::vector<Texts> rows = m_builder->ViewerRows(2);
     EXPECT_TRUE(HasRow(rows, { "activity:fix_login_page@\\webshop_pvob", "Fix the login page", "alice_storefront" })) << rows.size();
 }
 
@@ -207,7 +207,7 @@ TEST_F(ValueEditorsEndToEnd, AChooserThatIsNotRegisteredLeavesTheValueAndTheBuil
     EXPECT_NE(failure.text.find("type chooser (Sorvane)"), std::string::npos) << failure.text;
     EXPECT_NE(failure.text.find("The value is unchanged."), std::string::npos) << failure.text;
     ASSERT_TRUE(BuilderProcess::Press(failure.window, kOk));
-    EXPECT_FALSE(IsWindow(BuilderProcess::FindWindowOfAnyProcess("#32770", "Choose a Label", nullptr)));
+    EXPECT_FALSE(IsWindow(m_builder->FindWindowOfClass("#32770", "Choose a Label")));
     EXPECT_EQ(m_builder->ParameterLines(), before);
     EXPECT_EQ(m_builder->Caption(), "Korvast Report Builder");
 }
@@ -237,7 +237,7 @@ TEST_F(ValueEditorsEndToEnd, TextsAndDatesReachEachKindOfScriptAsEntered)
     ASSERT_TRUE(BuilderProcess::Press(date.window, IDCANCEL));
     ASSERT_TRUE(m_builder->ShowsCommand(kRunReport, true));
     m_builder->Command(kRunReport);
-    EXPECT_EQ(BuilderProcess::ViewerRows(2), (std::vector<Texts>{ { "STRING", text }, { "KVTIME", "7-December-2026" } }));
+    EXPECT_EQ(m_builder->ViewerRows(2), (std::vector<Texts>{ { "STRING", text }, { "KVTIME", "7-December-2026" } }));
 
     for (const char* script : { "Text arguments (Perl)", "Text arguments (JScript)" }) {
         m_builder = std::make_unique<BuilderProcess>(Builder());
@@ -250,7 +250,7 @@ TEST_F(ValueEditorsEndToEnd, TextsAndDatesReachEachKindOfScriptAsEntered)
         SetPickers(date.window, GDT_VALID, moment);
         ASSERT_TRUE(BuilderProcess::Press(date.window, IDOK));
         m_builder->Command(kRunReport);
-        EXPECT_EQ(BuilderProcess::ViewerRows(2),
+        EXPECT_EQ(m_builder->ViewerRows(2),
                   (std::vector<Texts>{ { "STRING", text }, { "KVTIME", "7-December-2026.14:05" } }))
             << script;
     }
@@ -417,8 +417,8 @@ TEST_F(ValueEditorsEndToEnd, AParseBoxHoldsTheReportAndQuotesReachTheViewer)
     EnterText(1, "Enter pathname", "C:\\a\"b");
     ASSERT_TRUE(m_builder->ShowsCommand(kRunReport, true));
     m_builder->Command(kRunReport);
-    EXPECT_TRUE(PumpUntil([] {
-        return BuilderProcess::FindWindowOfAnyProcess("#32770", "Korvast Report Viewer - Pipes of 12\" and more", nullptr) != nullptr;
+    EXPECT_TRUE(PumpUntil([&] {
+        return m_builder->FindWindowOfChild("#32770", "Korvast Report Viewer - Pipes of 12\" and more") != nullptr;
     }, 30000)) << "the viewer with the report's title";
-    EXPECT_EQ(BuilderProcess::ViewerRows(2), (std::vector<Texts>{ { "STRING", "12\"" }, { "PATH", "C:\\a\"b" } }));
+    EXPECT_EQ(m_builder->ViewerRows(2), (std::vector<Texts>{ { "STRING", "12\"" }, { "PATH", "C:\\a\"b" } }));
 }

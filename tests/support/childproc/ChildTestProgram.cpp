@@ -6,7 +6,8 @@
 //   err:TEXT  errlf:TEXT  errraw:TEXT   the same on standard error
 //   echo        copies standard input to standard output until the input ends
 //   sleep:MS    sleeps MS milliseconds
-//   wait:NAME   waits until the named event is set (made when missing), 30 s at most
+//   wait:NAME   waits until the named event is set (made when missing), 30 s at most; first
+//               leaves its process id in the shared memory NAME_waiter when there is one
 //   rows:N:TEXT prints N lines TEXT<i>;<i> (i = 1..N) in one write
 //   nul         writes one NUL byte on standard output
 //   cmdline     prints the command line it was started with, ended by CR-LF
@@ -46,9 +47,22 @@ void DescribeAsReport()
     Write(STD_OUTPUT_HANDLE, "fields: Name,Size(sort=1)\r\n");
 }
 
+void LeaveProcessId(const std::string& name)
+{
+    HANDLE memory = OpenFileMappingA(FILE_MAP_WRITE, FALSE, name.c_str());
+    if (!memory)
+        return;
+    if (DWORD* id = static_cast<DWORD*>(MapViewOfFile(memory, FILE_MAP_WRITE, 0, 0, sizeof(DWORD)))) {
+        *id = GetCurrentProcessId();
+        UnmapViewOfFile(id);
+    }
+    CloseHandle(memory);
+}
+
 // A test that never sets the event still ends, only late.
 void WaitForEvent(const std::string& name)
 {
+    LeaveProcessId(name + "_waiter");
     HANDLE event = CreateEventA(nullptr, TRUE, FALSE, name.c_str());
     WaitForSingleObject(event, 30000);
     CloseHandle(event);

@@ -304,6 +304,7 @@ TEST_F(ViewerEndToEnd, HeadingClicksSortAndTheFilterRefills)
     EXPECT_EQ(Reversed(Sorted(Reversed(descending), byType)), descending);
 
     Rows matching = Matching(produced, "txt");
+    ASSERT_FALSE(matching.empty()) << "no row for the filter to show";
     ASSERT_LT(matching.size(), produced.size());
     viewer.TypeFilter("TXT");
     EXPECT_TRUE(WaitUntil([&] { return viewer.List().ItemCount() == int(matching.size()); }));
@@ -334,6 +335,7 @@ TEST_F(ViewerEndToEnd, SaveAsWritesTheShownRowsAsXmlHtmlAndCsv)
     viewer.TypeFilter(".c");
     Rows produced = ProducedRows(run.command, run.arguments, run.headings.size());
     size_t matching = Matching(produced, ".c").size();
+    ASSERT_GT(matching, 0u) << "no row for the filter to show";
     ASSERT_TRUE(WaitUntil([&] { return viewer.List().ItemCount() == int(matching); }));
     Rows shown = viewer.List().Rows();
 

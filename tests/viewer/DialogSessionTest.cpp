@@ -1,0 +1,46 @@
+// The sessions that play the dialogs of these tests report what the dialog
+// did, and end a dialog or box that nobody awaited instead of waiting in it.
+#include "tests/support/DialogDriver.h"
+#include "tests/support/DialogUser.h"
+#include "viewer/AboutDlg.h"
+#include <gtest/gtest-spi.h>
+
+using namespace DialogDriver;
+
+namespace {
+bool Always(HWND) { return true; }
+}
+
+TEST(DialogSession, RunModalGivesWhatTheStepsEndedTheDialogWith)
+{
+    TestApp app;
+    CAboutDlg about;
+    EXPECT_EQ(IDCANCEL, RunModal(about, Always, [](HWND window) { SendMessageA(window, WM_COMMAND, IDCANCEL, 0); }));
+    EXPECT_EQ(kLeftOpen, RunModal(about, Always, [](HWND) {}));
+}
+
+TEST(DialogSession, AMessageBoxThatNoWatcherAwaitsIsCancelledAndFails)
+{
+    TestApp app;
+    CAboutDlg about;
+    int answer = 0;
+    EXPECT_NONFATAL_FAILURE(RunModal(about, Always, [&](HWND window) {
+        answer = MessageBoxA(window, "Nobody waits", "Stray box", MB_OKCANCEL);
+    }), "\"Stray box\": \"Nobody waits\"");
+    EXPECT_EQ(IDCANCEL, answer);
+}
+
+TEST(DialogSession, ADialogTheUserDoesNotAwaitIsCancelledAndFails)
+{
+    TestApp app;
+    CAboutDlg about;
+    INT_PTR result = 0;
+    EXPECT_NONFATAL_FAILURE({
+        DialogUser user;
+        user.Then("Another Dialog", [](HWND) {});
+        user.Start();
+        result = about.DoModal();
+        user.Join();
+    }, "(unexpected) About Korvast Report Viewer");
+    EXPECT_EQ(IDCANCEL, result);
+}
