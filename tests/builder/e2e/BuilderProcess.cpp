@@ -105,9 +105,7 @@ ShownWindow BuilderProcess::WaitForWindow(const std::string& caption, DWORD time
         return ShownWindow();
     shown.caption = WindowText(shown.window);
     // A message box's text is its static control 0xFFFF.
-    char text[4096] = "";
-    GetDlgItemTextA(shown.window, 0xFFFF, text, sizeof text);
-    shown.text = text;
+    shown.text = ControlText(shown.window, 0xFFFF);
     return shown;
 }
 
