@@ -4,12 +4,12 @@
 #include <cstdio>
 
 namespace {
-// A pipe whose read end stays here and whose write end the child inherits.
+// A pipe with one end for the child to inherit and the other kept here.
 struct Pipe {
-    Pipe(bool childReads)
+    explicit Pipe(bool childReads, DWORD size = 0)
     {
         SECURITY_ATTRIBUTES inherit = { sizeof inherit, nullptr, TRUE };
-        CreatePipe(&read, &write, &inherit, 0);
+        CreatePipe(&read, &write, &inherit, size);
         SetHandleInformation(childReads ? write : read, HANDLE_FLAG_INHERIT, 0);
     }
     ~Pipe()
@@ -51,7 +51,8 @@ bool Drain(HANDLE pipe, std::string& text)
 CapturedRun RunAndCapture(const std::string& commandLine, const std::string& input, const std::string& folder,
                           DWORD limitMs)
 {
-    Pipe in(true), out(false), err(false);
+    // The input pipe holds the whole input, so that writing it cannot wait for the child.
+    Pipe in(true, static_cast<DWORD>(input.size())), out(false), err(false);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;

@@ -3,8 +3,8 @@
 // started it by its title, acts on it, and waits until it has gone before
 // looking for the next one. A dialog that never comes ends the user's steps.
 // So that a failing test ends instead of waiting in a dialog, a dialog that
-// stays after its step, and one that came up without being awaited (until
-// Join), is cancelled and fails the test; so does a message box that no
+// stays after its step, and one that comes up without being awaited before
+// Join, is cancelled and fails the test; so does a message box that no
 // watcher awaits.
 #pragma once
 #include "tests/support/MessageBoxWatcher.h"
@@ -36,8 +36,13 @@ public:
         m_dialogThread = GetCurrentThreadId();
         m_alreadyOpen = Dialogs(m_dialogThread);
         m_thread = std::thread([this] {
-            if (PlaySteps())
-                WaitUntil([this] { return CloseUnawaited(nullptr) || m_joining; }, INFINITE);
+            PlaySteps();
+            WaitUntil(
+                [this] {
+                    CloseUnawaited(nullptr);
+                    return m_joining.load();
+                },
+                INFINITE);
         });
     }
     // The titles of the dialogs that came up, in order; one still open after
@@ -87,23 +92,21 @@ public:
     static const int kFileTypeBox = 1136;
 
 private:
-    // False when the steps ended early.
-    bool PlaySteps()
+    void PlaySteps()
     {
         for (const Step& step : m_steps) {
             HWND dialog = nullptr;
             WaitUntil([&] { return (dialog = OpenDialog(step.title)) != nullptr || CloseUnawaited(step.title); });
             if (!dialog)
-                return false;
+                return;
             m_seen.push_back(step.title);
             step.action(dialog);
             if (!WaitUntil([dialog] { return !IsWindow(dialog); })) {
                 m_seen.push_back(std::string("(still open) ") + step.title);
                 CloseStuck(dialog);
-                return false;
+                return;
             }
         }
-        return true;
     }
 
     HWND OpenDialog(const char* title) const

@@ -62,9 +62,15 @@ std::string WindowText(HWND window)
     return text;
 }
 
+// Asked of the control itself, which also answers from another process, where
+// GetWindowText gives only the text the control was created with.
 std::string ControlText(HWND dialog, int id)
 {
-    return WindowText(GetDlgItem(dialog, id));
+    HWND control = GetDlgItem(dialog, id);
+    std::string text(static_cast<size_t>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    text.resize(static_cast<size_t>(
+        SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]))));
+    return text;
 }
 
 std::string ComboText(HWND combo, int index)

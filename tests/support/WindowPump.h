@@ -23,7 +23,7 @@ void PumpPostedMessages();
 void PumpPastTimer(DWORD milliseconds);
 // The window's text (a caption, a control's contents), read at its full length.
 std::string WindowText(HWND window);
-// The text of a dialog's control, read at its full length.
+// The text of a dialog's control, read at its full length, also of another process's dialog.
 std::string ControlText(HWND dialog, int id);
 // A combo box's list entries, in list order, each read at its full length.
 std::string ComboText(HWND combo, int index);

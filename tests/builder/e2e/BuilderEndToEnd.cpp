@@ -94,9 +94,7 @@ TEST_F(BuilderEndToEnd, SetScriptsLocationChangesTheSettingAndTheTree)
     m_builder->Command(kSetScriptsLocation);
     ShownWindow dialog = m_builder->WaitForWindow("Configure Reports Directory");
     ASSERT_NE(dialog.window, nullptr);
-    char shown[MAX_PATH] = "";
-    GetDlgItemTextA(dialog.window, 1008, shown, sizeof shown);
-    EXPECT_EQ(std::string(shown) + "\\", original + "\\");
+    EXPECT_EQ(ControlText(dialog.window, 1008) + "\\", original + "\\");
     SetDlgItemTextA(dialog.window, 1008, other.c_str());
     ASSERT_TRUE(BuilderProcess::Press(dialog.window, IDOK));
 

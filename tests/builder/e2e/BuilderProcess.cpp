@@ -105,9 +105,7 @@ ShownWindow BuilderProcess::WaitForWindow(const std::string& caption, DWORD time
         return ShownWindow();
     shown.caption = WindowText(shown.window);
     // A message box's text is its static control 0xFFFF.
-    char text[4096] = "";
-    GetDlgItemTextA(shown.window, 0xFFFF, text, sizeof text);
-    shown.text = text;
+    shown.text = ControlText(shown.window, 0xFFFF);
     return shown;
 }
 
@@ -142,18 +140,16 @@ bool BuilderProcess::ClickValue(int line) const
 
 void BuilderProcess::SetPickerTime(HWND picker, DWORD kind, const SYSTEMTIME& time) const
 {
-    void* block = VirtualAllocEx(Process(), nullptr, sizeof time, MEM_COMMIT, PAGE_READWRITE);
-    WriteProcessMemory(Process(), block, &time, sizeof time, nullptr);
-    SendMessageA(picker, DTM_SETSYSTEMTIME, kind, reinterpret_cast<LPARAM>(block));
-    VirtualFreeEx(Process(), block, 0, MEM_RELEASE);
+    const RemoteBlock block(Process());
+    block.Put(time);
+    SendMessageA(picker, DTM_SETSYSTEMTIME, kind, block.Address());
 }
 
 DWORD BuilderProcess::PickerTime(HWND picker, SYSTEMTIME* time) const
 {
-    void* block = VirtualAllocEx(Process(), nullptr, sizeof *time, MEM_COMMIT, PAGE_READWRITE);
-    const DWORD kind = static_cast<DWORD>(SendMessageA(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(block)));
-    ReadProcessMemory(Process(), block, time, sizeof *time, nullptr);
-    VirtualFreeEx(Process(), block, 0, MEM_RELEASE);
+    const RemoteBlock block(Process());
+    const DWORD kind = static_cast<DWORD>(SendMessageA(picker, DTM_GETSYSTEMTIME, 0, block.Address()));
+    *time = block.Get<SYSTEMTIME>();
     return kind;
 }
 

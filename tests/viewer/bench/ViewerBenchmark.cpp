@@ -202,9 +202,7 @@ private:
 
     std::string StatusText() const
     {
-        char status[64] = "";
-        GetDlgItemTextA(m_dialog.m_hWnd, IDC_STATUS, status, sizeof status);
-        return status;
+        return ControlText(m_dialog.m_hWnd, IDC_STATUS);
     }
 
     static bool IsFinal(const std::string& status)

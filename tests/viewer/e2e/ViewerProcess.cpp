@@ -47,9 +47,7 @@ bool ViewerProcess::WaitForRunEnd(DWORD timeoutMs)
 
 std::string ViewerProcess::ControlText(int id) const
 {
-    char text[4096] = "";
-    GetDlgItemTextA(m_dialog, id, text, sizeof text);
-    return text;
+    return ::ControlText(m_dialog, id);
 }
 
 bool ViewerProcess::IsControlEnabled(int id) const
