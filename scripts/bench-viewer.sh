@@ -1,8 +1,9 @@
 #!/bin/bash
 # Builds everything and measures the viewer on a report of 100,000 rows, then
 # on one of 1,000,000 rows, which must run to "Completed" and close; or on the
-# report program given, with its argument text. In the build tree's prefix and
-# display, for the architecture given (by default the one scripts/run.sh uses).
+# report program given, with its argument text. In the build tree's test prefix
+# (never the run command's, whose programs it would end), for the architecture
+# given (by default the one scripts/run.sh uses).
 #   bash scripts/bench-viewer.sh [--win32|--win64] [<report program, Windows path> [<argument text>]]
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,7 +11,8 @@ case "${1:-}" in
   --win32|--win64) export KORVAST_ARCH=${1#--}; shift ;;
 esac
 bash "$root/scripts/build.sh" >/dev/null
-source "$root/scripts/wine-env.sh" ""
+KORVAST_BUILD_ONLY=1 source "$root/scripts/wine-env.sh" ""
+source "$root/scripts/wine-env.sh" "$KORVAST_BUILD/tests-prefix"
 echo "Measuring the $KORVAST_ARCH build ($(uname -m) host, $(nproc) cores)."
 benchmark="$KORVAST_BUILD/tests/viewer/viewer_benchmark.exe"
 status=0
