@@ -77,6 +77,10 @@ esac
 export WINEPREFIX="$korvast_prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Each Wine server makes a socket folder under TMPDIR and leaves it there when
+# it ends: the build tree's own, so that nothing stays behind in the host's /tmp.
+export TMPDIR="$KORVAST_BUILD/tmp"
+mkdir -p "$TMPDIR"
 # One virtual display per build tree, found again by the next shell that
 # sources this, so that repeated commands do not leave a display each.
 display_file="$KORVAST_BUILD/.virtual-display"
