@@ -5,9 +5,10 @@
 # host runs 32-bit code and win64 elsewhere. Its build tree is build/<arch>
 # (or KORVAST_BUILD), its prefix the one given or else the run command's,
 # build/<arch>/wineprefix (never the user's own); the test programs have theirs,
-# build/<arch>/tests-prefix and one per end-to-end test. Wine is quiet and without the .NET and HTML engines, and has a
-# display (a virtual one when there is none; when this started it, its process
-# is in KORVAST_XVFB for the caller to end).
+# build/<arch>/tests-prefix and one per end-to-end test. Wine is quiet and
+# without the .NET and HTML engines, and has a display (a virtual one when
+# there is none; when this started it, its process is in KORVAST_XVFB for the
+# caller to end).
 # With KORVAST_BUILD_ONLY=1 it only picks the architecture and build tree.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
