@@ -1,9 +1,10 @@
 #!/bin/bash
 # Builds everything and measures the viewer on a report of 100,000 rows, then
 # on one of 1,000,000 rows, which must run to "Completed" and close; or on the
-# report program given, with its argument text. In the build tree's test prefix
-# (never the run command's, whose programs it would end), for the architecture
-# given (by default the one scripts/run.sh uses).
+# report program given, with its argument text. In a prefix of its own,
+# build/<arch>/bench-prefix: it ends that prefix's Wine when it is done, which
+# ends neither the run command's programs nor a test run's. For the
+# architecture given (by default the one scripts/run.sh uses).
 #   bash scripts/bench-viewer.sh [--win32|--win64] [<report program, Windows path> [<argument text>]]
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,7 +13,7 @@ case "${1:-}" in
 esac
 bash "$root/scripts/build.sh" >/dev/null
 KORVAST_BUILD_ONLY=1 source "$root/scripts/wine-env.sh" ""
-source "$root/scripts/wine-env.sh" "$KORVAST_BUILD/tests-prefix"
+source "$root/scripts/wine-env.sh" "$KORVAST_BUILD/bench-prefix"
 echo "Measuring the $KORVAST_ARCH build ($(uname -m) host, $(nproc) cores)."
 benchmark="$KORVAST_BUILD/tests/viewer/viewer_benchmark.exe"
 status=0
