@@ -3,37 +3,28 @@
 #include <vector>
 
 namespace {
-// The dialogs running modally on this thread, the innermost last, and the
-// message filter that serves them.
+// The dialogs running modally on this thread, the innermost last.
 thread_local std::vector<CDialog*> t_modalDialogs;
-thread_local HHOOK t_modalFilter = nullptr;
+
+// Posted to a modal dialog to run its message loop; WPARAM 1 the first time.
+UINT ModalLoopMessage()
+{
+    static const UINT message = ::RegisterWindowMessageA("KorvastModalLoop");
+    return message;
+}
 }
 
-// The dialog manager's modal loop hands each message to the thread's message
-// filter (MSGF_DIALOGBOX) before it handles it; the filter is set while any
-// dialog runs modally.
 class CDialog::ModalLoop {
 public:
-    explicit ModalLoop(CDialog* dialog)
-    {
-        t_modalDialogs.push_back(dialog);
-        if (!t_modalFilter)
-            t_modalFilter = ::SetWindowsHookExA(WH_MSGFILTER, &FilterModalMessage, nullptr, ::GetCurrentThreadId());
-    }
-    ~ModalLoop()
-    {
-        t_modalDialogs.pop_back();
-        if (t_modalDialogs.empty() && t_modalFilter) {
-            ::UnhookWindowsHookEx(t_modalFilter);
-            t_modalFilter = nullptr;
-        }
-    }
+    explicit ModalLoop(CDialog* dialog) { t_modalDialogs.push_back(dialog); }
+    ~ModalLoop() { t_modalDialogs.pop_back(); }
     ModalLoop(const ModalLoop&) = delete;
     ModalLoop& operator=(const ModalLoop&) = delete;
 };
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+    ON_MESSAGE(ModalLoopMessage(), RunModalLoop)
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
     ON_COMMAND(ID_HELP, OnHelp)
@@ -63,20 +54,55 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT, WPARAM, LPARAM)
     return FALSE;
 }
 
-// Messages of the innermost modal dialog's windows go to those windows'
-// PreTranslateMessage, from the target up to the dialog; one that is handled
-// there is not dispatched. Message boxes and other dialogs the dialog owns run
-// loops of their own and are left alone.
-LRESULT CALLBACK CDialog::FilterModalMessage(int code, WPARAM wParam, LPARAM lParam)
+// The loop's message goes first, so that no message posted during the
+// initialisation, whose handler may dispatch messages, runs the loop.
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
-    MSG* message = reinterpret_cast<MSG*>(lParam);
-    if (code == MSGF_DIALOGBOX && !t_modalDialogs.empty()) {
-        HWND dialog = t_modalDialogs.back()->m_hWnd;
-        bool inDialog = dialog && (message->hwnd == dialog || ::IsChild(dialog, message->hwnd));
-        if (inDialog && WalkPreTranslateTree(dialog, message))
-            return TRUE;
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    if (!t_modalDialogs.empty() && t_modalDialogs.back() == this)
+        ::PostMessageA(m_hWnd, ModalLoopMessage(), TRUE, 0);
+    return OnInitDialog();
+}
+
+// The modal dialog's own message loop, run from inside the dialog manager's:
+// each message goes to the windows' PreTranslateMessage and the dialog's
+// keyboard handling before it is dispatched, as in the dialog manager's loop
+// with a message filter hook, but without the hook, which under Wine costs
+// every message of the thread three more requests to the server. Only the
+// dialog manager knows whether the dialog has ended and with what result, so
+// once the dialog is hidden (ending it hides it) the loop hands back to it;
+// a dialog that goes on comes back here through the posted message.
+LRESULT CDialog::RunModalLoop(WPARAM first, LPARAM)
+{
+    HWND dialog = m_hWnd;
+    if (first && !::IsWindowVisible(dialog))
+        ::ShowWindow(dialog, SW_SHOWNORMAL);
+    MSG message;
+    do {
+        BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0)
+                ::PostQuitMessage(static_cast<int>(message.wParam));
+            return 0;
+        }
+        if (!PreTranslateModalMessage(&message) && !::IsDialogMessageA(dialog, &message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+    } while (::IsWindowVisible(dialog));
+    ::PostMessageA(dialog, ModalLoopMessage(), FALSE, 0);
+    return 0;
+}
+
+// Messages of the innermost modal dialog's windows go to those windows'
+// PreTranslateMessage, from the target up to the dialog. Message boxes and
+// other dialogs the dialog owns run loops of their own and are left alone.
+BOOL CDialog::PreTranslateModalMessage(MSG* message)
+{
+    if (t_modalDialogs.empty())
+        return FALSE;
+    HWND dialog = t_modalDialogs.back()->m_hWnd;
+    bool inDialog = dialog && (message->hwnd == dialog || ::IsChild(dialog, message->hwnd));
+    return inDialog && WalkPreTranslateTree(dialog, message);
 }
 
 bool CDialog::IsAnyRunningModally()

@@ -21,6 +21,9 @@ public:
     virtual BOOL OnInitDialog();
     // Whether a dialog runs modally on the calling thread.
     static bool IsAnyRunningModally();
+    // Offers a message of the innermost modal dialog's windows to their
+    // PreTranslateMessage; true when one of them handled it.
+    static BOOL PreTranslateModalMessage(MSG* message);
 
 protected:
     virtual void OnOK();
@@ -30,9 +33,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    LRESULT HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
+    LRESULT HandleInitDialog(WPARAM, LPARAM);
+    LRESULT RunModalLoop(WPARAM first, LPARAM);
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK FilterModalMessage(int code, WPARAM wParam, LPARAM lParam);
     class ModalLoop;
 
     UINT m_templateId;

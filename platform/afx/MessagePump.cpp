@@ -5,7 +5,7 @@
 BOOL AfxPreTranslateMessage(MSG* message)
 {
     if (CDialog::IsAnyRunningModally())
-        return ::CallMsgFilterA(message, MSGF_DIALOGBOX);
+        return CDialog::PreTranslateModalMessage(message);
     CWinApp* application = AfxGetApp();
     return message->hwnd && application && application->PreTranslateMessage(message);
 }

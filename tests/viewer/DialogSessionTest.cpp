@@ -44,3 +44,20 @@ TEST(DialogSession, ADialogTheUserDoesNotAwaitIsCancelledAndFails)
     }, "(unexpected) About Korvast Report Viewer");
     EXPECT_EQ(IDCANCEL, result);
 }
+
+// A key the user presses goes through the modal dialog's own loop, which
+// gives it the dialog's keyboard handling: Escape cancels the dialog.
+TEST(ModalDialog, TheUsersEscapeCancelsIt)
+{
+    TestApp app;
+    CAboutDlg about;
+    DialogUser user;
+    user.Then("About Korvast Report Viewer", [](HWND dialog) {
+        GUITHREADINFO thread = { sizeof thread };
+        GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread);
+        PostMessageA(thread.hwndFocus ? thread.hwndFocus : dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    user.Start();
+    EXPECT_EQ(IDCANCEL, about.DoModal());
+    user.Join();
+}
