@@ -280,6 +280,8 @@ void CReportViewerDlg::OnTimer(UINT_PTR id)
 {
     if (id == kRowsRedrawTimer)
         OnRowsRedrawTimer();
+    else if (id == kRowsPickupTimer)
+        OnRowsPickupTimer();
     else
         OnFilterTimer();
 }

@@ -22,9 +22,9 @@ class CRightClickScripts;
 
 // Posted by the worker when the run has ended; LPARAM 1 normal end, 0 ended by an exception.
 const UINT WM_REPORT_FINISHED = WM_USER + 50;
-// Posted by the error collector after each block of error output.
+// Posted by the error collector when error output has come; one waits at a time.
 const UINT WM_ERRORS_ARRIVED = WM_USER + 51;
-// Posted by the output parser after each block of rows.
+// Posted by the output parser when rows have come; one waits at a time.
 const UINT WM_ROWS_ARRIVED = WM_USER + 52;
 
 // A line of the details area: parameter name and value; an empty name continues the value above.
@@ -35,6 +35,8 @@ public:
     enum Status { kExecuting = 0, kCanceling = 1, kFailed = 3, kFinished = 5 };
     // How long the filter waits after the last change of its text before it refills the list.
     static const UINT kFilterDelayMs = 1000;
+    // While rows keep coming, the window takes them this often.
+    static const UINT kRowsPickupIntervalMs = 50;
 
     CReportViewerDlg();
     ~CReportViewerDlg() override;
@@ -101,6 +103,9 @@ private:
     void StopReport();
     void DropLauncher();
     bool AppendRow(std::unique_ptr<CFields> row);
+    void PostUnlessWaiting(std::atomic<bool>& waiting, UINT message);
+    LRESULT TakeArrivedRows();
+    void OnRowsPickupTimer();
     void ShowListedRows(bool now);
     void OnRowsRedrawTimer();
     void FinishRun(LPARAM normalEnd);
@@ -145,8 +150,10 @@ private:
     bool m_initialized = false;
     std::atomic<bool> m_errorsReported{ false };
     bool m_inserting = false;
-    // A rows-arrived message is waiting.
+    // A rows-arrived message is waiting, or the pickup timer takes the rows.
     std::atomic<bool> m_rowsPosted{ false };
+    std::atomic<bool> m_errorsPosted{ false };
+    static const UINT_PTR kRowsPickupTimer = 102;
     static const UINT_PTR kRowsRedrawTimer = 101;
     static const DWORD kRowsRedrawIntervalMs = 200;
     DWORD m_listedRowsDrawnAt = 0;

@@ -135,11 +135,17 @@ bool CReportViewerDlg::OnOutputText(const CString& block)
         if (!AppendRow(std::move(row)))
             break;
     }
-    // One message waiting is enough: the window takes every row there is when
-    // it comes. A message for every block keeps the window busy redrawing.
-    if (m_hWnd && !m_rowsPosted.exchange(true))
-        PostMessage(WM_ROWS_ARRIVED);
+    // The window takes every row there is when the message comes.
+    PostUnlessWaiting(m_rowsPosted, WM_ROWS_ARRIVED);
     return true;
+}
+
+// One message of a kind waits at a time: a thread's queue holds only so many.
+// A post that fails leaves no mark, so the next block posts again.
+void CReportViewerDlg::PostUnlessWaiting(std::atomic<bool>& waiting, UINT message)
+{
+    if (m_hWnd && !waiting.exchange(true) && !PostMessage(message))
+        waiting = false;
 }
 
 // Stop is set under the results lock: every row that was in before it stays,
@@ -163,13 +169,14 @@ bool CReportViewerDlg::OnErrorText(const CString& block)
         while (parser.NextLine(line))
             m_errorText += "  " + line + "\r\n";
     }
-    if (m_hWnd)
-        PostMessage(WM_ERRORS_ARRIVED);
+    PostUnlessWaiting(m_errorsPosted, WM_ERRORS_ARRIVED);
     return true;
 }
 
 LRESULT CReportViewerDlg::OnErrorsArrived(WPARAM, LPARAM)
 {
+    // Error text that comes from here on brings a message of its own.
+    m_errorsPosted = false;
     EnableControl(IDC_SHOW_ERRORS, TRUE);
     ShowNewErrorText();
     return 0;
@@ -195,13 +202,35 @@ void CReportViewerDlg::ShowNewErrorText()
     m_errorEdit.LineScroll(firstLine - m_errorEdit.GetFirstVisibleLine());
 }
 
+// Under Wine every message costs the window and the reader a request each to
+// the server that also serves every read of the report's pipe, and rows come
+// a few at a time. So once rows have come the window takes them at the ticks
+// of a timer while they keep coming, and the readers post nothing meanwhile;
+// the first tick that finds no new rows ends that, and the next row posts
+// again.
 LRESULT CReportViewerDlg::OnRowsArrived(WPARAM, LPARAM)
 {
+    SetTimer(kRowsPickupTimer, kRowsPickupIntervalMs);
+    return TakeArrivedRows();
+}
+
+void CReportViewerDlg::OnRowsPickupTimer()
+{
+    {
+        CSingleLock lock(&m_resultsLock, TRUE);
+        if (!m_inserting && m_rowsShown == m_rows.size()) {
+            KillTimer(kRowsPickupTimer);
+            m_rowsPosted = false;
+            return;
+        }
+    }
+    TakeArrivedRows();
+}
+
+// A nested call leaves the rows to the insertion under way.
+LRESULT CReportViewerDlg::TakeArrivedRows()
+{
     CSingleLock lock(&m_resultsLock, TRUE);
-    // Rows that come from here on bring a message of their own. A nested call
-    // clears the mark too: the insertion under way takes its rows, and the
-    // parser must not wait for a message that no longer comes.
-    m_rowsPosted = false;
     if (m_inserting)
         return 0;
     m_inserting = true;
@@ -252,7 +281,7 @@ void CReportViewerDlg::OnRowsRedrawTimer()
 LRESULT CReportViewerDlg::OnRunFinished(WPARAM, LPARAM normalEnd)
 {
     m_pendingEnd = normalEnd;
-    OnRowsArrived(0, 0);
+    TakeArrivedRows();
     return 0;
 }
 

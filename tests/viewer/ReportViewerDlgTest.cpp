@@ -683,6 +683,7 @@ namespace {
 class FedDialog : public CReportViewerDlg {
 public:
     void Feed(const char* block) { OnOutputText(block); }
+    void FeedErrors(const char* block) { OnErrorText(block); }
 };
 
 const UINT kFeedDuringInsertion = WM_APP + 1;
@@ -741,5 +742,47 @@ TEST_F(ReportViewerDlgTest, StopDuringABlockKeepsTheRowsParsedBeforeIt)
         ASSERT_TRUE(PumpUntil([&] { return HasFinalStatus(window); }));
         EXPECT_EQ("Canceled", ControlText(window, IDC_STATUS));
         EXPECT_EQ(rowsAtStop, Names(window).size());
+    });
+}
+
+// A rows message whose post fails leaves none waiting: the next block posts
+// again, and its rows and those of the failed post reach the list.
+TEST_F(ReportViewerDlgTest, RowsWhosePostFailedAreListedWithTheNextBlock)
+{
+    FedDialog dialog;
+    Prepare(dialog, "out:a;1");
+    RunToEnd(dialog, [&](HWND window) {
+        // The rows of the run are taken; no message waits any more.
+        PumpPastTimer(2 * CReportViewerDlg::kRowsPickupIntervalMs);
+        HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        DestroyWindow(gone);
+        dialog.m_hWnd = gone;
+        dialog.Feed("b;2\n");
+        dialog.m_hWnd = window;
+        dialog.Feed("c;3\n");
+        EXPECT_TRUE(PumpUntil([&] { return Names(window).size() == 3; })) << "the list stood still";
+    });
+}
+
+// Blocks of error output that come before the window takes their message
+// wait in that one message; the next block after it posts again.
+TEST_F(ReportViewerDlgTest, ErrorBlocksWaitInOneMessage)
+{
+    FedDialog dialog;
+    Prepare(dialog, "out:a;1");
+    RunToEnd(dialog, [&](HWND window) {
+        for (int block = 0; block < 3; ++block)
+            dialog.FeedErrors(("warning " + std::to_string(block) + "\n").c_str());
+        MSG message;
+        int posted = 0;
+        while (PeekMessageA(&message, window, WM_ERRORS_ARRIVED, WM_ERRORS_ARRIVED, PM_REMOVE)) {
+            ++posted;
+            DispatchMessageA(&message);
+        }
+        EXPECT_EQ(1, posted);
+        EXPECT_NE(std::string::npos, ControlText(window, IDC_ERRORS).find("warning 2"));
+        dialog.FeedErrors("warning 3\n");
+        EXPECT_TRUE(PeekMessageA(&message, window, WM_ERRORS_ARRIVED, WM_ERRORS_ARRIVED, PM_NOREMOVE))
+            << "no message for the error output after the first";
     });
 }
