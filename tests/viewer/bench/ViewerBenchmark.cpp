@@ -133,7 +133,7 @@ public:
     }
     const std::vector<Figure>& Figures() const { return m_figures; }
     // The status line and the number of listed rows when the run had ended.
-    const std::string& Status() const { return m_status; }
+    const std::string& Status() const { return m_statusText; }
     size_t Listed() const { return m_listed; }
     size_t PeakWorkingSet() const { return m_peakWorkingSet; }
     // Time from the close command to the end of DoModal.
@@ -149,24 +149,25 @@ private:
         }
     }
 
-    HWND List() const { return GetDlgItem(m_dialog.m_hWnd, IDC_RESULTS); }
+    HWND List() const { return m_list; }
     int ItemCount() const { return ListView_GetItemCount(List()); }
 
     void Tick()
     {
         if (m_done || !m_dialog.m_hWnd)
             return;
+        FindControls();
         m_peakWorkingSet = std::max(m_peakWorkingSet, WorkingSet());
         m_probe.Start(m_dialog.m_hWnd);
         if (m_parsedAt < 0 && m_dialog.GetRowCount() == m_rows)
             m_parsedAt = m_clock.Seconds();
         if (m_measure)
             ReportProgress();
-        m_status = StatusText();
-        if (!IsFinal(m_status) || size_t(ItemCount()) != m_dialog.GetRowCount())
+        m_statusText = StatusText();
+        if (!IsFinal(m_statusText) || size_t(ItemCount()) != m_dialog.GetRowCount())
             return;
         m_listed = ItemCount();
-        if (!m_measure || m_status != "Completed" || m_listed != m_rows) {
+        if (!m_measure || m_statusText != "Completed" || m_listed != m_rows) {
             Close();
             return;
         }
@@ -201,9 +202,19 @@ private:
         fprintf(stderr, "%6.1f s: %u rows parsed, %d listed\n", now, unsigned(m_dialog.GetRowCount()), ItemCount());
     }
 
+    // Found once: under Wine each look-up of a dialog's control is a request
+    // to the server, which would slow down the report the ticks measure.
+    void FindControls()
+    {
+        if (m_list)
+            return;
+        m_list = GetDlgItem(m_dialog.m_hWnd, IDC_RESULTS);
+        m_statusLine = GetDlgItem(m_dialog.m_hWnd, IDC_STATUS);
+    }
+
     std::string StatusText() const
     {
-        return ControlText(m_dialog.m_hWnd, IDC_STATUS);
+        return WindowText(m_statusLine);
     }
 
     static bool IsFinal(const std::string& status)
@@ -262,7 +273,9 @@ private:
     Stopwatch m_clock;
     Stopwatch m_closeClock;
     bool m_measure = false;
-    std::string m_status;
+    HWND m_list = nullptr;
+    HWND m_statusLine = nullptr;
+    std::string m_statusText;
     size_t m_listed = 0;
     size_t m_peakWorkingSet = 0;
     double m_parsedAt = -1;
