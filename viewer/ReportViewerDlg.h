@@ -155,7 +155,7 @@ private:
     std::atomic<bool> m_errorsPosted{ false };
     static const UINT_PTR kRowsPickupTimer = 102;
     static const UINT_PTR kRowsRedrawTimer = 101;
-    static const DWORD kRowsRedrawIntervalMs = 200;
+    static const DWORD kRowsRedrawIntervalMs = 500;
     DWORD m_listedRowsDrawnAt = 0;
     // Rows are in the list that it has not drawn yet; the redraw timer runs.
     bool m_listedRowsOwed = false;
