@@ -1,12 +1,13 @@
 #include "afx/CDialog.h"
 #include "afx/AfxResources.h"
+#include <utility>
 #include <vector>
 
 namespace {
 // The dialogs running modally on this thread, the innermost last.
 thread_local std::vector<CDialog*> t_modalDialogs;
 
-// Posted to a modal dialog to run its message loop; WPARAM 1 the first time.
+// Posted to a modal dialog for the dialog manager's loop to run the dialog's own.
 UINT ModalLoopMessage()
 {
     static const UINT message = ::RegisterWindowMessageA("KorvastModalLoop");
@@ -40,10 +41,13 @@ INT_PTR CDialog::DoModal()
     if (!loaded)
         return -1;
     ModalLoop loop(this);
+    m_modalLoopRan = false;
+    m_modalLoopOwed = true;
     HookNextWindowCreation(this);
     INT_PTR result = ::DialogBoxIndirectParamA(resources, static_cast<LPCDLGTEMPLATEA>(::LockResource(loaded)),
                                                m_parent ? m_parent->m_hWnd : nullptr, &DialogProc, 0);
     UnhookWindowCreation();
+    m_modalLoopOwed = false;
     return result;
 }
 
@@ -54,13 +58,22 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT, WPARAM, LPARAM)
     return FALSE;
 }
 
-// The loop's message goes first, so that no message posted during the
-// initialisation, whose handler may dispatch messages, runs the loop.
-LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
+// The dialog's own modal loop must run from the dialog manager's loop
+// itself, not from a loop inside one of the dialog's handlers (a message box
+// in OnInitDialog, a long insertion that dispatches messages): it returns
+// only once the dialog is hidden, and would hold that handler until then. So
+// its message is posted when a handler that the dialog manager's loop, or its
+// creation, called has returned.
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!t_modalDialogs.empty() && t_modalDialogs.back() == this)
-        ::PostMessageA(m_hWnd, ModalLoopMessage(), TRUE, 0);
-    return OnInitDialog();
+    ++m_handlersRunning;
+    LRESULT result = CWnd::WindowProc(message, wParam, lParam);
+    if (m_modalLoopOwed && m_handlersRunning == 1 && m_hWnd) {
+        m_modalLoopOwed = false;
+        ::PostMessageA(m_hWnd, ModalLoopMessage(), 0, 0);
+    }
+    --m_handlersRunning;
+    return result;
 }
 
 // The modal dialog's own message loop, run from inside the dialog manager's:
@@ -71,10 +84,15 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 // dialog manager knows whether the dialog has ended and with what result, so
 // once the dialog is hidden (ending it hides it) the loop hands back to it;
 // a dialog that goes on comes back here through the posted message.
-LRESULT CDialog::RunModalLoop(WPARAM first, LPARAM)
+LRESULT CDialog::RunModalLoop(WPARAM, LPARAM)
 {
+    if (m_handlersRunning > 1) {
+        m_modalLoopOwed = true;
+        return 0;
+    }
     HWND dialog = m_hWnd;
-    if (first && !::IsWindowVisible(dialog))
+    // The dialog manager shows the dialog when its loop first finds no message.
+    if (!std::exchange(m_modalLoopRan, true) && !::IsWindowVisible(dialog))
         ::ShowWindow(dialog, SW_SHOWNORMAL);
     MSG message;
     do {
@@ -89,7 +107,7 @@ LRESULT CDialog::RunModalLoop(WPARAM first, LPARAM)
             ::DispatchMessageA(&message);
         }
     } while (::IsWindowVisible(dialog));
-    ::PostMessageA(dialog, ModalLoopMessage(), FALSE, 0);
+    m_modalLoopOwed = true;
     return 0;
 }
 

@@ -33,11 +33,17 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    LRESULT HandleInitDialog(WPARAM, LPARAM);
-    LRESULT RunModalLoop(WPARAM first, LPARAM);
+    LRESULT HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT RunModalLoop(WPARAM, LPARAM);
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
     class ModalLoop;
 
     UINT m_templateId;
     CWnd* m_parent;
+    // The dialog's handlers on the stack, the innermost included.
+    int m_handlersRunning = 0;
+    // The dialog's own modal loop is to be posted, and has run.
+    bool m_modalLoopOwed = false;
+    bool m_modalLoopRan = false;
 };

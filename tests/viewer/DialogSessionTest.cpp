@@ -53,7 +53,8 @@ TEST(ModalDialog, TheUsersEscapeCancelsIt)
     CAboutDlg about;
     DialogUser user;
     user.Then("About Korvast Report Viewer", [](HWND dialog) {
-        GUITHREADINFO thread = { sizeof thread };
+        GUITHREADINFO thread = {};
+        thread.cbSize = sizeof thread;
         GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread);
         PostMessageA(thread.hwndFocus ? thread.hwndFocus : dialog, WM_KEYDOWN, VK_ESCAPE, 0);
     });
