@@ -105,6 +105,7 @@ private:
     bool AppendRow(std::unique_ptr<CFields> row);
     void PostUnlessWaiting(std::atomic<bool>& waiting, UINT message);
     LRESULT TakeArrivedRows();
+    std::vector<CFields*> ArrivedRows();
     void OnRowsPickupTimer();
     void ShowListedRows(bool now);
     void OnRowsRedrawTimer();

@@ -227,24 +227,35 @@ void CReportViewerDlg::OnRowsPickupTimer()
     TakeArrivedRows();
 }
 
-// A nested call leaves the rows to the insertion under way.
+// The rows go into the list outside the results lock: the parser appends
+// under it, and while it waits it reads nothing, so the report, its pipe
+// full, writes nothing. A row does not change once it is in. A nested call
+// leaves the rows to the insertion under way, which also takes those that
+// come meanwhile.
 LRESULT CReportViewerDlg::TakeArrivedRows()
 {
-    CSingleLock lock(&m_resultsLock, TRUE);
     if (m_inserting)
         return 0;
     m_inserting = true;
     m_results.SetRedraw(FALSE);
-    while (m_rowsShown < m_rows.size())
-        m_results.InsertRow(m_rows[m_rowsShown++]);
-    // Redrawing takes the list view some milliseconds under Wine, which the
-    // parser need not wait.
-    lock.Unlock();
+    for (std::vector<CFields*> arrived = ArrivedRows(); !arrived.empty(); arrived = ArrivedRows()) {
+        for (CFields* row : arrived)
+            m_results.InsertRow(row);
+    }
     ShowListedRows(false);
     m_inserting = false;
     if (m_pendingEnd)
         FinishRun(*std::exchange(m_pendingEnd, std::nullopt));
     return 1;
+}
+
+// The rows that came since the last call; from now on they count as shown.
+std::vector<CFields*> CReportViewerDlg::ArrivedRows()
+{
+    CSingleLock lock(&m_resultsLock, TRUE);
+    std::vector<CFields*> arrived(m_rows.begin() + static_cast<std::ptrdiff_t>(m_rowsShown), m_rows.end());
+    m_rowsShown = m_rows.size();
+    return arrived;
 }
 
 // While rows arrive, the list and the row count are redrawn twice a second,
