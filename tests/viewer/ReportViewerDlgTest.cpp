@@ -786,3 +786,48 @@ TEST_F(ReportViewerDlgTest, ErrorBlocksWaitInOneMessage)
             << "no message for the error output after the first";
     });
 }
+
+namespace {
+// From inside an insertion under way: one more row for the parser, then the
+// run's end; notes how many rows the list held then.
+struct FinishDuringInsertion {
+    FedDialog* dialog;
+    int listedAtRequest = -1;
+
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
+    {
+        if (message != kFeedDuringInsertion)
+            return DefSubclassProc(window, message, wParam, lParam);
+        auto& finish = *reinterpret_cast<FinishDuringInsertion*>(self);
+        finish.listedAtRequest = ListView_GetItemCount(GetDlgItem(window, IDC_RESULTS));
+        finish.dialog->Feed("c;3\n");
+        SendMessageA(window, WM_REPORT_FINISHED, 0, 1);
+        return 0;
+    }
+};
+}
+
+// The run's end that comes during an insertion waits for the rows of that
+// insertion and for those the parser appended meanwhile.
+TEST_F(ReportViewerDlgTest, AnEndDuringAnInsertionWaitsForTheRowsThatCameMeanwhile)
+{
+    FedDialog dialog;
+    Prepare(dialog, "out:a;1");
+    RunToEnd(dialog, [&](HWND window) {
+        PumpPastTimer(2 * CReportViewerDlg::kRowsPickupIntervalMs);
+        FinishDuringInsertion finish{ &dialog };
+        CompletedMoment completed;
+        HWND status = GetDlgItem(window, IDC_STATUS);
+        SetWindowSubclass(window, &FinishDuringInsertion::Proc, 1, reinterpret_cast<DWORD_PTR>(&finish));
+        SetWindowSubclass(status, &CompletedMoment::StatusProc, 1, reinterpret_cast<DWORD_PTR>(&completed));
+        dialog.Feed("b;2\n");
+        PostMessageA(window, kFeedDuringInsertion, 0, 0);
+        // An insertion dispatches messages only every few milliseconds.
+        Sleep(20);
+        EXPECT_TRUE(PumpUntil([&] { return completed.itemsListed >= 0; }));
+        EXPECT_EQ(1, finish.listedAtRequest) << "the end did not come during the insertion";
+        EXPECT_EQ(3, completed.itemsListed);
+        RemoveWindowSubclass(status, &CompletedMoment::StatusProc, 1);
+        RemoveWindowSubclass(window, &FinishDuringInsertion::Proc, 1);
+    });
+}
