@@ -228,8 +228,8 @@ void CReportViewerDlg::OnRowsPickupTimer()
 }
 
 // The rows go into the list outside the results lock: the parser appends
-// under it, and while it waits it reads nothing, so the report, its pipe
-// full, writes nothing. A row does not change once it is in. A nested call
+// under it, and while it waits it reads nothing, and each of the report's
+// writes to its pipe waits for a read. A row does not change once it is in. A nested call
 // leaves the rows to the insertion under way, which also takes those that
 // come meanwhile.
 LRESULT CReportViewerDlg::TakeArrivedRows()
