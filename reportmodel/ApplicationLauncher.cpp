@@ -135,13 +135,25 @@ CApplicationLauncher::~CApplicationLauncher()
 {
     for (HANDLE& thread : m_readerThreads) {
         if (thread) {
-            WaitForSingleObject(thread, INFINITE);
+            WaitForReader(thread);
             CloseHandle(thread);
         }
     }
     for (HANDLE& readEnd : m_outputReadEnds)
         CloseHandleChecked(readEnd);
     CloseHandleChecked(m_process);
+}
+
+// A reader blocked in a read waits for as long as any program holds the
+// output's write end: the child, or a helper that inherited it and may never
+// end. Once the abort flag is set its read is cancelled, round after round,
+// since it may have been just about to start one.
+void CApplicationLauncher::WaitForReader(HANDLE thread) const
+{
+    while (WaitForSingleObject(thread, kWaitRoundMs) == WAIT_TIMEOUT) {
+        if (IsAborted())
+            CancelSynchronousIo(thread);
+    }
 }
 
 CString CApplicationLauncher::GetCommandLine() const
@@ -244,7 +256,8 @@ void CApplicationLauncher::ReadStream(int streamId, HANDLE readEnd)
     while (!IsAborted()) {
         DWORD bytesRead = 0;
         if (!ReadFile(readEnd, buffer.data(), kReadSize, &bytesRead, nullptr)) {
-            if (GetLastError() != ERROR_BROKEN_PIPE)
+            // A read cancelled on abort ends the reader as quietly as the child's end does.
+            if (GetLastError() != ERROR_BROKEN_PIPE && !IsAborted())
                 ShowApiError("ReadFile");
             break;
         }
