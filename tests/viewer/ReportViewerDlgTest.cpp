@@ -743,3 +743,104 @@ TEST_F(ReportViewerDlgTest, StopDuringABlockKeepsTheRowsParsedBeforeIt)
         EXPECT_EQ(rowsAtStop, Names(window).size());
     });
 }
+
+namespace {
+// A report that prints two rows, starts a helper that inherits its output and
+// writes nothing, and waits at its gate; let go, it ends while the helper
+// holds its output on.
+class HelperHeldReport {
+public:
+    ~HelperHeldReport()
+    {
+        m_helperGate.Open();
+        for (HANDLE process : { m_report, m_helper })
+            if (process)
+                CloseHandle(process);
+    }
+
+    std::string Commands() const { return "out:a;1 out:b;2 start:" + m_helperGate.Wait() + " " + m_reportGate.Wait(); }
+
+    // Once the report and its helper run; with `reportEnds` the report is let go
+    // and has ended, and the worker waits for the readers.
+    bool Settle(bool reportEnds)
+    {
+        const bool bothRun = WaitUntil([&] {
+            m_report = m_report ? m_report : m_reportGate.OpenWaiter();
+            m_helper = m_helper ? m_helper : m_helperGate.OpenWaiter();
+            return m_report && m_helper;
+        });
+        if (!bothRun || !reportEnds)
+            return bothRun;
+        m_reportGate.Open();
+        const bool ended = WaitForSingleObject(m_report, kPatientMs) == WAIT_OBJECT_0;
+        PumpPastTimer(300);
+        return ended;
+    }
+
+    // Only the report was ended: by itself, or by the run's end while it ran.
+    void ExpectHelperLeftRunning(bool reportEnded) const
+    {
+        DWORD exitCode = STILL_ACTIVE;
+        GetExitCodeProcess(m_report, &exitCode);
+        EXPECT_EQ(reportEnded ? 0u : 1u, exitCode);
+        EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(m_helper, 0)) << "the helper was ended";
+    }
+
+private:
+    ChildGate m_reportGate;
+    ChildGate m_helperGate;
+    HANDLE m_report = nullptr;
+    HANDLE m_helper = nullptr;
+};
+
+class ReportViewerDlgHeldOutputTest : public ReportViewerDlgTest {
+protected:
+    // Runs the held report until its rows are listed, then `end`s the run from
+    // the window; returns how long the run and the dialog took to end from then on.
+    DWORD EndTheRun(bool reportEnded, const std::function<void(HWND)>& end)
+    {
+        SCOPED_TRACE(reportEnded ? "the report had ended" : "the report was running");
+        HelperHeldReport held;
+        DWORD endedAt = 0;
+        {
+            CReportViewerDlg dialog;
+            Prepare(dialog, held.Commands().c_str());
+            auto rowsListed = [](HWND window) { return Names(window).size() == 2; };
+            RunModal(dialog, rowsListed, [&](HWND window) {
+                ASSERT_TRUE(held.Settle(reportEnded));
+                endedAt = GetTickCount();
+                end(window);
+            });
+            EXPECT_EQ(2u, dialog.GetRowCount());
+        }
+        const DWORD elapsed = GetTickCount() - endedAt;
+        held.ExpectHelperLeftRunning(reportEnded);
+        return elapsed;
+    }
+};
+}
+
+// A helper that holds the report's output holds neither Stop nor the window's end.
+TEST_F(ReportViewerDlgHeldOutputTest, StopEndsTheRunAtOnceWithTheRowsKept)
+{
+    for (bool reportEnded : { true, false }) {
+        const DWORD elapsed = EndTheRun(reportEnded, [](HWND window) {
+            Click(window, IDCANCEL);
+            EXPECT_TRUE(PumpUntil([&] { return HasFinalStatus(window); }, kAtOnceBoundMs));
+            EXPECT_EQ("Canceled", ControlText(window, IDC_STATUS));
+            EXPECT_EQ(std::vector<std::string>({ "a", "b" }), Names(window));
+            EXPECT_TRUE(IsEnabled(window, IDOK));
+        });
+        EXPECT_LT(elapsed, kAtOnceBoundMs) << (reportEnded ? "with the report ended" : "with the report running");
+    }
+}
+
+TEST_F(ReportViewerDlgHeldOutputTest, ClosingTheWindowEndsTheRunAndTheDialogAtOnce)
+{
+    for (bool reportEnded : { true, false }) {
+        const DWORD elapsed = EndTheRun(reportEnded, [](HWND window) {
+            SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        });
+        EXPECT_LT(elapsed, kAtOnceBoundMs) << (reportEnded ? "with the report ended" : "with the report running");
+    }
+}
