@@ -102,7 +102,7 @@ fi
 display_file="$KORVAST_BUILD/.virtual-display"
 if [ -z "${DISPLAY:-}" ]; then
   n=$(cat "$display_file" 2>/dev/null || true)
-  if [ -n "$n" ] && kill -0 "$(tr -d ' ' 2>/dev/null <"/tmp/.X$n-lock")" 2>/dev/null; then
+  if [ -n "$n" ] && xdpyinfo -display ":$n" >/dev/null 2>&1; then
     export DISPLAY=":$n"
   else
     mkdir -p "$KORVAST_BUILD"
