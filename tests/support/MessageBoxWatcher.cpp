@@ -115,6 +115,12 @@ std::vector<RecordedBox> MessageBoxWatcher::NewBoxes(size_t count)
     return boxes;
 }
 
+AwaitedBoxes::~AwaitedBoxes()
+{
+    for (const RecordedBox& box : NewBoxes(0))
+        ADD_FAILURE() << "a message box that the test did not await: \"" << box.caption << "\": \"" << box.text << "\"";
+}
+
 UnexpectedBoxes::UnexpectedBoxes()
 {
     if (g_unexpectedScopes++ == 0)

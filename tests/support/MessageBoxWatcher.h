@@ -59,6 +59,15 @@ private:
     std::thread m_thread;
 };
 
+// A watcher for the whole of a test: the test takes each box it awaits with
+// NewBoxes, and a box still untaken at the end fails the test with its
+// caption and text.
+class AwaitedBoxes : public MessageBoxWatcher {
+public:
+    AwaitedBoxes() = default;
+    ~AwaitedBoxes();
+};
+
 // While one lives, every box that no MessageBoxWatcher awaits is answered
 // with Cancel; at its end each such box fails the test with its caption and
 // text. Scopes nest: the outermost one watches and reports.
