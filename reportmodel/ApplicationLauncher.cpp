@@ -114,12 +114,9 @@ public:
 void ShowApiError(const char* apiName)
 {
     const DWORD error = GetLastError();
-    char message[1024] = "";
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), message,
-                   sizeof message, nullptr);
     CString text;
     text.Format("ERROR: API    = %s.\n   error code = %d.\n   message    = %s.\n", apiName, static_cast<int>(error),
-                message);
+                SystemErrorText(error).GetString());
     MessageBoxA(nullptr, text, "Error", MB_OK);
 }
 

@@ -99,7 +99,7 @@ void MessageBoxWatcher::Answer(HWND box)
         std::lock_guard<std::mutex> guard(m_lock);
         if (std::find(m_answered.begin(), m_answered.end(), box) == m_answered.end()) {
             m_answered.push_back(box);
-            m_boxes.push_back({ WindowText(box), WindowText(GetDlgItem(box, kMessageBoxTextId)) });
+            m_boxes.push_back({ WindowText(box), WindowText(GetDlgItem(box, kMessageBoxTextId)), GetWindow(box, GW_OWNER) });
             MarkAnswered(box);
         }
     }

@@ -18,6 +18,7 @@
 struct RecordedBox {
     std::string caption;
     std::string text;
+    HWND owner;
 };
 
 // Whether the window is a message box of the system's.
