@@ -130,11 +130,10 @@ CApplicationLauncher::CApplicationLauncher(const char* application, const char* 
 
 CApplicationLauncher::~CApplicationLauncher()
 {
+    WaitForReaders();
     for (HANDLE& thread : m_readerThreads) {
-        if (thread) {
-            WaitForReader(thread);
+        if (thread)
             CloseHandle(thread);
-        }
     }
     for (HANDLE& readEnd : m_outputReadEnds)
         CloseHandleChecked(readEnd);
@@ -143,14 +142,24 @@ CApplicationLauncher::~CApplicationLauncher()
 
 // A reader blocked in a read waits for as long as any program holds the
 // output's write end: the child, or a helper that inherited it and may never
-// end. Once the abort flag is set its read is cancelled, round after round,
-// since it may have been just about to start one.
-void CApplicationLauncher::WaitForReader(HANDLE thread) const
+// end. Once the abort flag is set their reads are cancelled, round after
+// round, since a reader may have been just about to start one.
+void CApplicationLauncher::WaitForReaders() const
 {
-    while (WaitForSingleObject(thread, kWaitRoundMs) == WAIT_TIMEOUT) {
-        if (IsAborted())
-            CancelSynchronousIo(thread);
+    std::vector<HANDLE> readers;
+    for (HANDLE thread : m_readerThreads) {
+        if (thread)
+            readers.push_back(thread);
     }
+    if (readers.empty())
+        return;
+    do {
+        if (IsAborted()) {
+            for (HANDLE reader : readers)
+                CancelSynchronousIo(reader);
+        }
+    } while (WaitForMultipleObjects(static_cast<DWORD>(readers.size()), readers.data(), TRUE, kWaitRoundMs)
+             == WAIT_TIMEOUT);
 }
 
 CString CApplicationLauncher::GetCommandLine() const

@@ -72,7 +72,7 @@ private:
     void StartReader(int streamId);
     static unsigned __stdcall ReaderThread(void* block);
     void ReadStream(int streamId, HANDLE readEnd);
-    void WaitForReader(HANDLE thread) const;
+    void WaitForReaders() const;
     void DeliverCompleteLines(std::string& pending, int streamId);
     void Deliver(const std::string& block, int streamId);
     bool IsAborted() const { return m_abortFlag && *m_abortFlag; }
