@@ -140,7 +140,7 @@ CApplicationLauncher::~CApplicationLauncher()
     CloseHandleChecked(m_process);
 }
 
-// A reader blocked in a read waits for as long as any program holds the
+// Readers blocked in a read wait for as long as any program holds the
 // output's write end: the child, or a helper that inherited it and may never
 // end. Once the abort flag is set their reads are cancelled, round after
 // round, since a reader may have been just about to start one.
