@@ -33,13 +33,7 @@ bool CXmlExport::WriteResultsXml(const char* path, const char* templatePath) con
                                FILE_ATTRIBUTE_NORMAL, nullptr) };
     if (output.file == INVALID_HANDLE_VALUE)
         return false;
-    WriteHeader(output, templatePath);
-    for (const CFields* row : m_report.rows) {
-        if (output.error != ERROR_SUCCESS)
-            break;
-        WriteRow(output, *row);
-    }
-    WritePiece(output, "</Report>\n");
+    WriteDocument(output, templatePath);
     if (!CloseHandle(output.file) && output.error == ERROR_SUCCESS)
         output.error = GetLastError();
     if (output.error == ERROR_SUCCESS)
@@ -48,6 +42,18 @@ bool CXmlExport::WriteResultsXml(const char* path, const char* templatePath) con
     DeleteFileA(path);
     SetLastError(output.error);
     return false;
+}
+
+// Stops at the first failed write: a full disk fails every write after it.
+void CXmlExport::WriteDocument(Output& output, const char* templatePath) const
+{
+    WriteHeader(output, templatePath);
+    for (const CFields* row : m_report.rows) {
+        if (output.error != ERROR_SUCCESS)
+            return;
+        WriteRow(output, *row);
+    }
+    WritePiece(output, "</Report>\n");
 }
 
 void CXmlExport::WriteHeader(Output& output, const char* templatePath) const

@@ -33,6 +33,7 @@ private:
         DWORD error = ERROR_SUCCESS;
     };
 
+    void WriteDocument(Output& output, const char* templatePath) const;
     void WriteHeader(Output& output, const char* templatePath) const;
     void WriteRow(Output& output, const CFields& row) const;
     static void WritePiece(Output& output, const CString& piece);
