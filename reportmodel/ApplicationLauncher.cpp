@@ -114,12 +114,9 @@ public:
 void ShowApiError(const char* apiName)
 {
     const DWORD error = GetLastError();
-    char message[1024] = "";
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), message,
-                   sizeof message, nullptr);
     CString text;
     text.Format("ERROR: API    = %s.\n   error code = %d.\n   message    = %s.\n", apiName, static_cast<int>(error),
-                message);
+                SystemErrorText(error).GetString());
     MessageBoxA(nullptr, text, "Error", MB_OK);
 }
 
@@ -133,15 +130,36 @@ CApplicationLauncher::CApplicationLauncher(const char* application, const char* 
 
 CApplicationLauncher::~CApplicationLauncher()
 {
+    WaitForReaders();
     for (HANDLE& thread : m_readerThreads) {
-        if (thread) {
-            WaitForSingleObject(thread, INFINITE);
+        if (thread)
             CloseHandle(thread);
-        }
     }
     for (HANDLE& readEnd : m_outputReadEnds)
         CloseHandleChecked(readEnd);
     CloseHandleChecked(m_process);
+}
+
+// Readers blocked in a read wait for as long as any program holds the
+// output's write end: the child, or a helper that inherited it and may never
+// end. Once the abort flag is set their reads are cancelled, round after
+// round, since a reader may have been just about to start one.
+void CApplicationLauncher::WaitForReaders() const
+{
+    std::vector<HANDLE> readers;
+    for (HANDLE thread : m_readerThreads) {
+        if (thread)
+            readers.push_back(thread);
+    }
+    if (readers.empty())
+        return;
+    do {
+        if (IsAborted()) {
+            for (HANDLE reader : readers)
+                CancelSynchronousIo(reader);
+        }
+    } while (WaitForMultipleObjects(static_cast<DWORD>(readers.size()), readers.data(), TRUE, kWaitRoundMs)
+             == WAIT_TIMEOUT);
 }
 
 CString CApplicationLauncher::GetCommandLine() const
@@ -244,7 +262,8 @@ void CApplicationLauncher::ReadStream(int streamId, HANDLE readEnd)
     while (!IsAborted()) {
         DWORD bytesRead = 0;
         if (!ReadFile(readEnd, buffer.data(), kReadSize, &bytesRead, nullptr)) {
-            if (GetLastError() != ERROR_BROKEN_PIPE)
+            // A read cancelled on abort ends the reader as quietly as the child's end does.
+            if (GetLastError() != ERROR_BROKEN_PIPE && !IsAborted())
                 ShowApiError("ReadFile");
             break;
         }

@@ -19,6 +19,8 @@ public:
 
     CApplicationLauncher();
     CApplicationLauncher(const char* application, const char* arguments, const char* workingFolder);
+    // Waits for the readers: until the last writer has closed the output, or
+    // the abort flag is set.
     virtual ~CApplicationLauncher();
     CApplicationLauncher(const CApplicationLauncher&) = delete;
     CApplicationLauncher& operator=(const CApplicationLauncher&) = delete;
@@ -43,7 +45,8 @@ public:
     // Kept for the caller; the child starts in the caller's current folder.
     CString m_workingFolder;
     CString m_inputText;
-    // Owned by the caller; once it reads true the readers stop and the callback is no longer called.
+    // Owned by the caller; once it reads true the readers stop and the callback
+    // is no longer called, also while some other program still holds the output.
     const std::atomic<bool>* m_abortFlag = nullptr;
     // Deliver output in blocks ending at a line end; off, it all arrives when the stream ends.
     bool m_lineMode = true;
@@ -69,6 +72,7 @@ private:
     void StartReader(int streamId);
     static unsigned __stdcall ReaderThread(void* block);
     void ReadStream(int streamId, HANDLE readEnd);
+    void WaitForReaders() const;
     void DeliverCompleteLines(std::string& pending, int streamId);
     void Deliver(const std::string& block, int streamId);
     bool IsAborted() const { return m_abortFlag && *m_abortFlag; }

@@ -30,6 +30,8 @@ run_suite() {
     KORVAST_BUILD_ONLY=1 source "$root/scripts/wine-env.sh" "" || exit 1
     # The tests move the pointer and take the focus: never on the user's desktop.
     korvast_start_display "$KORVAST_BUILD/tests-display" || exit 1
+    # Ended with this architecture's run, also when a step fails.
+    trap 'kill "$KORVAST_XVFB" 2>/dev/null' EXIT
     source "$root/scripts/wine-env.sh" "$KORVAST_BUILD/tests-prefix" || exit 1
     status=0
     (cd "$KORVAST_BUILD" && ctest --no-tests=error --output-on-failure -j "$(nproc)" --timeout 600) || status=$?
@@ -38,7 +40,6 @@ run_suite() {
     (cd "$KORVAST_BUILD" && TZ=$summer_time_zone ctest --no-tests=error --output-on-failure -R '^reportmodel_tests$') || status=$?
     # Only the test prefix's server: the run command's programs go on.
     wineserver -k 2>/dev/null || true
-    kill "$KORVAST_XVFB" 2>/dev/null || true
     exit $status
   )
 }

@@ -8,7 +8,7 @@
 # build/<arch>/tests-prefix and one per end-to-end test. Wine is quiet and
 # without the .NET and HTML engines, and has a display (a virtual one when
 # there is none; when this started it, its process is in KORVAST_XVFB for the
-# caller to end).
+# caller to end). TMPDIR stays the caller's, but for the tests' prefix.
 # With KORVAST_BUILD_ONLY=1 it only picks the architecture and build tree.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -28,9 +28,23 @@ korvast_start_display() {
   done
   if [ ! -s "$file" ]; then
     echo "The virtual display (Xvfb) did not start" >&2
+    kill "$KORVAST_XVFB" 2>/dev/null
     return 1
   fi
   export DISPLAY=":$(tr -d '\n' <"$file")"
+}
+
+# Wine finds a prefix's server by the socket folder the server keeps under
+# TMPDIR: a program started on the prefix with another TMPDIR starts a second
+# server, and the two overwrite each other's registry. So every program of a
+# prefix must see the same TMPDIR. A prefix the user shares (the run command's,
+# any named to install-product.sh) is reached with the user's own, which their
+# other programs see too; a test prefix, which nobody else opens, keeps its
+# server's folder in the build tree, so that a test run leaves nothing in /tmp.
+#   korvast_keep_servers_in <folder>
+korvast_keep_servers_in() {
+  export TMPDIR=$1
+  mkdir -p "$TMPDIR"
 }
 
 # Some hosts run no 32-bit user code at all: their kernel refuses to start the
@@ -78,16 +92,17 @@ esac
 export WINEPREFIX="$korvast_prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-# Each Wine server makes a socket folder under TMPDIR and leaves it there when
-# it ends: the build tree's own, so that nothing stays behind in the host's /tmp.
-export TMPDIR="$KORVAST_BUILD/tmp"
-mkdir -p "$TMPDIR"
+# ctest's runs and a shell that sources this for the tests' prefix see the
+# same TMPDIR; any other prefix is reached with the caller's.
+if [ "$WINEPREFIX" = "$KORVAST_BUILD/tests-prefix" ]; then
+  korvast_keep_servers_in "$KORVAST_BUILD/tmp"
+fi
 # One virtual display per build tree, found again by the next shell that
 # sources this, so that repeated commands do not leave a display each.
 display_file="$KORVAST_BUILD/.virtual-display"
 if [ -z "${DISPLAY:-}" ]; then
   n=$(cat "$display_file" 2>/dev/null || true)
-  if [ -n "$n" ] && kill -0 "$(tr -d ' ' 2>/dev/null <"/tmp/.X$n-lock")" 2>/dev/null; then
+  if [ -n "$n" ] && xdpyinfo -display ":$n" >/dev/null 2>&1; then
     export DISPLAY=":$n"
   else
     mkdir -p "$KORVAST_BUILD"

@@ -441,7 +441,7 @@ CExportedReport CReportViewerDlg::GetShownReport()
 void CReportViewerDlg::SaveResultsAs()
 {
     CExportedReport report = GetShownReport();
-    CResultsExport(report, CProductEnv().GetReportsFolder()).SaveAs();
+    CResultsExport(report, CProductEnv().GetReportsFolder(), m_hWnd).SaveAs();
 }
 
 // Menu positions equal the entries' indexes; entry i has the command i + 1.

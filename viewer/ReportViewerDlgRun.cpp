@@ -95,9 +95,11 @@ void CReportViewerDlg::RunReportThreadBody()
         normalEnd = 0;
     }
     // The launcher's readers may still hold the script's last output when it
-    // ends; dropping the launcher waits for them, so every row is in before
-    // the run counts as finished. A stopped run delivers nothing more: the
-    // dialog's destructor drops that launcher.
+    // ends, and a helper the script started may write on: dropping the
+    // launcher waits for them until the last writer has closed the output, so
+    // every row is in before the run counts as finished. Stop ends that wait at
+    // once. A stopped run delivers nothing more: the dialog's destructor drops
+    // that launcher.
     if (!m_cancel)
         DropLauncher();
     m_running = false;

@@ -2,6 +2,8 @@
 #include "viewer/FileExportDialog.h"
 #include "viewer/ResultsSaveScript.h"
 #include "viewer/XmlExport.h"
+#include "viewer/Resource.h"
+#include "afx/FileException.h"
 
 void CResultsExport::SaveAs() const
 {
@@ -20,7 +22,8 @@ void CResultsExport::Save(const char* path, int type) const
         CResultsSaveScript(m_report).SaveResultsByScript(m_reportsFolder, path, "csv");
         break;
     case kXml:
-        CXmlExport(m_report).WriteResultsXml(path, ChooseTemplate());
+        if (!CXmlExport(m_report).WriteResultsXml(path, ChooseTemplate()))
+            ShowSaveFailure(path, GetLastError());
         break;
     }
 }
@@ -33,4 +36,12 @@ CString CResultsExport::ChooseTemplate() const
     dialog.m_ofn.lpstrInitialDir = toolsFolder;
     dialog.m_ofn.nFilterIndex = 1;
     return dialog.DoModal() == IDOK ? dialog.GetPathName() : CString();
+}
+
+// Names the file and gives the system's reason, so the user knows the rows are not saved.
+void CResultsExport::ShowSaveFailure(const char* path, DWORD error) const
+{
+    CString text;
+    text.Format(LoadText(IDS_SAVE_FAILED), path, SystemErrorText(error).Trim().GetString());
+    MessageBoxA(m_owner, text, LoadText(IDS_APP_TITLE), MB_OK | MB_ICONERROR);
 }

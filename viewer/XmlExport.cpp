@@ -29,48 +29,63 @@ std::wstring ToWide(const char* text)
 
 bool CXmlExport::WriteResultsXml(const char* path, const char* templatePath) const
 {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    Output output{ CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr) };
+    if (output.file == INVALID_HANDLE_VALUE)
         return false;
-    WriteHeader(file, templatePath);
-    for (const CFields* row : m_report.rows)
-        WriteRow(file, *row);
-    WritePiece(file, "</Report>\n");
-    CloseHandle(file);
-    return true;
+    WriteDocument(output, templatePath);
+    if (!CloseHandle(output.file) && output.error == ERROR_SUCCESS)
+        output.error = GetLastError();
+    if (output.error == ERROR_SUCCESS)
+        return true;
+    // A document cut short must not pass for a saved one.
+    DeleteFileA(path);
+    SetLastError(output.error);
+    return false;
 }
 
-void CXmlExport::WriteHeader(HANDLE file, const char* templatePath) const
+// Stops at the first failed write: a full disk fails every write after it.
+void CXmlExport::WriteDocument(Output& output, const char* templatePath) const
+{
+    WriteHeader(output, templatePath);
+    for (const CFields* row : m_report.rows) {
+        if (output.error != ERROR_SUCCESS)
+            return;
+        WriteRow(output, *row);
+    }
+    WritePiece(output, "</Report>\n");
+}
+
+void CXmlExport::WriteHeader(Output& output, const char* templatePath) const
 {
     CString piece;
-    WritePiece(file, "<?xml version=\"1.0\"?>\n");
+    WritePiece(output, "<?xml version=\"1.0\"?>\n");
     if (templatePath && *templatePath) {
         piece.Format("<?xml:stylesheet type=\"text/xsl\" href=\"%s\" ?>", Escape(templatePath).GetString());
-        WritePiece(file, piece);
+        WritePiece(output, piece);
     }
-    WritePiece(file, "<Report>\n");
+    WritePiece(output, "<Report>\n");
     piece.Format("<ReportTitle>%s</ReportTitle>\n", Escape(m_report.title).GetString());
-    WritePiece(file, piece);
+    WritePiece(output, piece);
     piece.Format("<RunDate>%s</RunDate>\n", Escape(CExportedReport::FormatRunTime(m_report.startTime)).GetString());
-    WritePiece(file, piece);
+    WritePiece(output, piece);
     piece.Format("<Parameters>%s</Parameters>\n", Escape(m_report.parameters).GetString());
-    WritePiece(file, piece);
-    WritePiece(file, "<Header>\n");
+    WritePiece(output, piece);
+    WritePiece(output, "<Header>\n");
     for (int i = 0; m_report.fieldModel && i < m_report.fieldModel->GetCount(); ++i) {
         const CField& field = *m_report.fieldModel->GetAt(i);
         if (!field.IsVisible())
             continue;
         piece.Format("<Column Label=\"%s\" Type=\"%s\"/>\n", Escape(field.GetName()).GetString(),
                      Escape(field.GetType()).GetString());
-        WritePiece(file, piece);
+        WritePiece(output, piece);
     }
-    WritePiece(file, "</Header>\n");
+    WritePiece(output, "</Header>\n");
 }
 
-void CXmlExport::WriteRow(HANDLE file, const CFields& row) const
+void CXmlExport::WriteRow(Output& output, const CFields& row) const
 {
-    WritePiece(file, "<Row>\n");
+    WritePiece(output, "<Row>\n");
     for (int i = 0; i < row.GetCount(); ++i) {
         const CField& field = *row.GetAt(i);
         if (!field.IsVisible())
@@ -79,15 +94,20 @@ void CXmlExport::WriteRow(HANDLE file, const CFields& row) const
         CString piece;
         piece.Format("<%s>%s</%s>\n", element.GetString(), Escape(field.GetValueText()).GetString(),
                      element.GetString());
-        WritePiece(file, piece);
+        WritePiece(output, piece);
     }
-    WritePiece(file, "</Row>\n");
+    WritePiece(output, "</Row>\n");
 }
 
-void CXmlExport::WritePiece(HANDLE file, const CString& piece)
+void CXmlExport::WritePiece(Output& output, const CString& piece)
 {
+    if (output.error != ERROR_SUCCESS)
+        return;
     DWORD written = 0;
-    WriteFile(file, piece.GetString(), piece.GetLength(), &written, nullptr);
+    if (!WriteFile(output.file, piece.GetString(), piece.GetLength(), &written, nullptr))
+        output.error = GetLastError();
+    else if (written < static_cast<DWORD>(piece.GetLength()))
+        output.error = ERROR_DISK_FULL;
 }
 
 CString CXmlExport::Escape(const char* text)

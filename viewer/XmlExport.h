@@ -13,7 +13,8 @@ public:
     explicit CXmlExport(const CExportedReport& report) : m_report(report) {}
 
     // Writes the document, replacing the file; `templatePath` may be empty.
-    // False when the file could not be created: nothing is written then.
+    // False when the file could not be created or written whole: no document
+    // is left then, and GetLastError says why.
     bool WriteResultsXml(const char* path, const char* templatePath) const;
 
     // The text as XML character data or attribute value: markup characters as
@@ -25,9 +26,17 @@ public:
     static CString ElementName(const CString& type);
 
 private:
-    void WriteHeader(HANDLE file, const char* templatePath) const;
-    void WriteRow(HANDLE file, const CFields& row) const;
-    static void WritePiece(HANDLE file, const CString& piece);
+    // The file being written; from its first failed write on it takes no more
+    // and keeps that write's error.
+    struct Output {
+        HANDLE file;
+        DWORD error = ERROR_SUCCESS;
+    };
+
+    void WriteDocument(Output& output, const char* templatePath) const;
+    void WriteHeader(Output& output, const char* templatePath) const;
+    void WriteRow(Output& output, const CFields& row) const;
+    static void WritePiece(Output& output, const CString& piece);
 
     const CExportedReport& m_report;
 };

@@ -10,6 +10,14 @@ void CFileException::ThrowOsError(LONG osError, const char* fileName)
     throw CFileException(OsErrorToCause(osError), osError, fileName);
 }
 
+CString SystemErrorText(DWORD error)
+{
+    char message[1024] = "";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), message,
+                   sizeof message, nullptr);
+    return message;
+}
+
 int CFileException::OsErrorToCause(LONG osError)
 {
     switch (osError) {

@@ -27,3 +27,6 @@ public:
     LONG m_lOsError;
     CString m_strFileName;
 };
+
+// The system's message text for an error code, as FormatMessage gives it.
+CString SystemErrorText(DWORD error);

@@ -1,7 +1,9 @@
 #include "productsim/testing/SimTestData.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestFiles.h"
+#include <gtest/gtest.h>
 #include <windows.h>
+#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -41,14 +43,33 @@ std::string RecordKey(const std::string& line)
     std::string name = NextWord(line, at);
     return word + " " + name;
 }
+
+// The folder of the data files, made with the first of them and removed as
+// the test program's tests end, where a folder that cannot be removed still
+// fails the run.
+class DataFolder : public testing::Environment {
+public:
+    static const ScratchFolder& Get()
+    {
+        static DataFolder* const environment =
+            static_cast<DataFolder*>(testing::AddGlobalTestEnvironment(new DataFolder));
+        if (!environment->m_folder)
+            environment->m_folder = std::make_unique<ScratchFolder>("simdata");
+        return *environment->m_folder;
+    }
+
+    void TearDown() override { m_folder.reset(); }
+
+private:
+    std::unique_ptr<ScratchFolder> m_folder;
+};
 }
 
 std::string CSimTestData::Use(const std::string& text)
 {
     // A new file each time: a rewrite of the same size within the file
     // system's time granularity would look unchanged to the product.
-    // The files lie in a folder of the process, removed when it ends.
-    static ScratchFolder folder("simdata");
+    const ScratchFolder& folder = DataFolder::Get();
     static int generation = 0;
     DeleteFileA((folder / (std::to_string(generation) + ".txt")).c_str());
     std::string path = folder / (std::to_string(++generation) + ".txt");

@@ -95,7 +95,8 @@ TEST(MemDCTest, DrawsStraightOntoAPrintersPage)
     const char printerName[] = "Korvast Drawing Test Printer";
     ScratchFolder folder("memdc");
     const std::string job = folder / "job.ps";
-    ASSERT_TRUE(TestPrinter::Install(printerName, job));
+    TestPrinter::DefaultPrinter defaultPrinter(printerName, job);
+    ASSERT_TRUE(defaultPrinter.Installed());
     CDC printer;
     ASSERT_TRUE(printer.Attach(::CreateDCA(nullptr, printerName, nullptr, nullptr)));
     DOCINFOA document = { sizeof document, "MemDC" };

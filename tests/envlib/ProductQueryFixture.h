@@ -27,6 +27,6 @@ protected:
     // The boxes shown since the last check, once there are `count` of them or the time is up.
     std::vector<RecordedBox> NewBoxes(size_t count);
 
-    MessageBoxWatcher watcher;
+    AwaitedBoxes watcher;
     CProductEnv env;
 };

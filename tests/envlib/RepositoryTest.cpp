@@ -59,6 +59,11 @@ TEST_F(RepositoryTest, CommandOutputOrNothing)
     EXPECT_THROW(env.CmdExec("unknown command", true), _com_error);
     UseData(std::string(kRepositories) + "tool fail=create\n");
     EXPECT_EQ("", Text(env.CmdExec("pwd", true)));
+    // The old major version, which a test prefix without the product's
+    // version takes, announces each command that reaches the tool in a box.
+    const size_t announced = IsLegacyVersion() ? 3 : 0;
+    for (const RecordedBox& box : NewBoxes(announced))
+        EXPECT_EQ("CmdExec Called", box.caption);
 }
 
 // The version flag is settled once per process, so each major version runs

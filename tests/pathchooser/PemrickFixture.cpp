@@ -57,7 +57,7 @@ HMODULE PemrickLibrary()
     return RegisteredControlLibrary("Pemrick.dll");
 }
 
-PemrickTest::PemrickTest()
+PemrickTest::PemrickTest() : HostedControlTest(kPemrickClsid, 620, 420)
 {
     PemrickLibrary();
     for (std::string* view : {&m_bob, &m_dyn}) {
@@ -77,26 +77,6 @@ void PemrickTest::UseData(const std::string& records)
 {
     std::string views = "view \"" + m_bob + "\" snapshot\nview \"" + m_dyn + "\"\n";
     CSimTestData::Use(CSimTestData::WithRecords(std::string(kPemrickData) + views, records));
-}
-
-std::unique_ptr<ControlHost> PemrickTest::Choose(long mode, const std::string& targets, long constraints,
-                                                 long readOnly)
-{
-    auto host = std::make_unique<ControlHost>(kPemrickClsid, 620, 420);
-    if (!host->Control()) {
-        ADD_FAILURE() << "the host made no control";
-        return host;
-    }
-    EXPECT_EQ(S_OK, host->PutLong(1, mode));
-    EXPECT_EQ(S_OK, host->PutText(2, targets));
-    EXPECT_EQ(S_OK, host->PutLong(3, constraints));
-    EXPECT_EQ(S_OK, host->PutLong(4, readOnly));
-    return host;
-}
-
-std::vector<RecordedBox> PemrickTest::NewBoxes(size_t count)
-{
-    return m_watcher.NewBoxes(count);
 }
 
 std::string TreeChildren(HWND tree, HTREEITEM parent)

@@ -4,8 +4,7 @@
 // (one that was there comes back afterwards), the boxes shown, and hosts of
 // the control.
 #pragma once
-#include "tests/support/ControlHost.h"
-#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/HostedControlTest.h"
 #include "tests/support/ProductViews.h"
 #include "tests/support/RegistryKeyBackup.h"
 #include "tests/support/ScratchFolder.h"
@@ -21,16 +20,17 @@ extern const char kExplorerKey[];
 
 HMODULE PemrickLibrary();
 
-class PemrickTest : public testing::Test {
+class PemrickTest : public HostedControlTest {
 protected:
     PemrickTest();
 
     // The data of the product with each line of `records` replaced or added.
     void UseData(const std::string& records);
     // A hosted control given its properties in the builder's order.
-    std::unique_ptr<ControlHost> Choose(long mode, const std::string& targets, long constraints, long readOnly = 0);
-    // The boxes shown since the last call, once there are `count` of them or the time is up.
-    std::vector<RecordedBox> NewBoxes(size_t count);
+    std::unique_ptr<ControlHost> Choose(long mode, const std::string& targets, long constraints, long readOnly = 0)
+    {
+        return Host({ mode, targets.c_str(), constraints, readOnly });
+    }
 
     ProductViews m_views;
     RegistryKeyBackup m_selection{HKEY_CURRENT_USER, kSelectionKey};
@@ -38,7 +38,6 @@ protected:
     ScratchFolder m_folder{"views"};
     std::string m_bob;
     std::string m_dyn;
-    MessageBoxWatcher m_watcher;
 };
 
 // The texts of the children of `parent` (TVI_ROOT: the roots), comma-separated.

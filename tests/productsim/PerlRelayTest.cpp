@@ -10,23 +10,15 @@
 #include <gtest/gtest.h>
 #include <string>
 
-namespace {
+// The scripts a test writes lie in a folder of its own.
+class PerlRelayTest : public testing::Test {
+protected:
+    std::string WriteScript(const char* name, const std::string& text) { return m_scripts.WriteFile(name, text); }
 
-// The folder of the scripts the tests write, removed when the program ends.
-const ScratchFolder& Scripts()
-{
-    static ScratchFolder scripts("relay");
-    return scripts;
-}
+    ScratchFolder m_scripts{ "relay" };
+};
 
-std::string WriteScript(const char* name, const std::string& text)
-{
-    return Scripts().WriteFile(name, text);
-}
-
-}
-
-TEST(PerlRelayTest, RelaysArgumentsStreamsAndExitCode)
+TEST_F(PerlRelayTest, RelaysArgumentsStreamsAndExitCode)
 {
     std::string script = WriteScript("relay args.prl",
                                      "print join('|', @ARGV), \"\\n\";\n"
@@ -41,17 +33,17 @@ TEST(PerlRelayTest, RelaysArgumentsStreamsAndExitCode)
     EXPECT_EQ(7, result.exitCode);
 }
 
-TEST(PerlRelayTest, PerlRunsInTheCallersFolderWithoutInput)
+TEST_F(PerlRelayTest, PerlRunsInTheCallersFolderWithoutInput)
 {
     std::string script = WriteScript("relay cwd.pl",
                                      "use Cwd; my @in = <STDIN>; print scalar(@in), \" \", (-e 'marker.txt' ? 'here' : 'elsewhere'), \"\\n\";");
-    Scripts().MakeFile("marker.txt");
-    CapturedRun result = RunAndCapture(ProgramFolder() + "perl.exe \"" + script + "\"", "", Scripts().Path());
+    m_scripts.MakeFile("marker.txt");
+    CapturedRun result = RunAndCapture(ProgramFolder() + "perl.exe \"" + script + "\"", "", m_scripts.Path());
     EXPECT_EQ("0 here\r\n", result.output);
     EXPECT_EQ(0, result.exitCode);
 }
 
-TEST(PerlRelayTest, AScriptThatDoesNotCompileFailsLikePerl)
+TEST_F(PerlRelayTest, AScriptThatDoesNotCompileFailsLikePerl)
 {
     std::string script = WriteScript("relay broken.pl", "print 'unclosed;\n");
     CapturedRun result = RunAndCapture(ProgramFolder() + "perl.exe \"" + script + "\"");
@@ -77,10 +69,10 @@ std::string RelayFolder(DWORD relayProcessId)
 
 // The relay's folder goes only once perl has ended; a perl left running
 // would write "late" once the test lets it go on.
-TEST(PerlRelayTest, TerminatingTheRelayEndsPerl)
+TEST_F(PerlRelayTest, TerminatingTheRelayEndsPerl)
 {
-    const std::string started = Scripts() / "relay started.txt";
-    const std::string late = Scripts() / "relay late.txt";
+    const std::string started = m_scripts / "relay started.txt";
+    const std::string late = m_scripts / "relay late.txt";
     std::string script = WriteScript("relay slow.pl", "open(my $s, '>', 'relay started.txt'); close $s;\n"
                                                       "for (1 .. 600) { last if -e 'relay go.txt'; select(undef, undef, undef, 0.05); }\n"
                                                       "open(my $f, '>', 'relay late.txt'); close $f;\n");
@@ -88,25 +80,25 @@ TEST(PerlRelayTest, TerminatingTheRelayEndsPerl)
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, Scripts().Path().c_str(),
+    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, m_scripts.Path().c_str(),
                                &startup, &process));
     const bool perlRan = WaitUntil([&] { return GetFileAttributesA(started.c_str()) != INVALID_FILE_ATTRIBUTES; });
     const std::string relayFolder = RelayFolder(process.dwProcessId);
     TerminateProcess(process.hProcess, 1);
-    WaitForSingleObject(process.hProcess, INFINITE);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, kPatientMs)) << "the relay did not end";
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     ASSERT_TRUE(perlRan) << "perl did not start";
     ASSERT_FALSE(relayFolder.empty());
     EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesA(relayFolder.c_str()) == INVALID_FILE_ATTRIBUTES; }))
         << "perl was not ended with its relay";
-    Scripts().MakeFile("relay go.txt");
+    m_scripts.MakeFile("relay go.txt");
     // A surviving perl sees "go" within its 50 ms poll; a few seconds leave it ample time.
     EXPECT_FALSE(WaitUntil([&] { return GetFileAttributesA(late.c_str()) != INVALID_FILE_ATTRIBUTES; }, 3000))
         << "perl went on after its relay was terminated";
 }
 
-TEST(PerlRelayTest, TextModeLineEndsAndShellQuoting)
+TEST_F(PerlRelayTest, TextModeLineEndsAndShellQuoting)
 {
     EXPECT_EQ("a\r\n\r\nb\r\r\n", ToTextModeLineEnds("a\n\nb\r\n"));
     EXPECT_EQ("'it'\\''s $HOME'", ShellQuoted("it's $HOME"));

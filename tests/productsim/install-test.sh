@@ -1,7 +1,8 @@
 #!/bin/bash
 # Installs the simulated product into a prefix of its own and checks what
 # programs and report scripts see there: first the empty prefix, then the
-# installed product, then the product with its server unregistered.
+# installation beside a user's own script, then the installed product, then
+# the product with its server unregistered.
 #   install-test.sh <build folder> <productsim_probe.exe>
 set -u
 build=$1
@@ -45,8 +46,47 @@ expect_line "empty prefix has no product home" "ProductHome=(absent)" "$out"
 expect_line "empty prefix has no views" "Workspaces=" "$out"
 expect_line "empty prefix has no Application class" "Application=80040154" "$out"
 
-# The installation.
+# The installation, with a script of the user's run again and again on the
+# prefix meanwhile until it creates the objects, and once more at once after
+# it, both from a shell with an ordinary environment: the user's TMPDIR (the
+# one the prefix's server keeps its folder in) and none of wine-env.sh's
+# variables but the prefix and the loader. Each reaches the prefix's one
+# server, and the registrations are in its registry file when the
+# installation returns and once every server has ended.
+progids="Korvast.Application Pemrick.PathChooser Sorvane.SingleTypeChooser"
+user_shell() {
+    env -i HOME="$HOME" PATH="$PATH" DISPLAY="$DISPLAY" TMPDIR="$work/tmp" WINEPREFIX="$WINEPREFIX" "$@"
+}
+user_script() {
+    user_shell "$WINELOADER" cscript //nologo "Z:$(tr / '\\' <<<"$root/tests/productsim/create-by-progid.js")" $progids \
+        2>/dev/null | tr -d '\r'
+}
+registered_in_registry_file() {
+    local progid
+    for progid in $progids; do
+        grep -qF "[Software\\\\Classes\\\\$progid]" "$WINEPREFIX/system.reg" && printf '%s ' "$progid"
+    done
+}
+created=$(printf '%s: created\n' $progids)
+# For two minutes at most; its runs follow each other closely enough to keep
+# one server up.
+user_script_until_created() {
+    local out deadline=$((SECONDS + 120))
+    until out=$(user_script); [ "$out" = "$created" ] || [ "$SECONDS" -ge "$deadline" ]; do
+        sleep 0.5
+    done
+    echo "$out"
+}
+user_script_until_created >"$work/meanwhile.txt" &
+meanwhile=$!
 install_product "$build" || { end_prefix; exit 1; }
+expect_equal "registered in the registry file when the installation returns" "$progids " "$(registered_in_registry_file)"
+wait "$meanwhile"
+expect_equal "created by a user's script meanwhile" "$created" "$(cat "$work/meanwhile.txt")"
+expect_equal "created by a user's script at once after" "$created" "$(user_script)"
+user_shell wineserver -w
+expect_equal "registered in the registry file once the servers have ended" "$progids " "$(registered_in_registry_file)"
+one_server
 home='C:\Program Files\Selvo\Korvast'
 unix_home="$WINEPREFIX/drive_c/Program Files/Selvo/Korvast"
 out=$(run "$probe")

@@ -402,3 +402,31 @@ TEST_F(ApplicationLauncherTest, AChildExitingWith259EndsTheWaitWithItsRows)
     }
     EXPECT_EQ("r1;1\r\nr2;2\r\nr3;3\r\n", Joined(m_recorder.BlocksOf(0)));
 }
+
+// A report that leaves a silent helper holding its output must not hold its
+// caller: once the abort flag is set, the readers blocked in their reads end
+// quietly, and the launcher's end waits no longer for the helper, which it
+// leaves running.
+TEST_F(ApplicationLauncherTest, AbortEndsTheReadersWhileASilentHelperHoldsTheOutput)
+{
+    UnexpectedBoxes noReadError;
+    ChildGate helperGate;
+    auto launcher = std::make_unique<CApplicationLauncher>();
+    Prepare(*launcher, m_child, ("out:head start:" + helperGate.Wait()).c_str());
+    launcher->m_abortFlag = &m_recorder.abort;
+    RunWithinBound(*launcher);
+    HANDLE helper = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (helper = helperGate.OpenWaiter()) != nullptr; })) << "no helper started";
+    ASSERT_TRUE(WaitUntil([&] { return !m_recorder.BlocksOf(0).empty(); }));
+
+    m_recorder.abort = true;
+    const DWORD start = GetTickCount();
+    launcher.reset();
+    const DWORD elapsed = GetTickCount() - start;
+
+    EXPECT_LT(elapsed, kAtOnceBoundMs) << "the launcher's end waited for the helper";
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(helper, 0)) << "the helper was ended";
+    EXPECT_EQ("head\r\n", Joined(m_recorder.BlocksOf(0)));
+    helperGate.Open();
+    CloseHandle(helper);
+}

@@ -6,6 +6,10 @@
 #include <windows.h>
 #include <string>
 
+// How long something that should end at once may take while a child waits at
+// a gate: far less than the 30 s after which the child stops waiting by itself.
+const DWORD kAtOnceBoundMs = 5000;
+
 class ChildGate {
 public:
     ChildGate()

@@ -5,7 +5,9 @@
 // So that a failing test ends instead of waiting in a dialog, a dialog that
 // stays after its step, and one that comes up without being awaited before
 // Join, is cancelled and fails the test; so does a message box that no
-// watcher awaits.
+// watcher awaits. When the thread has not come back to Join a while after the
+// last step, every dialog it has, hidden or not, is cancelled once, and the
+// test fails.
 #pragma once
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/WindowPump.h"
@@ -37,12 +39,13 @@ public:
         m_alreadyOpen = Dialogs(m_dialogThread);
         m_thread = std::thread([this] {
             PlaySteps();
-            WaitUntil(
-                [this] {
-                    CloseUnawaited(nullptr);
-                    return m_joining.load();
-                },
-                INFINITE);
+            if (!WaitUntil(
+                    [this] {
+                        CloseUnawaited(nullptr);
+                        return m_joining.load();
+                    },
+                    kJoinTimeoutMs))
+                CancelEveryDialog();
         });
     }
     // The titles of the dialogs that came up, in order; one still open after
@@ -90,6 +93,8 @@ public:
 
     static const int kFileNameBox = 1148;
     static const int kFileTypeBox = 1136;
+    // How long after the last step the thread may take to come back to Join.
+    static const DWORD kJoinTimeoutMs = 2 * kPatientMs;
 
 private:
     void PlaySteps()
@@ -140,6 +145,22 @@ private:
         GetClassNameA(window, className, sizeof className);
         if (strcmp(className, "#32770") == 0 && IsWindowVisible(window) && !IsMessageBox(window))
             reinterpret_cast<std::vector<HWND>*>(dialogs)->push_back(window);
+        return TRUE;
+    }
+
+    // The thread is held in a dialog that no step ends, shown or hidden.
+    void CancelEveryDialog()
+    {
+        m_seen.push_back("(not back at Join) every dialog of the thread");
+        EnumThreadWindows(m_dialogThread, &CancelDialog, 0);
+    }
+
+    static BOOL CALLBACK CancelDialog(HWND window, LPARAM)
+    {
+        char className[64] = "";
+        GetClassNameA(window, className, sizeof className);
+        if (strcmp(className, "#32770") == 0)
+            Press(window, IDCANCEL);
         return TRUE;
     }
 

@@ -99,7 +99,7 @@ void MessageBoxWatcher::Answer(HWND box)
         std::lock_guard<std::mutex> guard(m_lock);
         if (std::find(m_answered.begin(), m_answered.end(), box) == m_answered.end()) {
             m_answered.push_back(box);
-            m_boxes.push_back({ WindowText(box), WindowText(GetDlgItem(box, kMessageBoxTextId)) });
+            m_boxes.push_back({ WindowText(box), WindowText(GetDlgItem(box, kMessageBoxTextId)), GetWindow(box, GW_OWNER) });
             MarkAnswered(box);
         }
     }
@@ -113,6 +113,12 @@ std::vector<RecordedBox> MessageBoxWatcher::NewBoxes(size_t count)
     boxes.erase(boxes.begin(), boxes.begin() + static_cast<long>(m_boxesTaken));
     m_boxesTaken += boxes.size();
     return boxes;
+}
+
+AwaitedBoxes::~AwaitedBoxes()
+{
+    for (const RecordedBox& box : NewBoxes(0))
+        ADD_FAILURE() << "a message box that the test did not await: \"" << box.caption << "\": \"" << box.text << "\"";
 }
 
 UnexpectedBoxes::UnexpectedBoxes()

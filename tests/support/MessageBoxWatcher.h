@@ -18,6 +18,7 @@
 struct RecordedBox {
     std::string caption;
     std::string text;
+    HWND owner;
 };
 
 // Whether the window is a message box of the system's.
@@ -57,6 +58,15 @@ private:
     std::vector<HWND> m_answered;
     size_t m_boxesTaken = 0;
     std::thread m_thread;
+};
+
+// A watcher for the whole of a test: the test takes each box it awaits with
+// NewBoxes, and a box still untaken at the end fails the test with its
+// caption and text.
+class AwaitedBoxes : public MessageBoxWatcher {
+public:
+    AwaitedBoxes() = default;
+    ~AwaitedBoxes();
 };
 
 // While one lives, every box that no MessageBoxWatcher awaits is answered

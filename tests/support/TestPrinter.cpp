@@ -112,11 +112,10 @@ std::string ReadPageText(const std::string& path)
 
 namespace TestPrinter {
 
-bool Install(const std::string& name, const std::string& portFile)
+DefaultPrinter::DefaultPrinter(const std::string& name, const std::string& portFile)
 {
-    if (!PointPrinterAt(name, portFile) && !(AddPostScriptDriver() && AddFilePrinter(name, portFile)))
-        return false;
-    return SetDefaultPrinterA(name.c_str());
+    m_installed = (PointPrinterAt(name, portFile) || (AddPostScriptDriver() && AddFilePrinter(name, portFile)))
+                  && SetDefaultPrinterA(name.c_str());
 }
 
 std::vector<std::string> ReadPages(const std::string& postScriptFile, bool withPositions)

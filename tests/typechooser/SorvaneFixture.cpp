@@ -34,7 +34,7 @@ HRESULT SorvaneCanUnloadNow()
     return CallExport(SorvaneLibrary(), "DllCanUnloadNow");
 }
 
-SorvaneTest::SorvaneTest()
+SorvaneTest::SorvaneTest() : HostedControlTest(kSorvaneClsid, 420, 460)
 {
     SorvaneLibrary();
     m_view = m_folder.MakeFolder("bob");
@@ -46,22 +46,4 @@ SorvaneTest::SorvaneTest()
 void SorvaneTest::UseData(const std::string& records)
 {
     CSimTestData::Use(CSimTestData::WithRecords(std::string(kSorvaneData) + "view \"" + m_view + "\"\n", records));
-}
-
-std::unique_ptr<ControlHost> SorvaneTest::Choose(const std::string& selector, const std::string& value, long kind)
-{
-    auto host = std::make_unique<ControlHost>(kSorvaneClsid);
-    if (!host->Control()) {
-        ADD_FAILURE() << "the host made no control";
-        return host;
-    }
-    EXPECT_EQ(S_OK, host->PutText(1, selector));
-    EXPECT_EQ(S_OK, host->PutText(2, value));
-    EXPECT_EQ(S_OK, host->PutLong(3, kind));
-    return host;
-}
-
-std::vector<RecordedBox> SorvaneTest::NewBoxes(size_t count)
-{
-    return m_watcher.NewBoxes(count);
 }

@@ -2,10 +2,9 @@
 // folder, the simulated product with a view "bob" of its repositories, the
 // boxes shown, and hosts of the control.
 #pragma once
-#include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/ProductViews.h"
 #include "tests/support/ScratchFolder.h"
-#include "tests/support/ControlHost.h"
+#include "tests/support/HostedControlTest.h"
 #include <gtest/gtest.h>
 #include <Sorvane.h>
 #include <memory>
@@ -19,7 +18,7 @@ HMODULE SorvaneLibrary();
 // What the library's DllCanUnloadNow answers.
 HRESULT SorvaneCanUnloadNow();
 
-class SorvaneTest : public testing::Test {
+class SorvaneTest : public HostedControlTest {
 protected:
     SorvaneTest();
 
@@ -28,12 +27,12 @@ protected:
     // A path in the view, inside the repository `tag`.
     std::string PathIn(const std::string& tag) const { return m_view + "\\" + tag + "\\src\\main.c"; }
     // A hosted control given the selector, the value and the kind, in that order.
-    std::unique_ptr<ControlHost> Choose(const std::string& selector, const std::string& value, long kind);
-    // The boxes shown since the last call, once there are `count` of them or the time is up.
-    std::vector<RecordedBox> NewBoxes(size_t count);
+    std::unique_ptr<ControlHost> Choose(const std::string& selector, const std::string& value, long kind)
+    {
+        return Host({ selector.c_str(), value.c_str(), kind });
+    }
 
     ProductViews m_views;
     ScratchFolder m_folder{"views"};
     std::string m_view;
-    MessageBoxWatcher m_watcher;
 };

@@ -19,6 +19,23 @@ TEST(DialogSession, RunModalGivesWhatTheStepsEndedTheDialogWith)
     EXPECT_EQ(kLeftOpen, RunModal(about, Always, [](HWND) {}));
 }
 
+// The checks are in the steps: a run without them fails, and a dialog that
+// hid itself without ending is ended instead of being waited for.
+TEST(DialogSession, ARunWhoseStepsNeverRanOrThatHidTheDialogFails)
+{
+    TestApp app;
+    CDialog missing(54321);
+    bool ran = false;
+    EXPECT_NONFATAL_FAILURE(RunModal(missing, Always, [&](HWND) { ran = true; }),
+                            "the dialog never showed (DoModal returned -1)");
+    EXPECT_FALSE(ran);
+    CAboutDlg about;
+    INT_PTR hidden = 0;
+    EXPECT_NONFATAL_FAILURE(hidden = RunModal(about, Always, [](HWND window) { ShowWindow(window, SW_HIDE); }),
+                            "the dialog hid itself during the test's steps without ending");
+    EXPECT_EQ(kLeftOpen, hidden);
+}
+
 TEST(DialogSession, AMessageBoxThatNoWatcherAwaitsIsCancelledAndFails)
 {
     TestApp app;

@@ -2,7 +2,7 @@
 // without a type) and a hidden one.
 #pragma once
 #include "viewer/ExportedReport.h"
-#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/WatchedParse.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -11,10 +11,10 @@ class ExportTestData {
 public:
     ExportTestData()
     {
-        MessageBoxWatcher watcher;
-        EXPECT_TRUE(
-            m_model.Parse("\"Name\"(string, rightclick) \"Size\"(Integer) \"Secret\"(string, hidden) \"Note\""));
-        EXPECT_TRUE(watcher.Boxes().empty());
+        const WatchedParse parse = WatchParse(
+            [this] { return m_model.Parse("\"Name\"(string, rightclick) \"Size\"(Integer) \"Secret\"(string, hidden) \"Note\""); });
+        EXPECT_TRUE(parse.parsed);
+        EXPECT_TRUE(parse.boxes.empty());
         m_report.title = "Sizes & <names>";
         m_report.parameters = "-path%\"C:\\a&b\"";
         m_report.startTime = StartTime();

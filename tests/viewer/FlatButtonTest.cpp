@@ -238,6 +238,22 @@ HWND VisibleToolTipOf(HWND dialog)
     return tip && IsWindowVisible(tip) ? tip : nullptr;
 }
 
+// The tool tip follows the real pointer, which the display's other test
+// programs share: it stays where it is, and the dialog comes on top with the
+// button's middle under it.
+void MoveButtonUnderThePointer(HWND dialog, int button)
+{
+    POINT pointer = {};
+    GetCursorPos(&pointer);
+    RECT dialogRect = {};
+    RECT buttonRect = {};
+    GetWindowRect(dialog, &dialogRect);
+    GetWindowRect(GetDlgItem(dialog, button), &buttonRect);
+    const int left = pointer.x - ((buttonRect.left + buttonRect.right) / 2 - dialogRect.left);
+    const int top = pointer.y - ((buttonRect.top + buttonRect.bottom) / 2 - dialogRect.top);
+    SetWindowPos(dialog, HWND_TOPMOST, left, top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 // The mouse reaches the tool tip through the button's PreTranslateMessage:
 // the tip shows while the pointer rests on the button, in the modal dialog's
 // own loop and in a pump of waiting messages inside it.
@@ -268,14 +284,11 @@ TEST(FlatButtonInADialog, ShowsItsToolTipInAModalLoopAndInAPumpInsideIt)
         bool shown = false;
         DialogUser user;
         user.Then("About Korvast Report Viewer", [&](HWND dialog) {
-            SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            HWND ok = GetDlgItem(dialog, IDOK);
+            MoveButtonUnderThePointer(dialog, IDOK);
             RECT rect;
-            GetWindowRect(ok, &rect);
-            SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-            PostMessageA(ok, WM_MOUSEMOVE, 0, MAKELPARAM((rect.right - rect.left) / 2, (rect.bottom - rect.top) / 2));
+            GetClientRect(GetDlgItem(dialog, IDOK), &rect);
+            PostMessageA(GetDlgItem(dialog, IDOK), WM_MOUSEMOVE, 0, MAKELPARAM(rect.right / 2, rect.bottom / 2));
             shown = WaitUntil([&] { return VisibleToolTipOf(dialog) != nullptr; });
-            SetCursorPos(0, 0);
             DialogUser::Press(dialog, IDCANCEL);
         });
         user.Start();

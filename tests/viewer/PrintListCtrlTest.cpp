@@ -63,7 +63,7 @@ private:
 
 class PrintListCtrlTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(TestPrinter::Install(kPrinter, m_job)); }
+    void SetUp() override { ASSERT_TRUE(m_defaultPrinter.Installed()); }
 
     // Prints `list` to the default printer; the pages come back as text.
     std::vector<std::string> Print(const ListWindow& list, bool withPositions = false)
@@ -83,6 +83,7 @@ protected:
 
     ScratchFolder m_folder{ "print" };
     std::string m_job = m_folder / "job.ps";
+    TestPrinter::DefaultPrinter m_defaultPrinter{ kPrinter, m_job };
     CPrintListCtrl m_printer;
 };
 
@@ -236,7 +237,8 @@ TEST_F(PrintListCtrlTest, PrinterChosenInThePrintDialogIsKept)
 
 TEST_F(PrintListCtrlTest, FailedJobReportsFailure)
 {
-    ASSERT_TRUE(TestPrinter::Install(kPrinter, m_folder / "missing\\job.ps"));
+    TestPrinter::DefaultPrinter printingIntoAMissingFolder(kPrinter, m_folder / "missing\\job.ps");
+    ASSERT_TRUE(printingIntoAMissingFolder.Installed());
     ListWindow list(3);
     m_printer.SetListCtrl(list.Handle());
     EXPECT_FALSE(m_printer.PrintList(nullptr, "Large Files Report", TRUE));

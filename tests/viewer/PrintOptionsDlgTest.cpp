@@ -68,7 +68,7 @@ class PrintOptionsDlgTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(TestPrinter::Install("Korvast Test Printer", m_folder / "job.ps"));
+        ASSERT_TRUE(m_defaultPrinter.Installed());
         m_printer = CreateDCA(nullptr, "Korvast Test Printer", nullptr, nullptr);
         ASSERT_NE(nullptr, m_printer);
     }
@@ -91,6 +91,7 @@ protected:
 
     CReportViewerApp m_app;
     ScratchFolder m_folder{ "options" };
+    TestPrinter::DefaultPrinter m_defaultPrinter{ "Korvast Test Printer", m_folder / "job.ps" };
     HDC m_printer = nullptr;
 };
 

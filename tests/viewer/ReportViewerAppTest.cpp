@@ -32,7 +32,7 @@ TEST(ReportViewerApp, StripsBlanksAndThenOnePairOfOuterQuotes)
 TEST(ReportViewerApp, ReadsTheSwitchesOfTheCommandLine)
 {
     CReportViewerApp app;
-    MessageBoxWatcher watcher;
+    AwaitedBoxes watcher;
     app.ParseCommandLineSwitches(CCommandLineMap(
         "Tovenar.exe `E:kvperl \"C:\\r s\\a.prl\" `D:\"C:\\r s\\\" `P:X=\\\"1\\\"; `F:\"Name\"(string) \"Size\"(Integer) "
         "`T: My report `R:show_it"));
@@ -43,7 +43,7 @@ TEST(ReportViewerApp, ReadsTheSwitchesOfTheCommandLine)
     ASSERT_NE(nullptr, app.GetFields());
     EXPECT_EQ(2, app.GetFields()->GetCount());
     EXPECT_EQ(nullptr, app.GetRightClickScripts()) << "a bare name at the end is left open";
-    auto boxes = watcher.WaitForBoxes(1);
+    auto boxes = watcher.NewBoxes(1);
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ("Right-click scripts parsing error", boxes[0].caption);
 }
@@ -51,12 +51,12 @@ TEST(ReportViewerApp, ReadsTheSwitchesOfTheCommandLine)
 TEST(ReportViewerApp, DropsAFieldsHeaderThatDoesNotParse)
 {
     CReportViewerApp app;
-    MessageBoxWatcher watcher;
+    AwaitedBoxes watcher;
     app.ParseCommandLineSwitches(CCommandLineMap("`E:x.exe `F:(string) `R:a b(single) "));
     EXPECT_EQ(nullptr, app.GetFields());
     ASSERT_NE(nullptr, app.GetRightClickScripts());
     EXPECT_EQ(2, app.GetRightClickScripts()->GetCount());
-    auto boxes = watcher.WaitForBoxes(1);
+    auto boxes = watcher.NewBoxes(1);
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ("Fields parsing error", boxes[0].caption);
     EXPECT_EQ("Error: Attributes specified with no associated field", boxes[0].text);
@@ -65,14 +65,14 @@ TEST(ReportViewerApp, DropsAFieldsHeaderThatDoesNotParse)
 TEST(ReportViewerApp, FillsWhatTheSwitchesLeaveEmptyFromTheScript)
 {
     CReportViewerApp app;
-    MessageBoxWatcher watcher;
+    AwaitedBoxes watcher;
     std::string script = ProgramFolder() + "childproc.exe";
     app.ParseCommandLineSwitches(CCommandLineMap(("`E:my command `I:\"" + script + "\" ").c_str()));
     EXPECT_STREQ("my command", app.GetScriptCommand()) << "the command line wins";
     EXPECT_STREQ("Child process report", app.GetTitle());
     EXPECT_STREQ(ProgramFolder().c_str(), app.GetWorkingFolder());
     EXPECT_EQ(nullptr, app.GetFields()) << "the child's fields line is no valid header";
-    EXPECT_EQ(1u, watcher.WaitForBoxes(1).size());
+    EXPECT_EQ(1u, watcher.NewBoxes(1).size());
 }
 
 namespace {
@@ -123,8 +123,11 @@ TEST(ReportViewerApp, StartUpRegistersTheListViewClasses)
 TEST(ReportViewerAppStartUp, DISABLED_RegistersTheListViewClasses)
 {
     ASSERT_TRUE(HookImport("comctl32.dll", "InitCommonControlsEx", reinterpret_cast<const void*>(&RecordInitCommonControlsEx)));
-    MessageBoxWatcher watcher;
+    AwaitedBoxes watcher;
     CReportViewerApp app;
     EXPECT_FALSE(app.InitInstance()) << "the viewer ends with its report";
     EXPECT_EQ(static_cast<DWORD>(ICC_LISTVIEW_CLASSES), g_classesAskedFor & ICC_LISTVIEW_CLASSES);
+    const std::vector<RecordedBox> boxes = watcher.NewBoxes(1);
+    ASSERT_EQ(1u, boxes.size()) << "no script was named, so none could start";
+    EXPECT_EQ("Error", boxes[0].caption);
 }

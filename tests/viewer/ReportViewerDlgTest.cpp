@@ -688,13 +688,29 @@ public:
 
 const UINT kFeedDuringInsertion = WM_APP + 1;
 
-LRESULT CALLBACK FeedOnRequest(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR dialog)
-{
-    if (message != kFeedDuringInsertion)
-        return DefSubclassProc(window, message, wParam, lParam);
-    reinterpret_cast<FedDialog*>(dialog)->Feed("c;3\n");
-    return 0;
-}
+// Feeds a block when asked, and notes whether that came while the dialog was
+// taking rows into its list, that is from inside an insertion.
+struct FeedDuringInsertion {
+    FedDialog* dialog;
+    int rowsBeingTaken = 0;
+    bool fedDuringInsertion = false;
+
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
+    {
+        auto& feed = *reinterpret_cast<FeedDuringInsertion*>(self);
+        if (message == kFeedDuringInsertion) {
+            feed.fedDuringInsertion = feed.rowsBeingTaken > 0;
+            feed.dialog->Feed("c;3\n");
+            return 0;
+        }
+        if (message != WM_ROWS_ARRIVED)
+            return DefSubclassProc(window, message, wParam, lParam);
+        ++feed.rowsBeingTaken;
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        --feed.rowsBeingTaken;
+        return result;
+    }
+};
 }
 
 // A block that arrives while an insertion dispatches messages brings a
@@ -703,46 +719,153 @@ LRESULT CALLBACK FeedOnRequest(HWND window, UINT message, WPARAM wParam, LPARAM 
 TEST_F(ReportViewerDlgTest, BlocksAfterOneThatCameDuringAnInsertionAreStillListed)
 {
     FedDialog dialog;
+    FeedDuringInsertion feed{ &dialog };
     Prepare(dialog, "out:a;1");
     RunToEnd(dialog, [&](HWND window) {
-        SetWindowSubclass(window, &FeedOnRequest, 1, reinterpret_cast<DWORD_PTR>(&dialog));
+        SetWindowSubclass(window, &FeedDuringInsertion::Proc, 1, reinterpret_cast<DWORD_PTR>(&feed));
         dialog.Feed("b;2\n");
         PostMessageA(window, kFeedDuringInsertion, 0, 0);
         // An insertion dispatches messages only every few milliseconds.
         Sleep(20);
         ASSERT_TRUE(PumpUntil([&] { return Names(window).size() == 3; }));
+        ASSERT_TRUE(feed.fedDuringInsertion) << "the block came after the insertion, not during it";
         dialog.Feed("d;4\n");
         EXPECT_TRUE(PumpUntil([&] {
             return Names(window).size() == 4 && ControlText(window, IDC_ROWS_PROCESSED) == "Rows Processed: 4";
         })) << "the list stood still";
-        RemoveWindowSubclass(window, &FeedOnRequest, 1);
+        RemoveWindowSubclass(window, &FeedDuringInsertion::Proc, 1);
     });
 }
 
 // Stop while the parser is in the middle of a block: the rows that were in
-// when Stop came stay, and no more come.
+// when Stop came stay, and no more come. A run in which the reader parsed the
+// whole block before Stop came is tried again.
 TEST_F(ReportViewerDlgTest, StopDuringABlockKeepsTheRowsParsedBeforeIt)
 {
     const size_t kRows = 200000;
     std::string block;
     for (size_t row = 0; row < kRows; ++row)
         block += "r;" + std::to_string(row) + "\n";
-    ChildGate neverOpened;
-    FedDialog dialog;
-    Prepare(dialog, neverOpened.Wait().c_str());
-    RunModal(dialog, [](HWND window) { return IsEnabled(window, IDCANCEL); }, [&](HWND window) {
-        std::thread reader([&] { dialog.Feed(block.c_str()); });
-        WaitUntil([&] { return dialog.GetRowCount() > 0; });
-        Click(window, IDCANCEL);
-        const size_t rowsAtStop = dialog.GetRowCount();
-        reader.join();
-        EXPECT_GT(rowsAtStop, 0u);
-        EXPECT_LT(rowsAtStop, kRows) << "the block's rows came in only at its end";
-        EXPECT_EQ(rowsAtStop, dialog.GetRowCount()) << "rows were taken after Stop";
-        ASSERT_TRUE(PumpUntil([&] { return HasFinalStatus(window); }));
-        EXPECT_EQ("Canceled", ControlText(window, IDC_STATUS));
-        EXPECT_EQ(rowsAtStop, Names(window).size());
-    });
+    bool stoppedDuringTheBlock = false;
+    for (int run = 0; run < 3 && !stoppedDuringTheBlock; ++run) {
+        ChildGate neverOpened;
+        FedDialog dialog;
+        Prepare(dialog, neverOpened.Wait().c_str());
+        RunModal(dialog, [](HWND window) { return IsEnabled(window, IDCANCEL); }, [&](HWND window) {
+            std::thread reader([&] { dialog.Feed(block.c_str()); });
+            WaitUntil([&] { return dialog.GetRowCount() > 0; });
+            Click(window, IDCANCEL);
+            const size_t rowsAtStop = dialog.GetRowCount();
+            reader.join();
+            stoppedDuringTheBlock = rowsAtStop > 0 && rowsAtStop < kRows;
+            EXPECT_EQ(rowsAtStop, dialog.GetRowCount()) << "rows were taken after Stop";
+            ASSERT_TRUE(PumpUntil([&] { return HasFinalStatus(window); }));
+            EXPECT_EQ("Canceled", ControlText(window, IDC_STATUS));
+            EXPECT_EQ(rowsAtStop, Names(window).size());
+        });
+    }
+    EXPECT_TRUE(stoppedDuringTheBlock) << "in every run the block was parsed whole before Stop came";
+}
+
+namespace {
+// A report that prints two rows, starts a helper that inherits its output and
+// writes nothing, and waits at its gate; let go, it ends while the helper
+// holds its output on.
+class HelperHeldReport {
+public:
+    ~HelperHeldReport()
+    {
+        m_helperGate.Open();
+        for (HANDLE process : { m_report, m_helper })
+            if (process)
+                CloseHandle(process);
+    }
+
+    std::string Commands() const { return "out:a;1 out:b;2 start:" + m_helperGate.Wait() + " " + m_reportGate.Wait(); }
+
+    // Once the report and its helper run; with `reportEnds` the report is let go
+    // and has ended, and the worker waits for the readers.
+    bool Settle(bool reportEnds)
+    {
+        const bool bothRun = WaitUntil([&] {
+            m_report = m_report ? m_report : m_reportGate.OpenWaiter();
+            m_helper = m_helper ? m_helper : m_helperGate.OpenWaiter();
+            return m_report && m_helper;
+        });
+        if (!bothRun || !reportEnds)
+            return bothRun;
+        m_reportGate.Open();
+        const bool ended = WaitForSingleObject(m_report, kPatientMs) == WAIT_OBJECT_0;
+        PumpPastTimer(300);
+        return ended;
+    }
+
+    // Only the report was ended: by itself, or by the run's end while it ran.
+    void ExpectHelperLeftRunning(bool reportEnded) const
+    {
+        DWORD exitCode = STILL_ACTIVE;
+        GetExitCodeProcess(m_report, &exitCode);
+        EXPECT_EQ(reportEnded ? 0u : 1u, exitCode);
+        EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(m_helper, 0)) << "the helper was ended";
+    }
+
+private:
+    ChildGate m_reportGate;
+    ChildGate m_helperGate;
+    HANDLE m_report = nullptr;
+    HANDLE m_helper = nullptr;
+};
+
+class ReportViewerDlgHeldOutputTest : public ReportViewerDlgTest {
+protected:
+    // Runs the held report until its rows are listed, then `end`s the run from
+    // the window; returns how long the run and the dialog took to end from then on.
+    DWORD EndTheRun(bool reportEnded, const std::function<void(HWND)>& end)
+    {
+        SCOPED_TRACE(reportEnded ? "the report had ended" : "the report was running");
+        HelperHeldReport held;
+        DWORD endedAt = 0;
+        {
+            CReportViewerDlg dialog;
+            Prepare(dialog, held.Commands().c_str());
+            auto rowsListed = [](HWND window) { return Names(window).size() == 2; };
+            RunModal(dialog, rowsListed, [&](HWND window) {
+                ASSERT_TRUE(held.Settle(reportEnded));
+                endedAt = GetTickCount();
+                end(window);
+            });
+            EXPECT_EQ(2u, dialog.GetRowCount());
+        }
+        const DWORD elapsed = GetTickCount() - endedAt;
+        held.ExpectHelperLeftRunning(reportEnded);
+        return elapsed;
+    }
+};
+}
+
+// A helper that holds the report's output holds neither Stop nor the window's end.
+TEST_F(ReportViewerDlgHeldOutputTest, StopEndsTheRunAtOnceWithTheRowsKept)
+{
+    for (bool reportEnded : { true, false }) {
+        const DWORD elapsed = EndTheRun(reportEnded, [](HWND window) {
+            Click(window, IDCANCEL);
+            EXPECT_TRUE(PumpUntil([&] { return HasFinalStatus(window); }, kAtOnceBoundMs));
+            EXPECT_EQ("Canceled", ControlText(window, IDC_STATUS));
+            EXPECT_EQ(std::vector<std::string>({ "a", "b" }), Names(window));
+            EXPECT_TRUE(IsEnabled(window, IDOK));
+        });
+        EXPECT_LT(elapsed, kAtOnceBoundMs) << (reportEnded ? "with the report ended" : "with the report running");
+    }
+}
+
+TEST_F(ReportViewerDlgHeldOutputTest, ClosingTheWindowEndsTheRunAndTheDialogAtOnce)
+{
+    for (bool reportEnded : { true, false }) {
+        const DWORD elapsed = EndTheRun(reportEnded, [](HWND window) {
+            SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        });
+        EXPECT_LT(elapsed, kAtOnceBoundMs) << (reportEnded ? "with the report ended" : "with the report running");
+    }
 }
 
 // A rows message whose post fails leaves none waiting: the next block posts

@@ -65,3 +65,24 @@ TEST(TovenarProgram, WithFieldsShowsTheRowsInTheLocalizedDialogUntilItIsClosed)
     ASSERT_TRUE(program.HasEnded(kPatientMs));
     EXPECT_EQ(0u, program.ExitCode());
 }
+
+// The report leaves a helper holding its output, which writes nothing and
+// outlives the window: the program still ends with its window, and leaves the
+// helper running.
+TEST(TovenarProgram, EndsWithItsWindowWhileAHelperHoldsTheReportsOutput)
+{
+    ChildGate helperGate;
+    Program program("`P:out:a;1 start:" + helperGate.Wait() + " `F:\"Name\"(string) \"Size\"(Integer) `T:Held ");
+    ASSERT_TRUE(program.Started());
+    HWND dialog = nullptr;
+    HANDLE helper = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = program.FindWindowOfClass("#32770")) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return (helper = helperGate.OpenWaiter()) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return Text(GetDlgItem(dialog, IDC_ROWS_PROCESSED)) == "Verarbeitete Zeilen: 1"; }));
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.HasEnded(kAtOnceBoundMs));
+    EXPECT_EQ(0u, program.ExitCode());
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(helper, 0)) << "the helper was ended";
+    helperGate.Open();
+    CloseHandle(helper);
+}

@@ -14,6 +14,8 @@
 //   exit:CODE   ends at once with that exit code
 //   handoff     leaves the commands after it to a copy of this program, which
 //               inherits its standard handles, and ends at once
+//   start:COMMAND  starts a copy of this program, which inherits its standard
+//               handles, to run COMMAND, and goes on with its own commands
 //   -i          reads standard input to its end, then prints a report header on both streams
 // Anything else is ignored. Output is written as raw bytes, without translation.
 #include <windows.h>
@@ -88,6 +90,28 @@ bool StartsWith(const std::string& text, const char* prefix, std::string& rest)
     return true;
 }
 
+// Starts a copy of this program that writes to the same standard handles and
+// runs the given commands.
+void StartCopy(const std::vector<std::string>& commands)
+{
+    char program[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, program, sizeof program);
+    std::string commandLine = std::string("\"") + program + "\"";
+    for (const std::string& command : commands)
+        commandLine += " " + command;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process = {};
+    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+}
+
 void RunCommand(const std::string& command)
 {
     std::string value;
@@ -119,28 +143,8 @@ void RunCommand(const std::string& command)
         ExitProcess(atoi(value.c_str()));
     else if (command == "-i")
         DescribeAsReport();
-}
-
-// Starts a copy of this program that writes to the same standard handles and
-// runs the given commands.
-void HandOff(std::vector<std::string>::const_iterator first, std::vector<std::string>::const_iterator last)
-{
-    char program[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string commandLine = std::string("\"") + program + "\"";
-    for (; first != last; ++first)
-        commandLine += " " + *first;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    PROCESS_INFORMATION process = {};
-    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    else if (StartsWith(command, "start:", value))
+        StartCopy({ value });
 }
 
 std::vector<std::string> Commands(int argc, char** argv)
@@ -162,7 +166,7 @@ int main(int argc, char** argv)
     const std::vector<std::string> commands = Commands(argc, argv);
     for (auto command = commands.begin(); command != commands.end(); ++command) {
         if (*command == "handoff") {
-            HandOff(command + 1, commands.end());
+            StartCopy(std::vector<std::string>(command + 1, commands.end()));
             return 0;
         }
         RunCommand(*command);
