@@ -722,6 +722,8 @@ TEST_F(ReportViewerDlgTest, BlocksAfterOneThatCameDuringAnInsertionAreStillListe
     FeedDuringInsertion feed{ &dialog };
     Prepare(dialog, "out:a;1");
     RunToEnd(dialog, [&](HWND window) {
+        // The run's rows are taken, so the next block posts its rows message.
+        PumpPastTimer(2 * CReportViewerDlg::kRowsPickupIntervalMs);
         SetWindowSubclass(window, &FeedDuringInsertion::Proc, 1, reinterpret_cast<DWORD_PTR>(&feed));
         dialog.Feed("b;2\n");
         PostMessageA(window, kFeedDuringInsertion, 0, 0);
