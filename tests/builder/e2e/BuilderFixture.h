@@ -38,7 +38,7 @@ protected:
         ASSERT_NE(folder, nullptr) << "no folder " << name;
         ASSERT_TRUE(tree.Select(folder));
         ASSERT_TRUE(PumpUntil([&] { return m_builder->Reports().ItemCount() == expectedRows; }))
-            << m_builder->Reports().ItemCount() << " rows in " << name;
+            << m_builder->Reports().ItemCount() << " rows in " << name << ": " << CommaJoined(ReportRows());
     }
 
     Texts ReportRows() const
