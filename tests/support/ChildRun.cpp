@@ -65,11 +65,12 @@ CapturedRun RunAndCapture(const std::string& commandLine, const std::string& inp
     CapturedRun run;
     const BOOL started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr,
                                         folder.empty() ? nullptr : folder.c_str(), &startup, &process);
+    const DWORD startError = GetLastError();
     Pipe::CloseEnd(in.read);
     Pipe::CloseEnd(out.write);
     Pipe::CloseEnd(err.write);
     if (!started) {
-        ADD_FAILURE() << "cannot start " << commandLine;
+        ADD_FAILURE() << "cannot start " << commandLine << ": error " << startError;
         return run;
     }
     DWORD written = 0;
