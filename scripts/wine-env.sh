@@ -78,11 +78,18 @@ export KORVAST_BUILD="${KORVAST_BUILD:-$root/build/$KORVAST_ARCH}"
 # take the 32-bit loader whenever it is installed: name the loader here.
 korvast_wine_dir=$(dirname "$(readlink -f "$(command -v wineserver)")")
 export WINELOADER="$korvast_wine_dir/$korvast_loader"
-wine() { "$WINELOADER" "$@"; }
-wineboot() { "$WINELOADER" wineboot.exe "$@"; }
-winepath() { "$WINELOADER" winepath.exe "$@"; }
-regsvr32() { "$WINELOADER" regsvr32.exe "$@"; }
-export -f wine wineboot winepath regsvr32
+# Wine's processes run without the kernel's address randomization, which each
+# process they start inherits. This Wine has no preloader to keep its fixed
+# addresses free: a 64-bit loader's heap lands anywhere within 1 GB above it,
+# and about one start in 5,000 finds it over the shared user data at 0x7ffe0000
+# ("failed to map the shared user data: c0000018"); the new process dies and
+# CreateProcess fails with ERROR_INTERNAL_ERROR (1359).
+korvast_loader_run() { setarch "$(uname -m)" --addr-no-randomize "$WINELOADER" "$@"; }
+wine() { korvast_loader_run "$@"; }
+wineboot() { korvast_loader_run wineboot.exe "$@"; }
+winepath() { korvast_loader_run winepath.exe "$@"; }
+regsvr32() { korvast_loader_run regsvr32.exe "$@"; }
+export -f korvast_loader_run wine wineboot winepath regsvr32
 
 korvast_prefix="${1:-${WINEPREFIX:-$KORVAST_BUILD/wineprefix}}"
 case "$korvast_prefix" in
