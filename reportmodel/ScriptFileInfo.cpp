@@ -43,6 +43,15 @@ CString ReadUntilBroken(HANDLE readEnd)
     return text;
 }
 
+// A script that cannot start simply has no description; the reason goes to
+// the debugger's output (under Wine: WINEDEBUG=+debugstr).
+void ReportStartFailure(const CString& commandLine)
+{
+    CString message;
+    message.Format("cannot start %s: error %lu\n", commandLine.GetString(), GetLastError());
+    OutputDebugStringA(message);
+}
+
 // Runs the command line hidden, with standard output and standard error mixed
 // on one pipe and an input that ends at once; returns all it printed.
 CString ReadProgramOutput(const CString& commandLine)
@@ -71,6 +80,8 @@ CString ReadProgramOutput(const CString& commandLine)
     PROCESS_INFORMATION process = {};
     const BOOL started = CreateProcessA(nullptr, writableCommandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                         nullptr, &startup, &process);
+    if (!started)
+        ReportStartFailure(commandLine);
     for (HANDLE handle : { outputWrite, inputRead, inputWrite })
         CloseHandle(handle);
 

@@ -1,5 +1,6 @@
 #include "tests/support/ProgramProcess.h"
 #include "tests/support/WindowPump.h"
+#include <gtest/gtest.h>
 #include <tlhelp32.h>
 #include <cstring>
 
@@ -52,8 +53,10 @@ ProgramProcess::ProgramProcess(std::string commandLine)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process))
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process)) {
+        ADD_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
         m_process = {};
+    }
 }
 
 ProgramProcess::~ProgramProcess()

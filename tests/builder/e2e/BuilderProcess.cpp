@@ -1,6 +1,7 @@
 #include "tests/builder/e2e/BuilderProcess.h"
 #include "tests/support/WindowPump.h"
 #include <commctrl.h>
+#include <gtest/gtest.h>
 #include <algorithm>
 #include <cstring>
 
@@ -11,6 +12,8 @@ const int kListId = 1001;
 const int kToolBarId = 0xE800;
 const char kViewerCaption[] = "Korvast Report Viewer";
 const int kViewerResults = 1070;
+const int kViewerStatus = 1002;
+const int kViewerErrors = 1027;
 const int kClickStep = 6;
 // How long the clicks along a line may take together: each is answered in milliseconds.
 const DWORD kClickValueLimitMs = 15000;
@@ -157,13 +160,18 @@ std::vector<std::vector<std::string>> BuilderProcess::ViewerRows(size_t rows) co
 {
     DWORD viewerProcessId = 0;
     HWND viewer = nullptr;
-    if (!PumpUntil([&] { return (viewer = FindWindowOfChild("#32770", kViewerCaption, &viewerProcessId)) != nullptr; }))
+    if (!PumpUntil([&] { return (viewer = FindWindowOfChild("#32770", kViewerCaption, &viewerProcessId)) != nullptr; })) {
+        const HWND box = FindWindowOfClass("#32770");
+        ADD_FAILURE() << "no viewer showed; the builder shows " << (box ? WindowText(box) + ": " + ControlText(box, 0xFFFF) : "no box");
         return {};
+    }
     HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, viewerProcessId);
     std::vector<std::vector<std::string>> shown;
     {
         RemoteListView results(GetDlgItem(viewer, kViewerResults), process);
-        PumpUntil([&] { return results.ItemCount() >= static_cast<int>(rows); });
+        if (!PumpUntil([&] { return results.ItemCount() >= static_cast<int>(rows); }))
+            ADD_FAILURE() << "the viewer shows " << results.ItemCount() << " rows, status \"" << ControlText(viewer, kViewerStatus)
+                          << "\", errors \"" << ControlText(viewer, kViewerErrors) << "\"";
         shown = results.Rows();
     }
     PostMessageA(viewer, WM_COMMAND, IDOK, 0);
