@@ -81,7 +81,7 @@ export WINELOADER="$korvast_wine_dir/$korvast_loader"
 # Wine's processes run without the kernel's address randomization, which each
 # process they start inherits. This Wine has no preloader to keep its fixed
 # addresses free: a 64-bit loader's heap lands anywhere within 1 GB above it,
-# and about one start in 5,000 finds it over the shared user data at 0x7ffe0000
+# and about one start in a few thousand finds it over the shared user data at 0x7ffe0000
 # ("failed to map the shared user data: c0000018"); the new process dies and
 # CreateProcess fails with ERROR_INTERNAL_ERROR (1359).
 korvast_loader_run() { setarch "$(uname -m)" --addr-no-randomize "$WINELOADER" "$@"; }
