@@ -19,9 +19,22 @@ std::string ReadWholeFile(const std::string& path)
     return text.str();
 }
 
+namespace {
+// A writer that still holds the file open may write more (a command
+// interpreter writes a line and its line end apart), so the file counts as
+// written once no Windows program holds it open for writing.
+bool NoneWritesTo(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(file);
+    return true;
+}
+}
+
 std::string ReadWhenWritten(const std::string& path, DWORD timeoutMs)
 {
-    std::string text;
-    WaitUntil([&] { return !(text = ReadWholeFile(path)).empty(); }, timeoutMs);
-    return text;
+    WaitUntil([&] { return !ReadWholeFile(path).empty() && NoneWritesTo(path); }, timeoutMs);
+    return ReadWholeFile(path);
 }

@@ -9,5 +9,6 @@ std::string ProgramFolder();
 // The file's whole content, or empty when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
 // What a program started without waiting writes: the file's text once it is
-// not empty, or empty when nothing came within the time.
+// not empty and no Windows program holds it open for writing, or what it held
+// when the time was up.
 std::string ReadWhenWritten(const std::string& path, DWORD timeoutMs = 30000);
