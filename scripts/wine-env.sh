@@ -83,8 +83,12 @@ export WINELOADER="$korvast_wine_dir/$korvast_loader"
 # addresses free: a 64-bit loader's heap lands anywhere within 1 GB above it,
 # and about one start in a few thousand finds it over the shared user data at 0x7ffe0000
 # ("failed to map the shared user data: c0000018"); the new process dies and
-# CreateProcess fails with ERROR_INTERNAL_ERROR (1359).
-korvast_loader_run() { setarch "$(uname -m)" --addr-no-randomize "$WINELOADER" "$@"; }
+# CreateProcess fails with ERROR_INTERNAL_ERROR (1359). Where the machine
+# refuses the switch (a container's system-call filter may), Wine starts as it is.
+KORVAST_FIXED_ADDRESSES="setarch $(uname -m) --addr-no-randomize"
+$KORVAST_FIXED_ADDRESSES true 2>/dev/null || KORVAST_FIXED_ADDRESSES=
+export KORVAST_FIXED_ADDRESSES
+korvast_loader_run() { $KORVAST_FIXED_ADDRESSES "$WINELOADER" "$@"; }
 wine() { korvast_loader_run "$@"; }
 wineboot() { korvast_loader_run wineboot.exe "$@"; }
 winepath() { korvast_loader_run winepath.exe "$@"; }

@@ -58,7 +58,7 @@ user_shell() {
     env -i HOME="$HOME" PATH="$PATH" DISPLAY="$DISPLAY" TMPDIR="$work/tmp" WINEPREFIX="$WINEPREFIX" "$@"
 }
 user_script() {
-    user_shell "$WINELOADER" cscript //nologo "Z:$(tr / '\\' <<<"$root/tests/productsim/create-by-progid.js")" $progids \
+    user_shell $KORVAST_FIXED_ADDRESSES "$WINELOADER" cscript //nologo "Z:$(tr / '\\' <<<"$root/tests/productsim/create-by-progid.js")" $progids \
         2>/dev/null | tr -d '\r'
 }
 registered_in_registry_file() {

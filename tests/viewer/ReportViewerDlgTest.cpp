@@ -357,16 +357,19 @@ struct EditDuringRefill {
 
 TEST_F(ReportViewerDlgTest, ARefillCutShortByAnEditIsDoneAgainWhenTheTextComesBack)
 {
+    // Enough rows that a refill lasts several of the list's dispatch intervals
+    // even on a fast machine: the edit can only come in at one of them.
+    const int rowCount = 12000;
     CReportViewerDlg dialog;
-    Prepare(dialog, "rows:3000:r");
+    Prepare(dialog, ("rows:" + std::to_string(rowCount) + ":r").c_str());
     RunToEnd(dialog, [&](HWND window) {
         EditDuringRefill::dialog = window;
-        EditDuringRefill::rowCount = 3000;
+        EditDuringRefill::rowCount = rowCount;
         EditDuringRefill::typed = false;
         SetDlgItemTextA(window, IDC_FILTER, "r");
         UINT_PTR timer = SetTimer(nullptr, 0, 1, &EditDuringRefill::OnTimer);
         ASSERT_TRUE(PumpUntil([] { return EditDuringRefill::typed; })) << "no refill was caught under way";
-        EXPECT_TRUE(PumpUntil([&] { return Names(window).size() == 3000; }))
+        EXPECT_TRUE(PumpUntil([&] { return Names(window).size() == size_t(rowCount); }))
             << "the list stayed partly filled: " << Names(window).size();
         KillTimer(nullptr, timer);
     });
